@@ -1,0 +1,65 @@
+#include "document/cam_document.h"
+
+namespace vx {
+
+const char* SetName(SetId set) { return set == SetId::TV1 ? "TV1" : "TV2"; }
+
+std::uint32_t CamDocument::SizeField() const {
+    return static_cast<std::uint32_t>(Header[8]) | static_cast<std::uint32_t>(Header[9]) << 8 |
+           static_cast<std::uint32_t>(Header[10]) << 16 |
+           static_cast<std::uint32_t>(Header[11]) << 24;
+}
+
+std::uint32_t CamDocument::ExpectedSizeField() const {
+    return static_cast<std::uint32_t>(kTvRecordBytes * (TV1.Count() + TV2.Count()) + 60);
+}
+
+std::size_t CamDocument::FileLength() const {
+    return static_cast<std::size_t>(72 + kTvRecordBytes * (TV1.Count() + TV2.Count()));
+}
+
+namespace {
+bool SameUsedSlots(const CameraSet& a, const CameraSet& b) {
+    if (a.CountBytes != b.CountBytes) return false;
+    for (int i = 1; i <= a.Count(); ++i) {
+        if (!(a.Camera(i) == b.Camera(i))) return false;
+    }
+    return true;
+}
+}  // namespace
+
+bool CamDocument::SameContent(const CamDocument& other) const {
+    return Header == other.Header && SameUsedSlots(TV1, other.TV1) &&
+           SameUsedSlots(TV2, other.TV2) && Pitlane == other.Pitlane;
+}
+
+void NewDocument(CamDocument& doc) {
+    doc = CamDocument{};
+    doc.Header = {77, 65, 67, 84, 0, 0, 0, 0, 0, 0, 0, 0};
+    doc.TV1.CountBytes = {1, 0, 0, 0};
+    doc.TV2.CountBytes = {1, 0, 0, 0};
+    UpdateHeaderSize(doc);
+    doc.Pitlane.SetFloat(8, -0.125f);
+    doc.DataSaved = true;
+}
+
+void ApplyNewCameraDefaults(CamDocument& doc, const CameraDefaults& defaults) {
+    for (CameraSet* set : {&doc.TV1, &doc.TV2}) {
+        TvCamera& camera = set->Camera(1);
+        camera.SetFloat(0, 0.0f);
+        for (int k = 1; k <= 11; ++k) camera.SetRaw(k, defaults[static_cast<std::size_t>(k)]);
+        camera.SetFloat(12, 0.0f);
+        camera.SetFloat(13, 0.0f);
+    }
+    doc.DataSaved = true;
+}
+
+void UpdateHeaderSize(CamDocument& doc) {
+    const std::uint32_t size = doc.ExpectedSizeField();
+    doc.Header[8] = static_cast<std::uint8_t>(size & 0xFF);
+    doc.Header[9] = static_cast<std::uint8_t>((size >> 8) & 0xFF);
+    doc.Header[10] = static_cast<std::uint8_t>((size >> 16) & 0xFF);
+    doc.Header[11] = static_cast<std::uint8_t>((size >> 24) & 0xFF);
+}
+
+}  // namespace vx

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "document/cam_document.h"
+#include "editing/field_table.h"
+
+namespace vx {
+
+// TV fields 0-3 and 5-13: the text the entry box shows and the stepper position.
+std::string FormatTvField(const TvCamera& camera, int field);
+std::int32_t TvStepperPosition(const TvCamera& camera, int field);
+
+// Converts, range-checks and stores a typed value; a refusal restores the old
+// pattern bit for bit and leaves DataSaved alone. With fixedSwitchOver an accepted
+// distance moves field 3 the opposite way, clamped to +-10000.
+EntryResult EnterTvField(CamDocument& doc, SetId set, int cameraNumber, int field,
+                         const std::string& text, bool fixedSwitchOver);
+
+// Stores the value of a stepper position; DataSaved is left as it was.
+void StepTvField(CamDocument& doc, SetId set, int cameraNumber, int field,
+                 std::int32_t position);
+
+// Field 4 := the integer 1 (fixed) or 0 (moving); DataSaved := false.
+void SetCameraMode(CamDocument& doc, SetId set, int cameraNumber, bool fixed);
+
+// Whether row `field` (entry box, stepper, assign button) is enabled in a mode.
+bool TvRowEnabled(int field, bool fixed);
+
+// The pitlane camera's fields 0-12.
+std::string FormatPitlaneField(const PitlaneCamera& camera, int field);
+std::int32_t PitlaneStepperPosition(const PitlaneCamera& camera, int field);
+EntryResult EnterPitlaneField(CamDocument& doc, int field, const std::string& text);
+void StepPitlaneField(CamDocument& doc, int field, std::int32_t position);
+
+}  // namespace vx

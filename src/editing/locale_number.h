@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace vx {
+
+// Text to number in the current default locale (its decimal separator, optional
+// sign and exponent); nullopt for anything else, empty text included.
+std::optional<double> ParseLocaleNumber(const std::string& text);
+
+// The general number format of the locale: its decimal separator, no grouping, at
+// most `significant` significant digits, no trailing zeros; huge values in an
+// exponent form.
+std::string FormatLocaleNumber(double value, int significant);
+
+// Round to nearest, exact halves to the even neighbour.
+double RoundHalfEven(double value);
+// Round to `decimals` decimal places, exact halves to even.
+double RoundHalfEven(double value, int decimals);
+
+// The literal of the conversions, not the full double value of pi.
+inline constexpr double kPi = 3.14159265358979;
+
+}  // namespace vx

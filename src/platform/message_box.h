@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace vx {
+
+enum class BoxIcon { Exclamation, Information, Critical };
+enum class BoxButtons { Ok, OkCancel };
+enum class BoxAnswer { Ok, Cancel };
+
+// Modal message boxes; the window tests answer them from a script.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
+                           BoxButtons buttons) = 0;
+};
+
+}  // namespace vx

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "settings/settings.h"
+
+namespace vx {
+
+// The game remote as the windows see it: each call runs to completion inside the
+// button handler that made it, keeping the windows alive while it waits.
+class GameRemote {
+public:
+    virtual ~GameRemote() = default;
+    // The editor's Test button, on the live settings; PlayScript decides replay.
+    virtual void TestFromEditor(const Settings& settings) = 0;
+    // The options dialog's "Test script", on the working settings; always replays.
+    virtual void TestScript(const Settings& working) = 0;
+    // "Record new script" into the working settings. True when the recording ran
+    // (the dialog then enables "Test script" and "Play script after GPL has started").
+    virtual bool RecordScript(Settings& working) = 0;
+    // A fresh mouse driver, measuring the screen again (each opening of the options).
+    virtual void RenewMouseDriver() = 0;
+};
+
+}  // namespace vx

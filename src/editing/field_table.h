@@ -32,8 +32,20 @@ struct FieldInfo {
 };
 
 // The single source of every field's texts, range and stepper. The zoom steppers'
-// tooltips differ between the two sets, hence the set argument.
+// tooltips differ between the two sets, hence the set argument. All texts are UTF-8
+// (the angle labels carry a degree sign). Field 4's tooltip is the one of the check
+// box that takes the entry box's place in that row. Out-of-range field numbers throw
+// std::out_of_range.
 const FieldInfo& TvFieldInfo(SetId set, int field);
 const FieldInfo& PitlaneFieldInfo(int field);
+
+// The check box of the mode flag (field 4).
+const char* CameraModeTooltip();
+
+// The "Assign to all" buttons of fields 0 to 11.
+inline constexpr int kAssignableFieldCount = 12;
+const char* AssignToAllCaption();
+// "Copys the value of the current camera to all cameras in the TV1-set" (or TV2).
+const char* AssignToAllTooltip(SetId set);
 
 }  // namespace vx

@@ -1,0 +1,58 @@
+#include "editing/locale_number.h"
+
+#include <QLocale>
+#include <QString>
+#include <cmath>
+
+namespace vx {
+
+namespace {
+
+QLocale NumberLocale() {
+    QLocale locale;
+    // Grouping is refused on input: in a comma locale "12.5" would otherwise be read as
+    // 125, silently storing a value ten times too large.
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+}  // namespace
+
+std::optional<double> ParseLocaleNumber(const std::string& text) {
+    const QString trimmed = QString::fromStdString(text).trimmed();
+    if (trimmed.isEmpty()) return std::nullopt;
+    bool ok = false;
+    const double value = NumberLocale().toDouble(trimmed, &ok);
+    // "nan" and "inf" spellings are no numbers a field could hold.
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::string FormatLocaleNumber(double value, int significant) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0.0) value = 0.0;  // a negative zero shows as "0", not "-0"
+    // 'g' drops trailing zeros and the separator of whole numbers, and turns to an
+    // exponent form only where the integer part needs more digits than allowed.
+    return NumberLocale().toString(value, 'g', significant).toStdString();
+}
+
+double RoundHalfEven(double value) {
+    if (!std::isfinite(value)) return value;
+    const double lower = std::floor(value);
+    const double diff = value - lower;
+    if (diff < 0.5) return lower;
+    if (diff > 0.5) return lower + 1.0;
+    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+}
+
+double RoundHalfEven(double value, int decimals) {
+    if (!std::isfinite(value)) return value;
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    // Beyond 2^53 a double has no fraction left to round.
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 9007199254740992.0) return value;
+    return RoundHalfEven(scaled) / scale;
+}
+
+}  // namespace vx

@@ -1,0 +1,9 @@
+#include "platform/qt/qt_beeper.h"
+
+#include <QApplication>
+
+namespace vx {
+
+void QtBeeper::Beep() { QApplication::beep(); }
+
+}  // namespace vx

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/beeper.h"
+
+namespace vx {
+
+// The desktop's own bell.
+class QtBeeper : public Beeper {
+  public:
+    void Beep() override;
+};
+
+}  // namespace vx

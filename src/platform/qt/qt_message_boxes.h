@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/message_box.h"
+
+class QWidget;
+
+namespace vx {
+
+// Modal QMessageBox boxes over the given parent window (none: application modal).
+class QtMessageBoxes : public MessageBoxes {
+  public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
+                   BoxButtons buttons) override;
+
+  private:
+    QWidget* parent_;
+};
+
+}  // namespace vx

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace vx::testing {
+
+// Answers the next modal window of type W as soon as it is up, the way a user
+// would: polls for it while the code under test sits in its exec().
+template <class W>
+class ModalAnswerer {
+  public:
+    void AnswerNext(std::function<void(W&)> answer) {
+        answer_ = std::move(answer);
+        answered_ = false;
+        timer_.setInterval(5);
+        QObject::disconnect(connection_);
+        connection_ = QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+            if (window == nullptr || !window->isVisible()) return;
+            timer_.stop();
+            answered_ = true;
+            answer_(*window);
+        });
+        timer_.start();
+    }
+    bool Answered() const { return answered_; }
+    ~ModalAnswerer() { QObject::disconnect(connection_); }
+
+  private:
+    QTimer timer_;
+    QMetaObject::Connection connection_;
+    std::function<void(W&)> answer_;
+    bool answered_ = false;
+};
+
+}  // namespace vx::testing

@@ -7,7 +7,7 @@ namespace vx {
 // The game remote as the windows see it: each call runs to completion inside the
 // button handler that made it, keeping the windows alive while it waits.
 class GameRemote {
-public:
+  public:
     virtual ~GameRemote() = default;
     // The editor's Test button, on the live settings; PlayScript decides replay.
     virtual void TestFromEditor(const Settings& settings) = 0;

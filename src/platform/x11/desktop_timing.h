@@ -1,0 +1,24 @@
+#pragma once
+
+#include "remote/timing.h"
+
+namespace vx {
+
+// Milliseconds of the monotonic clock, truncated to 32 bits so that it wraps.
+class SteadyMillisecondClock : public MillisecondClock {
+  public:
+    std::uint32_t NowMs() override;
+};
+
+class ThreadSleeper : public Sleeper {
+  public:
+    void SleepMs(std::int32_t ms) override;
+};
+
+// Runs the Qt event loop's pending events once; nothing without an application.
+class QtEventPump : public EventPump {
+  public:
+    void ProcessPendingEvents() override;
+};
+
+}  // namespace vx

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/beeper.h"
+#include "platform/message_box.h"
+#include "remote/game_remote.h"
+#include "remote/mouse_event.h"
+#include "remote/poll_pause.h"
+#include "remote/remote_platform.h"
+
+namespace vx {
+
+// The game remote on top of the desktop interfaces: launch, replay, recording and
+// the shutdown keys. Built once at start-up, when it measures the screen for the
+// recorder; one operation runs at a time.
+class ClickScriptRemote : public GameRemote {
+  public:
+    ClickScriptRemote(const RemotePlatform& platform, MessageBoxes& boxes, Beeper& beeper);
+
+    void TestFromEditor(const Settings& settings) override;
+    void TestScript(const Settings& working) override;
+    bool RecordScript(Settings& working) override;
+    void RenewMouseDriver() override;
+
+    bool LaunchGame(const std::string& folder);
+    void ReplayClickScript(const Settings& record);
+    void WaitForShutdownKey();
+    void SendShutdownKeys(std::int32_t delay);
+    bool RecordClickScript(Settings& working);
+
+    CMouseEvent& MouseDriver() { return *mouseDriver_; }
+    std::int32_t ScreenWidthAtStart() const { return screenAtStart_.width; }
+    std::int32_t ScreenHeightAtStart() const { return screenAtStart_.height; }
+
+  private:
+    // Launch, replay, beep, F5, shutdown keys: the editor's Test with replay.
+    void LaunchAndReplay(const Settings& record);
+    bool Ask(const char* title, const char* text, BoxIcon icon);
+    void ShowLaunchFailed();
+    // False (after a beep) when an operation is already running further up the stack.
+    bool Enter();
+
+    RemotePlatform platform_;
+    MessageBoxes& boxes_;
+    Beeper& beeper_;
+    PollPause pause_;
+    ScreenSize screenAtStart_;
+    // Shared so that a driver renewed while a click is under way outlives that click.
+    std::shared_ptr<CMouseEvent> mouseDriver_;
+    bool running_ = false;
+};
+
+}  // namespace vx

@@ -38,7 +38,9 @@ struct FieldRecord {
     std::array<std::uint32_t, N> Fields{};
 
     std::uint32_t Raw(int field) const { return Fields.at(static_cast<std::size_t>(field)); }
-    void SetRaw(int field, std::uint32_t bits) { Fields.at(static_cast<std::size_t>(field)) = bits; }
+    void SetRaw(int field, std::uint32_t bits) {
+        Fields.at(static_cast<std::size_t>(field)) = bits;
+    }
     float Float(int field) const { return BitsFloat(Raw(field)); }
     void SetFloat(int field, float value) { SetRaw(field, FloatBits(value)); }
     std::int32_t Int(int field) const { return static_cast<std::int32_t>(Raw(field)); }

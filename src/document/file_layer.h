@@ -16,7 +16,7 @@ struct IoError {
 // The few file operations that saving needs, behind an interface so that tests
 // can make any one of them fail and check that nothing is lost.
 class FileLayer {
-public:
+  public:
     virtual ~FileLayer() = default;
     // Each returns 0 on success or an errno value.
     virtual int CreateExclusive(const std::string& path, int& handle) = 0;
@@ -26,6 +26,12 @@ public:
     virtual int Close(int handle) = 0;
     virtual int Rename(const std::string& from, const std::string& to) = 0;
     virtual int Remove(const std::string& path) = 0;
+    // Gives a freshly created file the permission bits of the file it replaces.
+    virtual int SetMode(int handle, std::uint32_t mode) {
+        (void)handle;
+        (void)mode;
+        return 0;
+    }
 };
 
 // The operating system's own file operations.

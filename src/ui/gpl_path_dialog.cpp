@@ -1,0 +1,193 @@
+#include "ui/gpl_path_dialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "settings/config_file.h"
+#include "ui/gpl_path_folders.h"
+#include "ui/options_geometry.h"
+
+namespace vx {
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+// Kernel views of processes and devices are no place for a game.
+bool IsSystemView(const QString& root) {
+    for (const char* prefix : {"/proc", "/sys", "/dev", "/run"}) {
+        const QString p = QString::fromLatin1(prefix);
+        if (root == p || root.startsWith(p + '/')) return true;
+    }
+    return false;
+}
+
+bool IsInside(const QString& folder, const QString& root) {
+    if (root == "/") return folder.startsWith('/');
+    return folder == root || folder.startsWith(root + '/');
+}
+
+}  // namespace
+
+void RunGplPathDialog(QWidget* parent, Settings& working) {
+    GplPathWindow chooser(working, parent);
+    chooser.exec();
+}
+
+GplPathWindow::GplPathWindow(Settings& working, QWidget* parent)
+    : QDialog(parent), working_(working) {
+    setObjectName("frmGPLPath");
+    setWindowTitle("Vistolarex: Where is GPL?");
+    setModal(true);
+    setFixedSize(TwipsToPixelsX(*this, 4470), TwipsToPixelsY(*this, 2775));
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(3);
+    auto* lblDrive = new QLabel("Drives:", this);
+    lblDrive->setObjectName("lblDrive");
+    drvDrive_ = new QComboBox(this);
+    drvDrive_->setObjectName("drvDrive");
+    drvDrive_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    drvDrive_->setMinimumContentsLength(8);
+    auto* lblHint = new QLabel(
+        "Vistolarex needs the path to the file \"gpl.exe\". Click \"Cancel\" if GPL is not "
+        "installed on this machine.",
+        this);
+    lblHint->setObjectName("lblHint");
+    lblHint->setWordWrap(true);
+    cmdOK_ = new QPushButton("OK", this);
+    cmdOK_->setObjectName("cmdOK");
+    cmdOK_->setAutoDefault(false);
+    cmdOK_->setEnabled(false);
+    auto* cmdCancel = new QPushButton("Cancel", this);
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setAutoDefault(false);
+    left->addWidget(lblDrive);
+    left->addWidget(drvDrive_);
+    left->addWidget(lblHint, 1);
+    left->addWidget(cmdOK_);
+    left->addWidget(cmdCancel);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(3);
+    auto* lblFolder = new QLabel("Folders:", this);
+    lblFolder->setObjectName("lblFolder");
+    dirFolder_ = new QListWidget(this);
+    dirFolder_->setObjectName("dirFolder");
+    dirFolder_->setTextElideMode(Qt::ElideMiddle);
+    right->addWidget(lblFolder);
+    right->addWidget(dirFolder_, 1);
+
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(6, 6, 6, 6);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdCancel, &QPushButton::clicked, this, &GplPathWindow::reject);
+    connect(drvDrive_, &QComboBox::activated, this, [this](int index) { ChangeDrive(index); });
+    connect(dirFolder_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { dirFolder_Activated(item); });
+
+    // The lists start at the configured folder when there is one; nothing is checked
+    // before the user opens a folder.
+    QString start = QString::fromStdString(NormalFolderPath(working_.GPLFolder));
+    if (start.isEmpty()) start = QDir::homePath();
+    openFolder_ = QString::fromStdString(NormalFolderPath(start.toStdString()));
+    FillDrives();
+    SelectDriveFor(openFolder_);
+    FillFolders();
+    CentreOnScreen(*this);
+}
+
+bool GplPathWindow::OpenFolder(const QString& path) {
+    const QString folder = QString::fromStdString(NormalFolderPath(path.toStdString()));
+    if (folder.isEmpty()) return false;
+    openFolder_ = folder;
+    FillFolders();
+    working_.GPLFolder = folder.toStdString();
+    folderValid_ = CheckGameFolder(working_.GPLFolder);
+    cmdOK_->setEnabled(folderValid_);
+    return true;
+}
+
+bool GplPathWindow::ChangeDrive(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= driveRoots_.size()) return false;
+    // A drive that cannot be opened leaves both lists where they were.
+    if (!OpenFolder(driveRoots_[static_cast<std::size_t>(index)])) {
+        SelectDriveFor(openFolder_);
+        return false;
+    }
+    return true;
+}
+
+void GplPathWindow::reject() {
+    working_.GPLFolder = kNoGameFolder;
+    QDialog::reject();
+}
+
+void GplPathWindow::FillDrives() {
+    driveRoots_.clear();
+    drvDrive_->clear();
+    auto add = [this](const QString& root, const QString& label) {
+        for (const QString& known : driveRoots_) {
+            if (known == root) return;
+        }
+        driveRoots_.push_back(root);
+        drvDrive_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), label);
+    };
+    add(QDir::homePath(), QDir::homePath());
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady()) continue;
+        const QString root = volume.rootPath();
+        if (IsSystemView(root)) continue;
+        add(root, root);
+    }
+}
+
+void GplPathWindow::SelectDriveFor(const QString& folder) {
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (std::size_t i = 0; i < driveRoots_.size(); ++i) {
+        const QString& root = driveRoots_[i];
+        if (IsInside(folder, root) && root.size() > bestLength) {
+            best = static_cast<int>(i);
+            bestLength = root.size();
+        }
+    }
+    drvDrive_->setCurrentIndex(best);
+}
+
+void GplPathWindow::FillFolders() {
+    dirFolder_->clear();
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    for (const FolderListEntry& entry : FolderListEntries(openFolder_.toStdString())) {
+        auto* item = new QListWidgetItem(
+            entry.isAncestor ? open : closed,
+            QString(entry.depth * 2, ' ') + QString::fromStdString(entry.name), dirFolder_);
+        item->setData(kPathRole, QString::fromStdString(entry.path));
+        item->setToolTip(QString::fromStdString(entry.path));
+        if (entry.isOpen) dirFolder_->setCurrentItem(item);
+    }
+}
+
+void GplPathWindow::dirFolder_Activated(QListWidgetItem* item) {
+    if (!item) return;
+    // Rebuilding the list deletes the item, which the list still uses while it
+    // reports the activation: open the folder once the report is over.
+    const QString path = item->data(kPathRole).toString();
+    QMetaObject::invokeMethod(
+        this, [this, path] { OpenFolder(path); }, Qt::QueuedConnection);
+}
+
+}  // namespace vx

@@ -1,0 +1,107 @@
+#include "ui/options_default_values.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "editing/locale_number.h"
+
+namespace vx {
+
+namespace {
+
+// A single shows at most this many significant digits as a plain number.
+constexpr int kSingleDigits = 7;
+// Enough digits for a value already rounded to three decimals.
+constexpr int kRoundedDigits = 15;
+
+bool IsAngle(int k) { return k >= kFirstAngleValue && k < kDefaultValueCount; }
+
+float Cell(const CameraDefaults& defaults, int k) {
+    return BitsFloat(defaults.at(static_cast<std::size_t>(k)));
+}
+
+std::uint32_t& CellBits(CameraDefaults& defaults, int k) {
+    return defaults.at(static_cast<std::size_t>(k));
+}
+
+std::string WholeDegrees(float radians) {
+    return FormatLocaleNumber(RoundHalfEven(static_cast<double>(radians) * 180.0 / kPi),
+                              kRoundedDigits);
+}
+
+}  // namespace
+
+std::optional<DefaultValueRange> DefaultValueRangeOf(int k) {
+    switch (k) {
+        case 0:
+            return DefaultValueRange{0.0, 1000.0, false};
+        case 1:
+            return DefaultValueRange{-200.0, 200.0, false};
+        case 2:
+            return DefaultValueRange{0.0, 200.0, false};
+        case 3:
+            return DefaultValueRange{-10000.0, 10000.0, false};
+        case 5:
+        case 6:
+        case 7:
+            // The lower bound is the single nearest to 0.001, so that 0.001 itself passes.
+            return DefaultValueRange{static_cast<double>(0.001f), 10.0, false};
+        case 8:
+        case 9:
+        case 10:
+            return DefaultValueRange{-180.0, 180.0, true};
+        case 11:
+            return DefaultValueRange{0.0, 180.0, true};
+        default:
+            return std::nullopt;
+    }
+}
+
+std::string DefaultValueLoadText(const CameraDefaults& defaults, int k) {
+    const float value = Cell(defaults, k);
+    if (IsAngle(k)) return WholeDegrees(value);
+    return FormatLocaleNumber(RoundHalfEven(static_cast<double>(value), 3), kRoundedDigits);
+}
+
+std::string DefaultValueRestoreText(const CameraDefaults& defaults, int k) {
+    const float value = Cell(defaults, k);
+    if (IsAngle(k)) return WholeDegrees(value);
+    return FormatLocaleNumber(static_cast<double>(value), kSingleDigits);
+}
+
+bool EnterDefaultValue(CameraDefaults& defaults, int k, const std::string& text) {
+    const auto range = DefaultValueRangeOf(k);
+    if (!range) return false;
+    const auto number = ParseLocaleNumber(text);
+    if (!number || std::fabs(*number) > std::numeric_limits<float>::max()) return false;
+    const double entered = static_cast<double>(static_cast<float>(*number));
+    if (entered < range->low || entered > range->high) return false;
+    const double stored = range->degrees ? entered * kPi / 180.0 : entered;
+    CellBits(defaults, k) = FloatBits(static_cast<float>(stored));
+    return true;
+}
+
+bool IsMiddlePlacement(const CameraDefaults& defaults) {
+    return Cell(defaults, kPlacementValue) == -1.0f;
+}
+
+void ChooseMiddlePlacement(CameraDefaults& defaults) {
+    CellBits(defaults, kPlacementValue) = FloatBits(-1.0f);
+}
+
+std::string ChooseDistancePlacement(CameraDefaults& defaults) {
+    if (!IsMiddlePlacement(defaults)) return DefaultValueRestoreText(defaults, kPlacementValue);
+    CellBits(defaults, kPlacementValue) = FloatBits(kDefaultDistance);
+    return kDefaultDistanceText;
+}
+
+int ShutdownBarPosition(std::int32_t delay) {
+    return kSlowestShutdown - std::clamp(delay, 0, kSlowestShutdown);
+}
+
+std::int32_t ShutdownDelayAt(int position) {
+    return kSlowestShutdown - std::clamp(position, 0, kSlowestShutdown);
+}
+
+}  // namespace vx

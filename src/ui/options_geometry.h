@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace vx {
+
+// Window sizes are given in twips; they become pixels at the widget's logical DPI.
+int TwipsToPixelsX(const QWidget& widget, int twips);
+int TwipsToPixelsY(const QWidget& widget, int twips);
+
+// Places a window's frame in the middle of the screen it is on.
+void CentreOnScreen(QWidget& window);
+
+}  // namespace vx

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "settings/settings.h"
+#include "ui/options_dialog.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTabWidget;
+
+namespace vx {
+
+// frmOptions2: every control writes into the working settings at once, so Cancel
+// needs nothing from the dialog but its answer.
+class OptionsWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Runs the game-folder chooser on the working settings; replaceable for tests.
+    using FolderChooser = std::function<void(QWidget* parent, Settings& working)>;
+
+    explicit OptionsWindow(OptionsContext& context, QWidget* parent = nullptr,
+                           FolderChooser chooser = {});
+    ~OptionsWindow() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct SingleSafety {
+        QCheckBox* box;
+        bool Settings::*flag;
+    };
+
+    void BuildGeneralTab(QWidget* page);
+    void BuildEditingTab(QWidget* page);
+    void BuildRemoteTab(QWidget* page);
+    void BuildButtonColumn();
+    QLineEdit* AddValueField(int k, const char* tooltip);
+
+    void Form_Load();
+    void chkAll_Click(bool checked);
+    void optValue1_Click(int index);
+    void txtDefaultValue_GotFocus(QLineEdit* field);
+    void txtDefaultValue_LostFocus(int k);
+    void chkValue5_Click(bool checked);
+    void hscShutdown_Change(int position);
+    void cmdChange_Click();
+    void cmdConfigure_Click();
+    void cmdTest_Click();
+    void cmdHelp_Click();
+    void EnableForGameFolder();
+
+    OptionsContext& context_;
+    Settings& working_;
+    FolderChooser chooser_;
+    bool loading_ = false;
+
+    QTabWidget* sstOptions_ = nullptr;
+    QLabel* lblGPLFolder_ = nullptr;
+    QCheckBox* chkAll_ = nullptr;
+    std::vector<SingleSafety> singles_;  // in the order the loading sets them
+    QCheckBox* chkInformation_ = nullptr;
+    std::array<QRadioButton*, 2> optValue1_{};
+    std::array<QLineEdit*, 12> txtDefaultValue_{};  // no field for the flag #5
+    QCheckBox* chkValue5_ = nullptr;
+    QCheckBox* chkFixedSwitchOver_ = nullptr;
+    QPushButton* cmdConfigure_ = nullptr;
+    QPushButton* cmdTest_ = nullptr;
+    QCheckBox* chkPlayScript_ = nullptr;
+    QScrollBar* hscShutdown_ = nullptr;
+};
+
+}  // namespace vx

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 #include "platform/document_opener.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "remote/game_remote.h"
 
 namespace vx::testing {
 
@@ -74,6 +76,40 @@ class RecordingOpener : public DocumentOpener {
 public:
     std::vector<std::string> opened;
     void Open(const std::string& path) override { opened.push_back(path); }
+};
+
+// A game remote that records its calls; a recording stores `recordedClicks` clicks
+// and answers `recordRuns`.
+class FakeGameRemote : public GameRemote {
+public:
+    int editorTests = 0;
+    int scriptTests = 0;
+    int recordings = 0;
+    int driverRenewals = 0;
+    bool recordRuns = true;
+    std::uint8_t recordedClicks = 3;
+    std::vector<Settings> testedWith;
+
+    void TestFromEditor(const Settings& settings) override {
+        ++editorTests;
+        testedWith.push_back(settings);
+    }
+    void TestScript(const Settings& working) override {
+        ++scriptTests;
+        testedWith.push_back(working);
+    }
+    bool RecordScript(Settings& working) override {
+        ++recordings;
+        if (!recordRuns) return false;
+        working.ClickCount = recordedClicks;
+        for (int i = 1; i <= recordedClicks; ++i) {
+            working.ClickIntervals[static_cast<std::size_t>(i)] = 100 * i;
+            working.ClickX[static_cast<std::size_t>(i)] = 10 * i;
+            working.ClickY[static_cast<std::size_t>(i)] = 20 * i;
+        }
+        return true;
+    }
+    void RenewMouseDriver() override { ++driverRenewals; }
 };
 
 }  // namespace vx::testing

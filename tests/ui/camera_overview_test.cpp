@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolTip>
+#include <cmath>
+#include <limits>
+
+#include "ui/camera_overview.h"
+
+namespace vx {
+namespace {
+
+struct Cam {
+    float distance;
+    float changeOver;  // field 3, relative to the camera
+    bool fixed;
+};
+
+CameraSet MakeSet(std::initializer_list<Cam> cams) {
+    CameraSet set;
+    int number = 0;
+    for (const Cam& cam : cams) {
+        TvCamera& camera = set.Camera(++number);
+        camera.SetFloat(0, cam.distance);
+        camera.SetFloat(3, cam.changeOver);
+        camera.SetInt(kModeField, cam.fixed ? 1 : 0);
+    }
+    set.SetCount(number);
+    return set;
+}
+
+class LocaleGuard {
+  public:
+    explicit LocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleGuard() { QLocale::setDefault(saved_); }
+
+  private:
+    QLocale saved_;
+};
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+TEST(CameraOverviewModel, MarksStandAtTheirDistancesWithKindAndShownFlag) {
+    CameraSet set = MakeSet({{0, 500, true}, {500, 500, false}, {1500, 500, true}});
+    // Any non-zero pattern in the mode field is a fixed camera, as a loaded file may hold.
+    set.Camera(3).SetInt(kModeField, 2);
+    const OverviewStrip strip = BuildOverviewStrip(set, 2);
+
+    ASSERT_EQ(strip.marks.size(), 3u);
+    EXPECT_DOUBLE_EQ(strip.start, 0.0);
+    EXPECT_DOUBLE_EQ(strip.end, 2000.0);
+    EXPECT_TRUE(strip.marks[0].fixed);
+    EXPECT_FALSE(strip.marks[1].fixed);
+    EXPECT_TRUE(strip.marks[2].fixed);
+    EXPECT_FALSE(strip.marks[0].shown);
+    EXPECT_TRUE(strip.marks[1].shown);
+    EXPECT_FALSE(strip.marks[2].shown);
+    EXPECT_EQ(strip.marks[2].number, 3);
+    EXPECT_DOUBLE_EQ(strip.marks[1].changeOver, 1000.0);
+
+    // 500 usable pixels between margins of 10 over 2000 m.
+    EXPECT_DOUBLE_EQ(DistanceToX(strip, strip.marks[0].distance, 520, 10), 10.0);
+    EXPECT_DOUBLE_EQ(DistanceToX(strip, strip.marks[1].distance, 520, 10), 135.0);
+    EXPECT_DOUBLE_EQ(DistanceToX(strip, strip.marks[2].distance, 520, 10), 385.0);
+    EXPECT_DOUBLE_EQ(DistanceToX(strip, 2000.0, 520, 10), 510.0);
+    // Outside the range a distance lands on the strip's end, never beyond.
+    EXPECT_DOUBLE_EQ(DistanceToX(strip, 9000.0, 520, 10), 510.0);
+
+    // A shown number outside the set flags nothing.
+    for (const OverviewMark& mark : BuildOverviewStrip(set, 0).marks) EXPECT_FALSE(mark.shown);
+    for (const OverviewMark& mark : BuildOverviewStrip(set, 4).marks) EXPECT_FALSE(mark.shown);
+}
+
+TEST(CameraOverviewModel, RangeCoversEveryCameraAndChangeOverPoint) {
+    // A change-over point before the start line widens the strip to the left.
+    OverviewStrip strip = BuildOverviewStrip(MakeSet({{100, -300, true}, {800, 50, true}}), 1);
+    EXPECT_DOUBLE_EQ(strip.start, -200.0);
+    EXPECT_DOUBLE_EQ(strip.end, 850.0);
+    EXPECT_DOUBLE_EQ(strip.marks[0].changeOver, -200.0);
+
+    // A large change-over behind the last camera sets the end, not the camera itself.
+    strip = BuildOverviewStrip(MakeSet({{0, 10, true}, {1000, 9000, false}}), 1);
+    EXPECT_DOUBLE_EQ(strip.start, 0.0);
+    EXPECT_DOUBLE_EQ(strip.end, 10000.0);
+
+    // A camera that lies farthest out, with its change-over pointing back.
+    strip = BuildOverviewStrip(MakeSet({{0, 10, true}, {4000, -1000, false}}), 1);
+    EXPECT_DOUBLE_EQ(strip.end, 4000.0);
+
+    // An all-zero set still has a drawable range, and its marks a finite place.
+    strip = BuildOverviewStrip(MakeSet({{0, 0, true}, {0, 0, true}}), 1);
+    EXPECT_DOUBLE_EQ(strip.start, 0.0);
+    EXPECT_DOUBLE_EQ(strip.end, kMinimumOverviewRange);
+    EXPECT_DOUBLE_EQ(DistanceToX(strip, 0.0, 300, 10), 10.0);
+
+    // A set without cameras draws an empty strip.
+    strip = BuildOverviewStrip(CameraSet{}, 1);
+    EXPECT_TRUE(strip.marks.empty());
+    EXPECT_GT(strip.end, strip.start);
+}
+
+TEST(CameraOverviewModel, CamerasBehindTheirPredecessorAreFlagged) {
+    const OverviewStrip strip = BuildOverviewStrip(
+        MakeSet({{0, 0, true}, {500, 0, true}, {300, 0, true}, {800, 0, true}, {800, 0, true}}), 1);
+    std::vector<bool> flags;
+    for (const OverviewMark& mark : strip.marks) flags.push_back(mark.outOfOrder);
+    // Two cameras at the same distance are in order.
+    EXPECT_EQ(flags, (std::vector<bool>{false, false, true, false, false}));
+}
+
+TEST(CameraOverviewModel, ClickPicksTheNearestMarkWithinReach) {
+    const OverviewStrip strip = BuildOverviewStrip(
+        MakeSet({{0, 0, true}, {500, 0, false}, {500, 0, true}, {1000, 0, true}}), 3);
+    // Width 520, margins 10: the marks stand at 10, 260, 260 and 510.
+    EXPECT_EQ(CameraAtX(strip, 10, 520, 10), 1);
+    EXPECT_EQ(CameraAtX(strip, 510, 520, 10), 4);
+    EXPECT_EQ(CameraAtX(strip, 14, 520, 10), 1);
+    EXPECT_EQ(CameraAtX(strip, 505, 520, 10), 4);
+    EXPECT_EQ(CameraAtX(strip, 10 + kOverviewClickTolerance, 520, 10), 1);
+    EXPECT_EQ(CameraAtX(strip, 10 + kOverviewClickTolerance + 1, 520, 10), std::nullopt);
+    EXPECT_EQ(CameraAtX(strip, 130, 520, 10), std::nullopt);
+    EXPECT_EQ(CameraAtX(strip, -50, 520, 10), std::nullopt);
+    // Two marks on one place: the lower number, also while the other one is shown.
+    EXPECT_EQ(CameraAtX(strip, 260, 520, 10), 2);
+    EXPECT_EQ(CameraAtX(strip, 262, 520, 10), 2);
+
+    // Close neighbours: the nearer one wins, whichever comes first in the set.
+    const OverviewStrip close =
+        BuildOverviewStrip(MakeSet({{1000, 0, true}, {1016, 0, true}, {2000, 0, true}}), 1);
+    const double x1 = DistanceToX(close, 1000, 520, 10);
+    const double x2 = DistanceToX(close, 1016, 520, 10);
+    ASSERT_LT(x2 - x1, 2 * kOverviewClickTolerance);
+    EXPECT_EQ(CameraAtX(close, x2 - 0.5, 520, 10), 2);
+    EXPECT_EQ(CameraAtX(close, x1 + 0.5, 520, 10), 1);
+}
+
+TEST(CameraOverviewModel, NonFiniteValuesGiveFiniteGeometryAndAFlag) {
+    CameraSet set = MakeSet(
+        {{500, 100, true}, {kNaN, 0, true}, {300, kInf, false}, {-kInf, 0, true}, {900, 0, true}});
+    const OverviewStrip strip = BuildOverviewStrip(set, 2);
+
+    ASSERT_EQ(strip.marks.size(), 5u);
+    EXPECT_TRUE(std::isfinite(strip.start));
+    EXPECT_TRUE(std::isfinite(strip.end));
+    EXPECT_DOUBLE_EQ(strip.start, 0.0);
+    EXPECT_DOUBLE_EQ(strip.end, 900.0);
+    for (const OverviewMark& mark : strip.marks) {
+        EXPECT_TRUE(std::isfinite(mark.distance)) << mark.number;
+        EXPECT_TRUE(std::isfinite(mark.changeOver)) << mark.number;
+        EXPECT_TRUE(std::isfinite(DistanceToX(strip, mark.distance, 400, 10))) << mark.number;
+    }
+    std::vector<bool> invalid;
+    for (const OverviewMark& mark : strip.marks) invalid.push_back(mark.invalid);
+    EXPECT_EQ(invalid, (std::vector<bool>{false, true, true, true, false}));
+    // The order check looks past the broken camera: 300 follows 500.
+    EXPECT_TRUE(strip.marks[2].outOfOrder);
+    EXPECT_FALSE(strip.marks[4].outOfOrder);
+    // A camera with an infinite change-over keeps its own place, without a line.
+    EXPECT_DOUBLE_EQ(strip.marks[2].distance, 300.0);
+    EXPECT_DOUBLE_EQ(strip.marks[2].changeOver, 300.0);
+    // Cameras without a distance sit at the start and can still be picked.
+    EXPECT_DOUBLE_EQ(strip.marks[1].distance, strip.start);
+    EXPECT_EQ(CameraAtX(strip, 10, 400, 10), 2);
+
+    // Finite values at the edge of single precision must not overflow the sum.
+    const float huge = std::numeric_limits<float>::max();
+    const OverviewStrip wide = BuildOverviewStrip(MakeSet({{huge, huge, true}}), 1);
+    EXPECT_FALSE(wide.marks[0].invalid);
+    EXPECT_TRUE(std::isfinite(wide.end));
+    EXPECT_GT(wide.marks[0].changeOver, wide.marks[0].distance);
+    EXPECT_FALSE(OverviewTicks(wide, 600, 10, 70).empty());
+}
+
+TEST(CameraOverviewModel, TicksAreRoundMetresSpacedForReading) {
+    const OverviewStrip strip = BuildOverviewStrip(MakeSet({{0, 0, true}, {5000, 0, true}}), 1);
+    const std::vector<double> ticks = OverviewTicks(strip, 600, 14, 70);
+    EXPECT_EQ(ticks, (std::vector<double>{0, 1000, 2000, 3000, 4000, 5000}));
+
+    const OverviewStrip before =
+        BuildOverviewStrip(MakeSet({{100, -350, true}, {700, 0, true}}), 1);
+    const std::vector<double> near = OverviewTicks(before, 600, 14, 70);
+    ASSERT_GE(near.size(), 2u);
+    EXPECT_GE(near.front(), before.start);
+    EXPECT_LE(near.back(), before.end);
+    for (std::size_t i = 1; i < near.size(); ++i) {
+        EXPECT_GE(DistanceToX(before, near[i], 600, 14) - DistanceToX(before, near[i - 1], 600, 14),
+                  70.0);
+    }
+    EXPECT_NE(std::find(near.begin(), near.end(), 0.0), near.end());
+}
+
+TEST(CameraOverviewModel, ToolTipNamesDistanceKindAndChangeOver) {
+    LocaleGuard c(QLocale::c());
+    const OverviewStrip strip = BuildOverviewStrip(
+        MakeSet({{0, 0, true}, {0, 0, true}, {120, 20, true}, {12.5f, -20, false}}), 3);
+    EXPECT_EQ(MarkToolTip(strip.marks[2]), "Camera 3: 120 m, fixed, change-over at 140 m");
+    EXPECT_EQ(MarkToolTip(strip.marks[3]), "Camera 4: 12.5 m, moving, change-over at -7.5 m");
+    {
+        LocaleGuard german(QLocale(QLocale::German, QLocale::Germany));
+        EXPECT_EQ(MarkToolTip(strip.marks[3]), "Camera 4: 12,5 m, moving, change-over at -7,5 m");
+    }
+    // The stored value is named as it is, not the place the strip gave it.
+    const OverviewStrip broken = BuildOverviewStrip(MakeSet({{kNaN, 0, true}}), 1);
+    EXPECT_EQ(MarkToolTip(broken.marks[0]), "Camera 1: NaN m, fixed, change-over at NaN m");
+}
+
+QColor PixelAt(CameraOverview& overview, int x, int y) {
+    return overview.grab().toImage().pixelColor(x, y);
+}
+
+TEST(CameraOverviewWidget, ClickOnAMarkAsksForItsCameraAndShownMarkRepaints) {
+    CameraOverview overview("ovTV1");
+    EXPECT_EQ(overview.objectName(), "ovTV1");
+    overview.resize(600, CameraOverview::kStripHeight);
+    overview.ShowSet(MakeSet({{0, 100, true}, {1000, 200, false}, {2000, -300, true}}), 1);
+    overview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&overview));
+    EXPECT_EQ(overview.height(), CameraOverview::kStripHeight);
+
+    const int markY = (CameraOverview::kMarkTop + CameraOverview::kMarkBottom) / 2;
+    const int x2 = overview.MarkX(overview.Strip().marks[1]);
+    const int x3 = overview.MarkX(overview.Strip().marks[2]);
+    QSignalSpy clicked(&overview, &CameraOverview::cameraClicked);
+
+    QTest::mouseClick(&overview, Qt::LeftButton, {}, QPoint(x2 + 2, markY));
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked.at(0).at(0).toInt(), 2);
+    // Empty track and other buttons select nothing.
+    QTest::mouseClick(&overview, Qt::LeftButton, {}, QPoint((x2 + x3) / 2, markY));
+    QTest::mouseClick(&overview, Qt::RightButton, {}, QPoint(x3, markY));
+    EXPECT_EQ(clicked.count(), 1);
+
+    // Before: camera 2 in its kind colour; after showing it: the highlight.
+    EXPECT_EQ(PixelAt(overview, x2, markY), CameraOverview::kMovingColour);
+    EXPECT_EQ(PixelAt(overview, x3, markY), CameraOverview::kFixedColour);
+    EXPECT_EQ(PixelAt(overview, overview.MarkX(overview.Strip().marks[0]), markY),
+              CameraOverview::kShownColour);
+    overview.ShowSet(MakeSet({{0, 100, true}, {1000, 200, false}, {2000, -300, true}}), 2);
+    EXPECT_EQ(PixelAt(overview, x2, markY), CameraOverview::kShownColour);
+    EXPECT_EQ(PixelAt(overview, overview.MarkX(overview.Strip().marks[0]), markY),
+              CameraOverview::kFixedColour);
+}
+
+TEST(CameraOverviewWidget, FaultsAreOutlinedAndHoverNamesTheCamera) {
+    LocaleGuard c(QLocale::c());
+    CameraOverview overview("ovTV2");
+    overview.resize(600, CameraOverview::kStripHeight);
+    overview.ShowSet(MakeSet({{0, 0, true}, {1000, 0, true}, {500, 40, false}}), 1);
+    overview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&overview));
+
+    const OverviewMark& late = overview.Strip().marks[2];
+    ASSERT_TRUE(late.outOfOrder);
+    const int x = overview.MarkX(late);
+    // The outline frames the mark just above its top; the mark keeps the kind colour.
+    const int markY = (CameraOverview::kMarkTop + CameraOverview::kMarkBottom) / 2;
+    EXPECT_EQ(PixelAt(overview, x, CameraOverview::kMarkTop - 1), CameraOverview::kFaultColour);
+    EXPECT_EQ(PixelAt(overview, x, markY), CameraOverview::kMovingColour);
+    const int inOrderX = overview.MarkX(overview.Strip().marks[1]);
+    EXPECT_NE(PixelAt(overview, inOrderX, CameraOverview::kMarkTop - 1),
+              CameraOverview::kFaultColour);
+    EXPECT_EQ(PixelAt(overview, inOrderX, markY), CameraOverview::kFixedColour);
+
+    const QPoint at(x, CameraOverview::kMarkTop + 5);
+    QHelpEvent hover(QEvent::ToolTip, at, overview.mapToGlobal(at));
+    QApplication::sendEvent(&overview, &hover);
+    EXPECT_EQ(QToolTip::text(), "Camera 3: 500 m, moving, change-over at 540 m");
+    QToolTip::hideText();
+}
+
+}  // namespace
+}  // namespace vx

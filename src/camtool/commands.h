@@ -1,0 +1,33 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vx::camtool {
+
+// Exit statuses of the tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+using CommandFunction = int (*)(const std::vector<std::string>& operands, std::ostream& out,
+                                std::ostream& err);
+
+// One subcommand: a new one is a file with its function and a line in Commands().
+struct Command {
+    const char* name;
+    const char* operands;  // as shown in the usage, e.g. "IN OUT"
+    std::size_t operandCount;
+    const char* summary;
+    CommandFunction run;
+};
+
+const std::vector<Command>& Commands();
+
+int RunInfo(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
+int RunCopy(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
+int RunNew(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
+int RunDemo(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
+
+}  // namespace vx::camtool

@@ -1,0 +1,14 @@
+#include <memory>
+
+#include "camtool/commands.h"
+#include "camtool/tool_files.h"
+
+namespace vx::camtool {
+
+int RunCopy(const std::vector<std::string>& operands, std::ostream&, std::ostream& err) {
+    auto doc = std::make_unique<CamDocument>();
+    if (!LoadOrReport(operands[0], *doc, err)) return kExitFailure;
+    return SaveOrReport(operands[1], *doc, err) ? kExitOk : kExitFailure;
+}
+
+}  // namespace vx::camtool

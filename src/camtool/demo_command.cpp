@@ -1,0 +1,15 @@
+#include <memory>
+
+#include "camtool/commands.h"
+#include "camtool/demo_track.h"
+#include "camtool/tool_files.h"
+
+namespace vx::camtool {
+
+int RunDemo(const std::vector<std::string>& operands, std::ostream&, std::ostream& err) {
+    auto doc = std::make_unique<CamDocument>();
+    BuildDemoTrack(*doc);
+    return SaveOrReport(operands[0], *doc, err) ? kExitOk : kExitFailure;
+}
+
+}  // namespace vx::camtool

@@ -1,0 +1,16 @@
+#include <memory>
+
+#include "camtool/commands.h"
+#include "camtool/tool_files.h"
+#include "settings/settings.h"
+
+namespace vx::camtool {
+
+int RunNew(const std::vector<std::string>& operands, std::ostream&, std::ostream& err) {
+    auto doc = std::make_unique<CamDocument>();
+    NewDocument(*doc);
+    ApplyNewCameraDefaults(*doc, FactoryCameraDefaults());
+    return SaveOrReport(operands[0], *doc, err) ? kExitOk : kExitFailure;
+}
+
+}  // namespace vx::camtool

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "camtool_process.h"
+#include "document/cam_bytes.h"
+#include "document/cam_writer.h"
+#include "settings/settings.h"
+
+namespace vx {
+namespace {
+
+using testing::RunCamtoolProcess;
+using testing::ScratchFolder;
+
+TEST(CamtoolCopy, RandomValidFilesComeOutByteForByte) {
+    ScratchFolder folder;
+    std::mt19937 random(20261206);
+    const std::string in = folder.Path("in.cam");
+    const std::string out = folder.Path("out.cam");
+    for (int round = 0; round < 120; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const testing::CamFileParts parts = testing::RandomCamFile(random);
+        testing::WriteBytes(in, parts.Bytes());
+        // Every other round writes over the previous, usually longer or shorter, copy.
+        if (round % 2 == 0) std::filesystem::remove(out);
+
+        const testing::ToolRun run = RunCamtoolProcess({"copy", in, out});
+
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        ASSERT_EQ(testing::ReadBytes(out), parts.Content());
+    }
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"in.cam", "out.cam"}));
+}
+
+TEST(CamtoolErrors, FailuresExitNonZeroWithOneLineNamingTheOutcome) {
+    ScratchFolder folder;
+    testing::CamFileParts parts;
+    parts.tv1.resize(2);
+    const std::vector<std::uint8_t> valid = parts.Bytes();
+    const std::string good = folder.Path("good.cam");
+    testing::WriteBytes(good, valid);
+    std::vector<std::uint8_t> bad = valid;
+    bad[3] = 'X';
+    const std::string notCam = folder.Path("readme.txt");
+    testing::WriteBytes(notCam, bad);
+    const std::string cut = folder.Path("cut.cam");
+    testing::WriteBytes(cut, std::vector<std::uint8_t>(valid.begin(), valid.end() - 1));
+    const std::string missing = folder.Path("missing.cam");
+    const std::string out = folder.Path("out.cam");
+
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"copy", notCam, out}, 1, "camtool: not a track-camera file: " + notCam + "\n"},
+        {{"info", notCam}, 1, "camtool: not a track-camera file: " + notCam + "\n"},
+        {{"copy", cut, out}, 1, "camtool: truncated track-camera file: " + cut + "\n"},
+        {{"info", cut}, 1, "camtool: truncated track-camera file: " + cut + "\n"},
+        {{"copy", missing, out}, 1, "camtool: file not found: " + missing + "\n"},
+        {{"info", missing}, 1, "camtool: file not found: " + missing + "\n"},
+        {{"copy", "", out}, 1, "camtool: no file specified\n"},
+        {{"copy", good, folder.Path("none/out.cam")},
+         1,
+         "camtool: folder not found: " + folder.Path("none/out.cam") + "\n"},
+        {{"copy", good}, 2, "camtool: usage: camtool copy IN OUT\n"},
+        {{"new"}, 2, "camtool: usage: camtool new OUT\n"},
+    };
+    for (const Case& c : cases) {
+        const testing::ToolRun run = RunCamtoolProcess(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.err;
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out, "");
+    }
+    // A failed copy creates nothing.
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    const testing::ToolRun unknown = RunCamtoolProcess({"frobnicate"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err.rfind("camtool: unknown command: frobnicate\nusage: camtool", 0), 0u);
+    const testing::ToolRun bare = RunCamtoolProcess({});
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_EQ(bare.err.rfind("usage: camtool COMMAND", 0), 0u);
+    const testing::ToolRun help = RunCamtoolProcess({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    for (const char* command : {"info FILE", "copy IN OUT", "new OUT", "demo OUT"}) {
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    }
+}
+
+TEST(CamtoolNew, WritesTheStartUpDocumentWithTheFactoryCamera) {
+    ScratchFolder folder;
+    const std::string out = folder.Path("new.cam");
+    ASSERT_EQ(RunCamtoolProcess({"new", out}).status, 0);
+
+    CamDocument expected;
+    NewDocument(expected);
+    ApplyNewCameraDefaults(expected, FactoryCameraDefaults());
+    const std::vector<std::uint8_t> bytes = testing::ReadBytes(out);
+    ASSERT_EQ(bytes.size(), 184u);
+    EXPECT_EQ(bytes, SerializeCamDocument(expected));
+    // Camera 1 of TV1: height 2 m, fixed (integer 1), opening angle pattern 3FC90FDB.
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 24, bytes.begin() + 36),
+              (std::vector<std::uint8_t>{0, 0, 0, 0x40, 0, 0, 0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 60, bytes.begin() + 64),
+              (std::vector<std::uint8_t>{0xDB, 0x0F, 0xC9, 0x3F}));
+}
+
+TEST(CamtoolInfo, ShowsHeaderCountsAndWhetherTheSizeFieldFits) {
+    ScratchFolder folder;
+    testing::CamFileParts parts;
+    parts.header = {1, 2, 3, 84, 0, 0, 0, 0, 0, 0, 0, 0};
+    parts.tv1.resize(3);
+    parts.tv2CountTail = {0, 0, 9};
+    parts.SetSizeField(1000);
+    parts.trailing = {7, 7, 7};
+    const std::string path = folder.Path("odd.cam");
+    testing::WriteBytes(path, parts.Bytes());
+
+    testing::ToolRun run = RunCamtoolProcess({"info", path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "file: " + path +
+                           "\n"
+                           "length: 243 bytes (the counts call for 240)\n"
+                           "header: 1 2 3 84 0 0 0 0 232 3 0 0\n"
+                           "size field: 1000 (does not match the counts, which call for 228)\n"
+                           "TV1 count: 3 (count bytes 3 0 0 0)\n"
+                           "TV2 count: 0 (count bytes 0 0 0 9)\n");
+
+    parts.SetMatchingSizeField();
+    testing::WriteBytes(path, parts.Bytes());
+    run = RunCamtoolProcess({"info", path});
+    EXPECT_NE(run.out.find("size field: 228 (matches the counts)\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vx

@@ -31,20 +31,20 @@ void CMouseEvent::ClickDelay(std::int32_t NewVal) {
 }
 
 void CMouseEvent::ButtonPress(std::int32_t Button) {
-    if (IsButtonCode(Button)) mouse_.LeftButtonDown();
+    if (IsButtonCode(Button)) mouse_.PressLeftButton();
 }
 
 void CMouseEvent::ButtonRelease(std::int32_t Button) {
-    if (IsButtonCode(Button)) mouse_.LeftButtonUp();
+    if (IsButtonCode(Button)) mouse_.ReleaseLeftButton();
 }
 
 void CMouseEvent::Click() {
-    mouse_.LeftButtonDown();
+    mouse_.PressLeftButton();
     if (clickDelay_ != 0) {
         pump_.ProcessPendingEvents();
         sleeper_.SleepMs(clickDelay_);
     }
-    mouse_.LeftButtonUp();
+    mouse_.ReleaseLeftButton();
 }
 
 void CMouseEvent::ClickAbsolute(std::int32_t X, std::int32_t Y) {

@@ -28,8 +28,8 @@ class MouseInjector {
     // Position normalised to 0..65535 across the screen; values outside are clamped.
     virtual void MoveAbsolute(std::int32_t nx, std::int32_t ny) = 0;
     virtual void MoveRelative(std::int32_t dx, std::int32_t dy) = 0;
-    virtual void LeftButtonDown() = 0;
-    virtual void LeftButtonUp() = 0;
+    virtual void PressLeftButton() = 0;
+    virtual void ReleaseLeftButton() = 0;
     // One notch is 120; positive turns away from the user.
     virtual void Wheel(std::int32_t amount) = 0;
     // All zero when the window is unknown.

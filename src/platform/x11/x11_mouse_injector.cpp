@@ -37,13 +37,13 @@ void X11MouseInjector::MoveRelative(std::int32_t dx, std::int32_t dy) {
     XSync(x_.Get(), False);
 }
 
-void X11MouseInjector::LeftButtonDown() {
+void X11MouseInjector::PressLeftButton() {
     if (!x_.CanInject()) return;
     XTestFakeButtonEvent(x_.Get(), Button1, True, CurrentTime);
     XSync(x_.Get(), False);
 }
 
-void X11MouseInjector::LeftButtonUp() {
+void X11MouseInjector::ReleaseLeftButton() {
     if (!x_.CanInject()) return;
     XTestFakeButtonEvent(x_.Get(), Button1, False, CurrentTime);
     XSync(x_.Get(), False);

@@ -14,8 +14,8 @@ class X11MouseInjector : public MouseInjector {
     ScreenSize ScreenSizePixels() override;
     void MoveAbsolute(std::int32_t nx, std::int32_t ny) override;
     void MoveRelative(std::int32_t dx, std::int32_t dy) override;
-    void LeftButtonDown() override;
-    void LeftButtonUp() override;
+    void PressLeftButton() override;
+    void ReleaseLeftButton() override;
     void Wheel(std::int32_t amount) override;
     WindowRect WindowRectangle(WindowHandle window) override;
 

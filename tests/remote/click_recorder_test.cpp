@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include "remote/remote_fixture.h"
+#include "remote/remote_texts.h"
+
+namespace vx {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class Recording : public testing::RemoteFixture {
+  protected:
+    Recording() { settings.ShutdownDelay = 40; }
+};
+
+TEST_F(Recording, F5BeforeAnyClickRecordsNothingAndShutsTheGameDown) {
+    settings.ClickCount = 3;
+    settings.ClickX[2] = 99;
+    settings.SafetyConfigure = false;
+    F5At(120, 80);
+    EXPECT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(settings.ClickCount, 0);
+    EXPECT_EQ(settings.ClickX[2], 0);
+    EXPECT_EQ(desk.beeper.beeps, 0);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(desk.Events().front(), "launch /games/gpl/gpl.exe");
+    // The keys follow the release of F5, never its press.
+    Log expected{"hand F5 up"};
+    for (const auto& key : ShutdownKeys(40)) expected.push_back(key);
+    EXPECT_EQ(From(desk.Events(), "hand F5 up"), expected);
+    EXPECT_EQ(desk.WithPrefix("down").size() + desk.WithPrefix("abs").size(), 0u);
+}
+
+TEST_F(Recording, LongPressIsOneClickAtTheReleasePositionAndTime) {
+    desk.After(100, [](testing::ScriptedDesk& d) {
+        d.pointer = {320, 240};
+        d.leftDown = true;
+    });
+    desk.After(400, [](testing::ScriptedDesk& d) { d.pointer = {330, 250}; });
+    desk.After(600, [](testing::ScriptedDesk& d) { d.leftDown = false; });
+    ClickAt(900, 10, 470);
+    F5At(1200);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    ASSERT_EQ(settings.ClickCount, 2);
+    // The clock starts just before the launch; each interval ends at a release.
+    EXPECT_EQ(settings.ClickIntervals[1], 600);
+    EXPECT_EQ(settings.ClickIntervals[2], 340);
+    EXPECT_EQ(settings.ClickX[1], 528);  // 1024 * 330 / 640
+    EXPECT_EQ(settings.ClickY[1], 400);  // 768 * 250 / 480
+    EXPECT_EQ(settings.ClickX[2], 16);   // 16.0
+    EXPECT_EQ(settings.ClickY[2], 752);  // 752.0
+    EXPECT_EQ(settings.ClickIntervals[0], 0);
+    EXPECT_EQ(settings.ClickX[3], 0);
+    EXPECT_EQ(desk.beeper.beeps, 2);
+}
+
+TEST_F(Recording, ScalesByTheScreenMeasuredAtStartAndFloors) {
+    ClickAt(50, 320, 240);
+    ClickAt(150, 1, 1);
+    F5At(300);
+    desk.screen = {1920, 1080};
+    remote.RenewMouseDriver();  // the recorder keeps the start-up size
+    ASSERT_TRUE(remote.RecordScript(settings));
+    ASSERT_EQ(settings.ClickCount, 2);
+    EXPECT_EQ(settings.ClickX[1], 512);
+    EXPECT_EQ(settings.ClickY[1], 384);
+    EXPECT_EQ(settings.ClickX[2], 1);  // 1.6
+    EXPECT_EQ(settings.ClickY[2], 1);  // 1.6
+
+    // A replay on the same 1024-wide screen normalises 512 to 32768.
+    desk.screen = {1024, 768};
+    remote.RenewMouseDriver();
+    remote.ReplayClickScript(settings);
+    EXPECT_EQ(desk.WithPrefix("abs").front(), "abs 32768 32768");
+}
+
+TEST_F(Recording, F5WhileTheButtonIsHeldEndsOnlyAfterTheRelease) {
+    ClickAt(100, 64, 48, 200);  // held from 100 to 300
+    F5At(200, 200);             // down from 200 to 400
+    ASSERT_TRUE(remote.RecordScript(settings));
+    ASSERT_EQ(settings.ClickCount, 1);
+    EXPECT_EQ(settings.ClickIntervals[1], 300);
+    EXPECT_EQ(settings.ClickX[1], 102);
+    Log events = desk.Events();
+    EXPECT_EQ(From(events, "beep").at(1), "hand F5 up");
+    EXPECT_EQ(From(events, "hand F5 up").at(1), "key Escape");
+
+    // F5 pressed and let go during a press does not end the recording.
+    desk.log.clear();
+    ClickAt(100, 64, 48, 200);
+    F5At(150, 50);
+    ClickAt(500, 128, 96);
+    F5At(800);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(settings.ClickCount, 2);
+}
+
+TEST_F(Recording, IntervalsSurviveTheClockWrapping) {
+    desk.now = 0xFFFFFFFFu - 95;
+    ClickAt(100, 0, 0, 100);  // released 200 ms later, past the wrap
+    ClickAt(400, 0, 0);
+    F5At(600);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(settings.ClickIntervals[1], 200);
+    EXPECT_EQ(settings.ClickIntervals[2], 240);
+}
+
+TEST_F(Recording, TheScriptEndsByItselfWithThe255thClick) {
+    for (std::uint32_t i = 0; i < 260; ++i)
+        ClickAt(20 + 30 * i, static_cast<std::int32_t>(i), 5, 10);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(settings.ClickCount, 255);
+    EXPECT_EQ(desk.beeper.beeps, 255);
+    EXPECT_EQ(settings.ClickX[255], 254 * 1024 / 640);
+    EXPECT_EQ(settings.ClickX[0], 0);
+    // No F5 was pressed: the shutdown keys follow the last beep at once.
+    Log expected{"beep"};
+    for (const auto& key : ShutdownKeys(40)) expected.push_back(key);
+    Log events = desk.Events();
+    EXPECT_EQ(Log(events.end() - 10, events.end()), expected);
+}
+
+TEST_F(Recording, AFullScriptWaitsForAHeldF5ToBeReleased) {
+    for (std::uint32_t i = 0; i < 255; ++i) ClickAt(20 + 30 * i, 0, 0, 10);
+    F5At(20 + 30 * 254 + 5, 500);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(settings.ClickCount, 255);
+    Log events = desk.Events();
+    EXPECT_EQ(From(events, "hand F5 up").at(1), "key Escape");
+    EXPECT_EQ(From(events, "hand F5 down").at(1), "beep");
+}
+
+TEST_F(Recording, SafetyAndInformationBoxesAndTheirCancel) {
+    settings.ShowInformation = true;
+    settings.SafetyConfigure = true;
+    settings.ClickCount = 2;
+    settings.ClickX[1] = 77;
+    boxes.answers = {BoxAnswer::Cancel};
+    EXPECT_FALSE(remote.RecordScript(settings));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Safety request");
+    EXPECT_EQ(boxes.shown[0].text,
+              "This will overwrite your previously recorded script. Continue?");
+    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Exclamation);
+    EXPECT_EQ(boxes.shown[0].buttons, BoxButtons::OkCancel);
+    EXPECT_EQ(settings.ClickCount, 2);
+    EXPECT_EQ(settings.ClickX[1], 77);
+    EXPECT_TRUE(desk.log.empty());
+
+    boxes.shown.clear();
+    boxes.answers = {BoxAnswer::Ok, BoxAnswer::Cancel};
+    EXPECT_FALSE(remote.RecordScript(settings));
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].title, "Vistolarex: Info");
+    EXPECT_EQ(boxes.shown[1].text,
+              "GPL will now be launched and the recording of mouseclicks will begin. For further "
+              "details see online help.");
+    EXPECT_EQ(boxes.shown[1].icon, BoxIcon::Information);
+    EXPECT_EQ(boxes.shown[1].buttons, BoxButtons::OkCancel);
+    EXPECT_EQ(settings.ClickCount, 2);
+    EXPECT_TRUE(desk.log.empty());
+
+    // No safety request without the setting, nor without a script.
+    boxes.shown.clear();
+    settings.SafetyConfigure = false;
+    F5At(10);
+    EXPECT_TRUE(remote.RecordScript(settings));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Info");
+    boxes.shown.clear();
+    settings.SafetyConfigure = true;
+    F5At(10);
+    EXPECT_TRUE(remote.RecordScript(settings));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Info");
+}
+
+TEST_F(Recording, AFailedLaunchLeavesTheScriptEmptyAndSendsNothing) {
+    settings.ClickCount = 4;
+    settings.ClickIntervals[4] = 10;
+    settings.SafetyConfigure = false;
+    desk.launchSucceeds = false;
+    EXPECT_FALSE(remote.RecordScript(settings));
+    EXPECT_EQ(settings.ClickCount, 0);
+    EXPECT_EQ(settings.ClickIntervals[4], 0);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Error");
+    EXPECT_EQ(boxes.shown[0].text,
+              "GPL couldn't be started. Operation aborted. Check the path to the file gpl.exe.");
+    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Critical);
+    EXPECT_EQ(boxes.shown[0].buttons, BoxButtons::Ok);
+    EXPECT_EQ(desk.Events(), (Log{"launch /games/gpl/gpl.exe"}));
+}
+
+}  // namespace
+}  // namespace vx

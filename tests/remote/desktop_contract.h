@@ -1,0 +1,118 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "remote/input_state.h"
+#include "remote/key_sender.h"
+#include "remote/mouse_event.h"
+#include "remote/mouse_injector.h"
+
+namespace vx::testing {
+
+// What every desktop implementation promises the remote. A harness supplies the
+// implementation under test and a way to watch it from outside:
+//   bool Available(); MouseInjector& Mouse(); PointerReader& Pointer(); KeyState& Keys();
+//   KeySender& Sender(); void HoldF5(bool); WindowHandle MakeWindow(l, t, w, h);
+//   WindowHandle UnknownWindow(); int WheelNotchesSeen(); std::vector<std::string> KeysSeen();
+template <class Harness>
+class DesktopContract : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!harness.Available()) GTEST_SKIP() << "no desktop to test against";
+    }
+    PointerPos MovedTo(std::int32_t x, std::int32_t y) {
+        ScreenSize size = harness.Mouse().ScreenSizePixels();
+        harness.Mouse().MoveAbsolute(CMouseEvent::Normalise(x, size.width),
+                                     CMouseEvent::Normalise(y, size.height));
+        return harness.Pointer().Position();
+    }
+    Harness harness;
+};
+
+TYPED_TEST_SUITE_P(DesktopContract);
+
+TYPED_TEST_P(DesktopContract, AbsoluteMovesLandOnThePixelTheyWereNormalisedFrom) {
+    ScreenSize size = this->harness.Mouse().ScreenSizePixels();
+    ASSERT_GT(size.width, 0);
+    ASSERT_GT(size.height, 0);
+    MouseInjector& mouse = this->harness.Mouse();
+    mouse.MoveAbsolute(0, 0);
+    EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{0, 0}));
+    mouse.MoveAbsolute(65535, 65535);
+    EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{size.width - 1, size.height - 1}));
+    for (PointerPos p : {PointerPos{size.width / 3, size.height / 4}, PointerPos{1, 2},
+                         PointerPos{size.width - 2, size.height / 2}}) {
+        EXPECT_EQ(this->MovedTo(p.x, p.y), p);
+    }
+    mouse.MoveAbsolute(-100, 70000);
+    EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{0, size.height - 1}));
+}
+
+TYPED_TEST_P(DesktopContract, RelativeMovesShiftThePointerByTheirDisplacement) {
+    PointerPos start = this->MovedTo(100, 100);
+    ASSERT_EQ(start, (PointerPos{100, 100}));
+    this->harness.Mouse().MoveRelative(10, -5);
+    EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{110, 95}));
+    this->harness.Mouse().MoveRelative(-30, 40);
+    EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{80, 135}));
+}
+
+TYPED_TEST_P(DesktopContract, TheLeftButtonStateFollowsPressAndRelease) {
+    this->MovedTo(50, 60);
+    EXPECT_FALSE(this->harness.Keys().LeftButtonDown());
+    this->harness.Mouse().PressLeftButton();
+    EXPECT_TRUE(this->harness.Keys().LeftButtonDown());
+    EXPECT_FALSE(this->harness.Keys().F5Down());
+    this->harness.Mouse().ReleaseLeftButton();
+    EXPECT_FALSE(this->harness.Keys().LeftButtonDown());
+}
+
+TYPED_TEST_P(DesktopContract, TheF5StateFollowsTheKey) {
+    EXPECT_FALSE(this->harness.Keys().F5Down());
+    this->harness.HoldF5(true);
+    EXPECT_TRUE(this->harness.Keys().F5Down());
+    EXPECT_FALSE(this->harness.Keys().LeftButtonDown());
+    this->harness.HoldF5(false);
+    EXPECT_FALSE(this->harness.Keys().F5Down());
+}
+
+TYPED_TEST_P(DesktopContract, WindowRectanglesAreInScreenPixels) {
+    WindowHandle window = this->harness.MakeWindow(100, 50, 201, 101);
+    WindowRect rect = this->harness.Mouse().WindowRectangle(window);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 50);
+    EXPECT_EQ(rect.right, 301);
+    EXPECT_EQ(rect.bottom, 151);
+    WindowRect unknown = this->harness.Mouse().WindowRectangle(this->harness.UnknownWindow());
+    EXPECT_EQ(unknown.left | unknown.top | unknown.right | unknown.bottom, 0);
+}
+
+TYPED_TEST_P(DesktopContract, TheWheelTurnsWholeNotchesInBothDirections) {
+    this->MovedTo(200, 200);
+    this->harness.Mouse().Wheel(-240);
+    EXPECT_EQ(this->harness.WheelNotchesSeen(), -2);
+    this->harness.Mouse().Wheel(360);
+    EXPECT_EQ(this->harness.WheelNotchesSeen(), 3);
+    this->harness.Mouse().Wheel(0);
+    EXPECT_EQ(this->harness.WheelNotchesSeen(), 0);
+}
+
+TYPED_TEST_P(DesktopContract, SentKeysReachTheFocusedWindowInOrder) {
+    this->harness.Sender().Send(SentKey::Escape);
+    this->harness.Sender().Send(SentKey::Return);
+    this->harness.Sender().Send(SentKey::Escape);
+    EXPECT_EQ(this->harness.KeysSeen(), (std::vector<std::string>{"Escape", "Return", "Escape"}));
+    EXPECT_FALSE(this->harness.Keys().F5Down());
+}
+
+REGISTER_TYPED_TEST_SUITE_P(DesktopContract, AbsoluteMovesLandOnThePixelTheyWereNormalisedFrom,
+                            RelativeMovesShiftThePointerByTheirDisplacement,
+                            TheLeftButtonStateFollowsPressAndRelease, TheF5StateFollowsTheKey,
+                            WindowRectanglesAreInScreenPixels,
+                            TheWheelTurnsWholeNotchesInBothDirections,
+                            SentKeysReachTheFocusedWindowInOrder);
+
+}  // namespace vx::testing

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "remote/click_script_remote.h"
+#include "remote/scripted_desk.h"
+#include "remote/shutdown_keys.h"
+#include "support/scripted_platform.h"
+
+namespace vx::testing {
+
+// A remote on the scripted desk, with a game folder set and no boxes asked.
+class RemoteFixture : public ::testing::Test {
+  protected:
+    RemoteFixture() {
+        settings.GPLFolder = "/games/gpl";
+        settings.ShowInformation = false;
+    }
+
+    // The scripted hand clicks at (x, y) from `at` to `at + hold` ms.
+    void ClickAt(std::uint32_t at, std::int32_t x, std::int32_t y, std::uint32_t hold = 40) {
+        desk.After(at, [x, y](ScriptedDesk& d) {
+            d.pointer = {x, y};
+            d.leftDown = true;
+        });
+        desk.After(at + hold, [](ScriptedDesk& d) { d.leftDown = false; });
+    }
+    // F5 down at `at`, up `hold` ms later; both moments are marked in the log.
+    void F5At(std::uint32_t at, std::uint32_t hold = 50) {
+        desk.After(at, [](ScriptedDesk& d) {
+            d.f5Down = true;
+            d.Log("hand F5 down");
+        });
+        desk.After(at + hold, [](ScriptedDesk& d) {
+            d.f5Down = false;
+            d.Log("hand F5 up");
+        });
+    }
+
+    static std::vector<std::string> ShutdownKeys(std::int32_t delay) {
+        const std::string quarter = "sleep " + std::to_string(vx::QuarterDelay(delay));
+        return {"key Escape", "sleep " + std::to_string(delay),
+                "key Escape", quarter,
+                "key Escape", quarter,
+                "key Return", quarter,
+                "key Return"};
+    }
+
+    // The entries of `log` from the first one equal to `from` on.
+    static std::vector<std::string> From(const std::vector<std::string>& log,
+                                         const std::string& from) {
+        auto it = std::find(log.begin(), log.end(), from);
+        return {it, log.end()};
+    }
+
+    ScriptedDesk desk;
+    ScriptedMessageBoxes boxes;
+    Settings settings;
+    ClickScriptRemote remote{desk.Platform(), boxes, desk.beeper};
+};
+
+}  // namespace vx::testing

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "remote/scripted_desk.h"
+#include "remote/shutdown_keys.h"
+
+namespace vx {
+namespace {
+
+using testing::ScriptedDesk;
+using Log = std::vector<std::string>;
+
+TEST(ShutdownKeys, QuarterDelayRoundsHalvesToEven) {
+    EXPECT_EQ(QuarterDelay(1500), 375);
+    EXPECT_EQ(QuarterDelay(50), 12);     // 12.5
+    EXPECT_EQ(QuarterDelay(1550), 388);  // 387.5
+    EXPECT_EQ(QuarterDelay(3000), 750);
+    EXPECT_EQ(QuarterDelay(0), 0);
+    EXPECT_EQ(QuarterDelay(2), 0);   // 0.5
+    EXPECT_EQ(QuarterDelay(6), 2);   // 1.5
+    EXPECT_EQ(QuarterDelay(7), 2);   // 1.75
+    EXPECT_EQ(QuarterDelay(10), 2);  // 2.5
+}
+
+TEST(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarter) {
+    struct Case {
+        std::int32_t delay;
+        std::int32_t first;
+        std::int32_t quarter;
+    };
+    for (Case c : {Case{1500, 1500, 375}, Case{50, 50, 12}, Case{3000, 3000, 750}, Case{0, 0, 0},
+                   Case{-400, 0, 0}}) {
+        ScriptedDesk desk;
+        std::uint32_t start = desk.now;
+        SendShutdownKeys(desk, desk, c.delay);
+        const std::string first = "sleep " + std::to_string(c.first);
+        const std::string quarter = "sleep " + std::to_string(c.quarter);
+        EXPECT_EQ(desk.log, (Log{"key Escape", first, "key Escape", quarter, "key Escape", quarter,
+                                 "key Return", quarter, "key Return"}))
+            << "delay " << c.delay;
+        EXPECT_EQ(desk.now - start, static_cast<std::uint32_t>(c.first + 3 * c.quarter));
+    }
+}
+
+TEST(ShutdownKeys, WaitReturnsOnlyAfterF5WentDownAndUpAgain) {
+    ScriptedDesk desk;
+    desk.After(60, [](ScriptedDesk& d) { d.f5Down = true; });
+    desk.After(200, [](ScriptedDesk& d) { d.f5Down = false; });
+    PollPause pause(desk, desk);
+    std::uint32_t start = desk.now;
+    WaitForShutdownKey(desk, pause);
+    EXPECT_EQ(desk.now - start, 200u);
+    // Every poll lets the windows run and then rests instead of spinning.
+    EXPECT_EQ(desk.pumps, 40);
+    EXPECT_EQ(desk.WithPrefix("sleep").size(), 40u);
+    EXPECT_EQ(desk.log.front(), "pump");
+
+    // F5 already up: the release wait returns without pumping.
+    desk.log.clear();
+    WaitForF5Up(desk, pause);
+    EXPECT_TRUE(desk.log.empty());
+}
+
+}  // namespace
+}  // namespace vx

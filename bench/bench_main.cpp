@@ -1,0 +1,45 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "bench_folder.h"
+
+namespace vx::bench {
+
+namespace {
+
+class TemporaryFolder {
+  public:
+    TemporaryFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vx-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+        path_ = pattern;
+    }
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+}  // namespace
+
+const std::string& BenchFolder() {
+    static TemporaryFolder folder;
+    return folder.Path();
+}
+
+}  // namespace vx::bench
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "document/cam_document.h"
+#include "document/file_layer.h"
+#include "settings/settings.h"
+#include "ui/editor_context.h"
+#include "ui/options_dialog.h"
+#include "ui/twips.h"
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace vx {
+
+class Beeper;
+class DocumentOpener;
+class FileDialog;
+class GameRemote;
+class MessageBoxes;
+class PitlanePage;
+class TvPage;
+
+// Everything the editor window hands to the desktop or the world; tests script it.
+struct EditorPlatform {
+    MessageBoxes& boxes;
+    Beeper& beeper;
+    FileDialog& fileDialog;
+    DocumentOpener& opener;
+    GameRemote& remote;
+    FileLayer& files = SystemFileLayer();
+    std::function<bool(QWidget*, OptionsContext&)> runOptions = RunOptionsDialog;
+};
+
+// The editor window (object name "frmMain"). Control object names are the
+// designer's names; arrays indexed by field number carry the index after an
+// underscore (txtTV1CamData_0, UpDownValuePit_12, cmdAssignToAllTV2_11), see
+// TvPage and PitlanePage.
+class FrmMain : public QWidget {
+    Q_OBJECT
+  public:
+    // Runs the start-up: programFolder holds Vistolarex.cfg and the manual, and a
+    // non-empty commandLine names a CAM file to load at its end.
+    FrmMain(std::string programFolder, std::string commandLine, EditorPlatform platform,
+            QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    const CamDocument& Document() const { return doc_; }
+    const Settings& LiveSettings() const { return settings_; }
+    const Settings& WorkingSettings() const { return working_; }
+    const std::string& ProgramFolder() const { return programFolder_; }
+    const std::string& CAMFileName() const { return camFileName_; }
+    const std::string& CAMPath() const { return camPath_; }
+    bool AcceptOptions() const { return acceptOptions_; }
+    const std::string& Fehlermeldung() const { return fehlermeldung_; }
+    // True once the program has been told to end (Exit, or the frame's close).
+    bool Ended() const { return ended_; }
+
+    // Loads the named file into the document and reports in the status line.
+    void ReadCamFile(const std::string& name);
+
+    void cmdLoadCAMFile_Click();
+    void cmdSaveCAMFile_Click();
+    void cmdTestCams_Click();
+    void cmdOptions_Click();
+    void cmdHelp_Click();
+    void cmdExit_Click();
+
+    void SetStatus(const std::string& text);
+    std::string StatusLine() const;
+
+    TvPage& Tv1Page() const { return *tv1_; }
+    TvPage& Tv2Page() const { return *tv2_; }
+    TvPage& Page(SetId set) const { return set == SetId::TV1 ? *tv1_ : *tv2_; }
+    PitlanePage& PitPage() const { return *pit_; }
+    QTabWidget* CamData() const { return camData_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void FormLoad(const std::string& commandLine);
+    // The Exit logic: true when the program may end.
+    bool MayEnd();
+    void CommitFocusedEntry();
+    void EnableTest();
+    void ShowRuntimeError(const IoError& error);
+
+    std::string programFolder_;
+    EditorPlatform platform_;
+    CamDocument doc_;
+    Settings settings_;
+    Settings working_;
+    std::string camFileName_;
+    std::string camPath_;
+    bool acceptOptions_ = false;
+    std::string fehlermeldung_;
+    bool ended_ = false;
+    bool exitConfirmed_ = false;
+    Twips twips_;
+    EditorContext context_;
+
+    QPushButton* load_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* test_ = nullptr;
+    QPushButton* options_ = nullptr;
+    QPushButton* help_ = nullptr;
+    QPushButton* exit_ = nullptr;
+    QTabWidget* camData_ = nullptr;
+    QGroupBox* statusFrame_ = nullptr;
+    QLineEdit* statusLine_ = nullptr;
+    TvPage* tv1_ = nullptr;
+    TvPage* tv2_ = nullptr;
+    PitlanePage* pit_ = nullptr;
+};
+
+}  // namespace vx

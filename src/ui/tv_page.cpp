@@ -1,0 +1,331 @@
+#include "ui/tv_page.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "editing/camera_set_ops.h"
+#include "editing/field_entry.h"
+#include "platform/beeper.h"
+#include "platform/message_box.h"
+#include "ui/entry_box.h"
+#include "ui/main_window_texts.h"
+#include "ui/page_frame.h"
+#include "ui/value_stepper.h"
+
+namespace vx {
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QString Indexed(const QString& name, int index) { return name + u'_' + QString::number(index); }
+
+int RowTop(int field) { return 600 + 360 * field; }
+
+}  // namespace
+
+TvPage::TvPage(SetId set, EditorContext& context, const Twips& twips, QWidget* parent)
+    : QWidget(parent), set_(set), ctx_(context), twips_(twips) {
+    BuildControls();
+    SetTabOrder();
+    ApplyEnabling();
+}
+
+void TvPage::BuildControls() {
+    const bool tv1 = set_ == SetId::TV1;
+    const QString name = QString::fromLatin1(SetName(set_));
+    setObjectName(QStringLiteral("page") + name);
+
+    frame_ = new QGroupBox(this);
+    frame_->setObjectName(QStringLiteral("fr") + name);
+    frame_->resize(twips_(8775), twips_(5775));
+
+    auto button = [&](const QString& objectName, const char* caption, const char* tooltip,
+                      QRect where) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), frame_);
+        b->setObjectName(objectName);
+        b->setToolTip(QString::fromUtf8(tooltip));
+        b->setGeometry(where);
+        b->setAutoDefault(false);
+        return b;
+    };
+    auto label = [&](const QString& objectName, const QString& caption, QRect where) {
+        auto* l = new QLabel(caption, frame_);
+        l->setObjectName(objectName);
+        l->setGeometry(where);
+        return l;
+    };
+    auto entry = [&](const QString& objectName, const QString& tooltip, QRect where) {
+        auto* e = new EntryBox(QStringLiteral("0"), frame_);
+        e->setObjectName(objectName);
+        e->setToolTip(tooltip);
+        e->setGeometry(where);
+        return e;
+    };
+
+    addBefore_ = button(QStringLiteral("cmdAdd%1Before").arg(name), "Add Before",
+                        "Adds an empty cameraslot before the one currently shown",
+                        twips_.Rect(120, 240, 1335, 285));
+    addBehind_ = button(QStringLiteral("cmdAdd%1Behind").arg(name), "Add Behind",
+                        "Adds an empty cameraslot behind the one currently shown",
+                        twips_.Rect(1680, 240, 1335, 285));
+    remove_ = button(QStringLiteral("cmdRemove%1").arg(name), "Remove",
+                     tv1 ? "Removes the currently shown camera" : "Removes currently shown camera",
+                     twips_.Rect(3240, 240, 1335, 285));
+    label(QStringLiteral("lblCurrent%1Cam").arg(name), QStringLiteral("Cam #"),
+          twips_.Rect(4800, 285, 615, 255));
+    currentCam_ = entry(QStringLiteral("txtCurrent%1Cam").arg(name),
+                        QStringLiteral("Shows the index of the currently selected camera"),
+                        twips_.Rect(5400, 240, 375, 285));
+    currentCam_->setText(QStringLiteral("1"));
+    selection_ = new ValueStepper(frame_);
+    selection_->setObjectName(QStringLiteral("UpDown") + name);
+    selection_->setToolTip(QStringLiteral("Changes camera selection"));
+    selection_->setGeometry(twips_.Rect(5880, 240, 240, 285));
+    selection_->SetRange(1, 1);
+    selection_->SetIncrement(1);
+    selection_->SetPosition(1);
+    label(tv1 ? QStringLiteral("lblOf") : QStringLiteral("lblOf2"), QStringLiteral("of"),
+          twips_.Rect(6120, 285, 375, 255));
+    totalCams_ = entry(QStringLiteral("txtTotal%1Cams").arg(name),
+                       QStringLiteral("Shows the total number of cameras in the %1-set").arg(name),
+                       twips_.Rect(6480, 240, 375, 285));
+    totalCams_->setText(QStringLiteral("1"));
+
+    for (int field = 0; field < kTvFieldCount; ++field) {
+        const FieldInfo& info = TvFieldInfo(set_, field);
+        const auto i = static_cast<std::size_t>(field);
+        description_[i] =
+            label(Indexed(QStringLiteral("lbl%1Description").arg(name), field),
+                  QString::fromUtf8(info.label), twips_.Rect(120, 645 + 360 * field, 4575, 255));
+        camData_[i] = entry(Indexed(QStringLiteral("txt%1CamData").arg(name), field),
+                            field == kModeField ? QString() : QString::fromUtf8(info.tooltip),
+                            twips_.Rect(4800, RowTop(field), 2055, 285));
+        auto* stepper = new ValueStepper(frame_);
+        stepper->setObjectName(Indexed(QStringLiteral("UpDownValue%1").arg(name), field));
+        stepper->setGeometry(twips_.Rect(6960, RowTop(field), 240, 285));
+        stepper->setToolTip(QString::fromUtf8(info.stepper.tooltip));
+        if (info.stepper.usable) {
+            stepper->SetRange(info.stepper.minimum, info.stepper.maximum);
+            stepper->SetIncrement(info.stepper.increment);
+        }
+        upDownValue_[i] = stepper;
+        if (field < kAssignableFieldCount) {
+            assign_[i] = button(Indexed(QStringLiteral("cmdAssignToAll%1").arg(name), field),
+                                AssignToAllCaption(), AssignToAllTooltip(set_),
+                                twips_.Rect(7320, RowTop(field), 1335, 285));
+            connect(assign_[i], &QPushButton::clicked, this,
+                    [this, field] { cmdAssignToAll_Click(field); });
+        }
+        connect(camData_[i], &EntryBox::focusLost, this,
+                [this, field] { txtCamData_LostFocus(field); });
+        connect(stepper, &ValueStepper::stepped, this,
+                [this, field](std::int32_t position) { UpDownValue_Change(field, position); });
+    }
+    // The check box takes the place of field 4's entry box, which is never shown.
+    camData_[kModeField]->hide();
+    upDownValue_[kModeField]->hide();
+    camFixed_ = new QCheckBox(frame_);
+    camFixed_->setObjectName(QStringLiteral("chk%1CamFixed").arg(name));
+    camFixed_->setToolTip(QString::fromUtf8(CameraModeTooltip()));
+    camFixed_->setGeometry(twips_.Rect(4800, 2055, 255, 255));
+
+    connect(camFixed_, &QCheckBox::toggled, this, [this] { chkCamFixed_Change(); });
+    connect(addBefore_, &QPushButton::clicked, this, [this] { cmdAddBefore_Click(); });
+    connect(addBehind_, &QPushButton::clicked, this, [this] { cmdAddBehind_Click(); });
+    connect(remove_, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
+    connect(selection_, &ValueStepper::stepped, this,
+            [this](std::int32_t value) { UpDown_Change(value); });
+    connect(currentCam_, &EntryBox::focusLost, this, [this] { txtCurrentCam_LostFocus(); });
+    connect(totalCams_, &EntryBox::focusLost, this, [this] { txtTotalCams_LostFocus(); });
+}
+
+void TvPage::SetTabOrder() {
+    QList<QWidget*> chain{addBefore_, addBehind_, remove_, currentCam_, totalCams_};
+    for (int field = 0; field <= 11; ++field) {
+        chain << (field == kModeField ? static_cast<QWidget*>(camFixed_) : CamData(field));
+    }
+    for (int field = 0; field < kAssignableFieldCount; ++field) chain << AssignToAll(field);
+    for (int i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
+    for (int field : {kModeField, 12, 13}) CamData(field)->setFocusPolicy(Qt::NoFocus);
+}
+
+void TvPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceFrameOnStrip(*this, *frame_, twips_);
+}
+
+void TvPage::ShowTvCamera() {
+    const CameraSet& cameras = ctx_.doc.Set(set_);
+    const int count = cameras.Count();
+    refreshing_ = true;
+    totalCams_->setText(QString::number(count));
+    if (count == 0) {
+        // A loaded file may leave a set empty: nothing to show until a camera is added.
+        shown_ = 0;
+        currentCam_->setText(QStringLiteral("0"));
+        for (EntryBox* box : camData_) box->clear();
+        ApplyEnabling();
+        refreshing_ = false;
+        return;
+    }
+    shown_ = std::clamp(shown_, 1, count);
+    const TvCamera& camera = cameras.Camera(shown_);
+    for (int field = 0; field < kTvFieldCount; ++field) {
+        if (field == kModeField) continue;
+        CamData(field)->setText(Text(FormatTvField(camera, field)));
+        if (TvFieldInfo(set_, field).stepper.usable) {
+            ValueStepperOf(field)->SetPosition(TvStepperPosition(camera, field));
+        }
+    }
+    ApplyEnabling();
+    // A change of the box's state runs the mode switch, as a click would.
+    camFixed_->setChecked(camera.IsFixed());
+    refreshing_ = false;
+}
+
+void TvPage::ShowFirstCamera() {
+    const int count = ctx_.doc.Set(set_).Count();
+    selection_->SetRange(1, std::max(count, 1));
+    if (count == 0) {
+        ShowTvCamera();
+        return;
+    }
+    SetSpinnerValue(1);
+    ShowTvCamera();
+}
+
+void TvPage::SetSpinnerValue(int value) {
+    selection_->SetPosition(value);
+    if (shown_ != value) UpDown_Change(value);
+}
+
+void TvPage::ApplyEnabling() {
+    const bool any = ctx_.doc.Set(set_).Count() > 0;
+    for (int field = 0; field < kTvFieldCount; ++field) {
+        bool enabled = any && TvFieldInfo(set_, field).editable != Editable::Never;
+        if (rowsFixed_ && field != kModeField) {
+            enabled = enabled && TvRowEnabled(field, *rowsFixed_);
+        }
+        CamData(field)->setEnabled(enabled);
+        ValueStepperOf(field)->setEnabled(enabled && TvFieldInfo(set_, field).stepper.usable);
+        if (field < kAssignableFieldCount) AssignToAll(field)->setEnabled(enabled);
+    }
+    camFixed_->setEnabled(any);
+    currentCam_->setEnabled(any);
+    selection_->setEnabled(any);
+}
+
+void TvPage::txtCamData_LostFocus(int field) {
+    if (refreshing_ || shown_ == 0) return;
+    const EntryResult result =
+        EnterTvField(ctx_.doc, set_, shown_, field, CamData(field)->text().toStdString(),
+                     ctx_.settings.FixedSwitchOver);
+    if (result == EntryResult::Rejected) ctx_.beeper.Beep();
+    ShowTvCamera();
+    if (result == EntryResult::Rejected) ctx_.status(kEntryRefusedText);
+}
+
+void TvPage::chkCamFixed_Change() {
+    if (shown_ == 0) return;
+    const bool fixed = camFixed_->isChecked();
+    rowsFixed_ = fixed;
+    ApplyEnabling();
+    SetCameraMode(ctx_.doc, set_, shown_, fixed);
+}
+
+void TvPage::UpDownValue_Change(int field, std::int32_t position) {
+    if (shown_ == 0) return;
+    StepTvField(ctx_.doc, set_, shown_, field, position);
+    ShowTvCamera();
+}
+
+void TvPage::AfterCountChange(int showCamera) {
+    selection_->SetRange(1, std::max(ctx_.doc.Set(set_).Count(), 1));
+    SetSpinnerValue(showCamera);
+    ShowTvCamera();
+}
+
+void TvPage::cmdAddBefore_Click() {
+    const SetOperation op =
+        InsertCameraBefore(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
+    if (!op.ok) {
+        ctx_.beeper.Beep();
+        ctx_.status(op.refusal);
+        return;
+    }
+    AfterCountChange(op.showCamera);
+}
+
+void TvPage::cmdAddBehind_Click() {
+    const SetOperation op =
+        InsertCameraBehind(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
+    if (!op.ok) {
+        ctx_.beeper.Beep();
+        ctx_.status(op.refusal);
+        return;
+    }
+    AfterCountChange(op.showCamera);
+}
+
+void TvPage::cmdRemove_Click() {
+    // Ask only when there is something to remove; a refusal needs no question.
+    if (ctx_.settings.SafetyRemove && ctx_.doc.Set(set_).Count() > 1 &&
+        ctx_.boxes.Show(kSafetyRequestTitle, kRemoveQuestion, BoxIcon::Exclamation,
+                        BoxButtons::OkCancel) != BoxAnswer::Ok) {
+        ctx_.status(kActionCanceledText);
+        return;
+    }
+    const SetOperation op = RemoveCurrentCamera(ctx_.doc, set_, shown_);
+    if (!op.ok) {
+        ctx_.beeper.Beep();
+        ctx_.status(op.refusal);
+        return;
+    }
+    AfterCountChange(op.showCamera);
+}
+
+void TvPage::cmdAssignToAll_Click(int field) {
+    if (shown_ == 0) return;
+    if (ctx_.settings.SafetyAssign &&
+        ctx_.boxes.Show(kSafetyRequestTitle, AssignQuestionText(set_), BoxIcon::Exclamation,
+                        BoxButtons::OkCancel) != BoxAnswer::Ok) {
+        ctx_.status(kActionCanceledText);
+        return;
+    }
+    AssignFieldToAll(ctx_.doc, set_, field, shown_);
+    ctx_.status(kValuesCopiedText);
+}
+
+void TvPage::UpDown_Change(int value) {
+    shown_ = value;
+    currentCam_->setText(QString::number(value));
+    ShowTvCamera();
+}
+
+void TvPage::txtCurrentCam_LostFocus() {
+    const int count = ctx_.doc.Set(set_).Count();
+    if (count == 0) return;
+    const Selection selection = SelectCamera(currentCam_->text().toStdString(), count);
+    if (!selection.ok) {
+        currentCam_->setText(QString::number(shown_));
+        if (selection.beep) ctx_.beeper.Beep();
+        ctx_.status(selection.refusal);
+        return;
+    }
+    SetSpinnerValue(selection.camera);
+    ShowTvCamera();
+}
+
+void TvPage::txtTotalCams_LostFocus() {
+    const int count = ctx_.doc.Set(set_).Count();
+    if (auto refusal = CountFieldGuard(totalCams_->text().toStdString(), count)) {
+        totalCams_->setText(QString::number(count));
+        ctx_.beeper.Beep();
+        ctx_.status(*refusal);
+    }
+}
+
+}  // namespace vx

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "document/cam_document.h"
+#include "editing/field_table.h"
+#include "ui/editor_context.h"
+#include "ui/twips.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace vx {
+
+class EntryBox;
+class ValueStepper;
+
+// One TV page of the editor window: the frame frTV1 (or frTV2) with its controls
+// and the handlers of that set. Object names are the control names; the arrays
+// indexed by field number are named <control>_<field>: txtTV1CamData_0 ..
+// txtTV1CamData_13, lblTV1Description_0 .., UpDownValueTV1_0 .., cmdAssignToAllTV1_0
+// .. cmdAssignToAllTV1_11 (and the same with TV2 on the other page).
+class TvPage : public QWidget {
+    Q_OBJECT
+  public:
+    TvPage(SetId set, EditorContext& context, const Twips& twips, QWidget* parent = nullptr);
+
+    SetId Set() const { return set_; }
+    // The number of the shown camera (the selection spinner's value); 0 while the
+    // set holds no camera.
+    int Shown() const { return shown_; }
+
+    // Fills the page from the shown camera.
+    void ShowTvCamera();
+    // After a load: spinner maximum := count, shown camera := 1, page refreshed.
+    void ShowFirstCamera();
+
+    // The handlers, named after the designer's controls.
+    void txtCamData_LostFocus(int field);
+    void chkCamFixed_Change();
+    void UpDownValue_Change(int field, std::int32_t position);
+    void cmdAddBefore_Click();
+    void cmdAddBehind_Click();
+    void cmdRemove_Click();
+    void cmdAssignToAll_Click(int field);
+    void UpDown_Change(int value);
+    void txtCurrentCam_LostFocus();
+    void txtTotalCams_LostFocus();
+
+    // The controls, for the window's tab order and for tests.
+    EntryBox* CamData(int field) const { return camData_[static_cast<std::size_t>(field)]; }
+    ValueStepper* ValueStepperOf(int field) const {
+        return upDownValue_[static_cast<std::size_t>(field)];
+    }
+    QPushButton* AssignToAll(int field) const { return assign_[static_cast<std::size_t>(field)]; }
+    QCheckBox* CamFixed() const { return camFixed_; }
+    EntryBox* CurrentCam() const { return currentCam_; }
+    EntryBox* TotalCams() const { return totalCams_; }
+    ValueStepper* SelectionSpinner() const { return selection_; }
+    QPushButton* AddBefore() const { return addBefore_; }
+    QPushButton* AddBehind() const { return addBehind_; }
+    QPushButton* Remove() const { return remove_; }
+    QGroupBox* Frame() const { return frame_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void BuildControls();
+    void SetTabOrder();
+    // Sets the spinner's value; a change of value runs its Change handler.
+    void SetSpinnerValue(int value);
+    void ApplyEnabling();
+    void AfterCountChange(int showCamera);
+
+    SetId set_;
+    EditorContext& ctx_;
+    Twips twips_;
+    int shown_ = 1;
+    // The mode of the last switch; none before the first, when every row is enabled.
+    std::optional<bool> rowsFixed_;
+    bool refreshing_ = false;
+
+    QGroupBox* frame_ = nullptr;
+    QPushButton* addBefore_ = nullptr;
+    QPushButton* addBehind_ = nullptr;
+    QPushButton* remove_ = nullptr;
+    EntryBox* currentCam_ = nullptr;
+    ValueStepper* selection_ = nullptr;
+    EntryBox* totalCams_ = nullptr;
+    QCheckBox* camFixed_ = nullptr;
+    std::array<QLabel*, kTvFieldCount> description_{};
+    std::array<EntryBox*, kTvFieldCount> camData_{};
+    std::array<ValueStepper*, kTvFieldCount> upDownValue_{};
+    std::array<QPushButton*, kAssignableFieldCount> assign_{};
+};
+
+}  // namespace vx

@@ -11,6 +11,9 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
+// An operand count meaning that the command checks its own operands (options, --help).
+inline constexpr std::size_t kOwnOperands = static_cast<std::size_t>(-1);
+
 using CommandFunction = int (*)(const std::vector<std::string>& operands, std::ostream& out,
                                 std::ostream& err);
 
@@ -29,5 +32,9 @@ int RunInfo(const std::vector<std::string>& operands, std::ostream& out, std::os
 int RunCopy(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
 int RunNew(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
 int RunDemo(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
+int RunDump(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
+int RunImport(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
+int RunCheck(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
+int RunDiff(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
 
 }  // namespace vx::camtool

@@ -39,7 +39,7 @@ int RunCamtool(const std::vector<std::string>& arguments, std::ostream& out, std
         return kExitUsage;
     }
     const std::vector<std::string> operands(arguments.begin() + 1, arguments.end());
-    if (operands.size() != command->operandCount) {
+    if (command->operandCount != kOwnOperands && operands.size() != command->operandCount) {
         err << "camtool: usage: camtool " << command->name << " " << command->operands << "\n";
         return kExitUsage;
     }

@@ -31,8 +31,8 @@ corpus_of() {
 }
 
 for target in "${targets[@]}"; do
-    spec="$(corpus_of "$target")"
-    read -r corpus max_len <<<"$spec"
+    setup="$(corpus_of "$target")"
+    read -r corpus max_len <<<"$setup"
     echo "== fuzz_$target for ${seconds}s"
     "$dir/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$dir/findings/$target-" \

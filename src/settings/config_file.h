@@ -40,7 +40,7 @@ struct StartupConfig {
     // The default configuration could not be written: the rest of start-up is skipped.
     bool startupAborted = false;
     int configStep = 1;
-    std::string camPath;       // ProgramFolder, or GPLFolder + "/tracks"
+    std::string camPath;        // ProgramFolder, or GPLFolder + "/tracks"
     std::string fehlermeldung;  // text of the last Debug-Mode message
 };
 

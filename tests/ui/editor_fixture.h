@@ -1,0 +1,150 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/cam_document.h"
+#include "document/cam_writer.h"
+#include "settings/config_file.h"
+#include "support/scripted_platform.h"
+#include "ui/entry_box.h"
+#include "ui/main_window.h"
+#include "ui/pitlane_page.h"
+#include "ui/tv_page.h"
+#include "ui/value_stepper.h"
+
+namespace vx::testing {
+
+inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::uint32_t FieldAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    return static_cast<std::uint32_t>(bytes.at(offset)) |
+           static_cast<std::uint32_t>(bytes.at(offset + 1)) << 8 |
+           static_cast<std::uint32_t>(bytes.at(offset + 2)) << 16 |
+           static_cast<std::uint32_t>(bytes.at(offset + 3)) << 24;
+}
+
+// A document with the given distances of TV1 (moving cameras) and one TV2 camera.
+inline CamDocument DocumentWithTv1(const std::vector<float>& distances) {
+    CamDocument doc;
+    NewDocument(doc);
+    doc.TV1.SetCount(static_cast<int>(distances.size()));
+    for (std::size_t i = 0; i < distances.size(); ++i) {
+        TvCamera& camera = doc.TV1.Cameras[i];
+        camera.SetFloat(0, distances[i]);
+        camera.SetFloat(2, 5.0f + static_cast<float>(i));
+        camera.SetInt(kModeField, 0);
+        camera.SetFloat(5, 0.5f);
+    }
+    doc.TV2.Camera(1).SetFloat(0, 42.0f);
+    UpdateHeaderSize(doc);
+    return doc;
+}
+
+// The editor window in a fresh program folder, with every seam scripted.
+class EditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        folder = dir_.path().toStdString();
+        QLocale::setDefault(QLocale::c());
+    }
+    void TearDown() override {
+        window.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    // Start-up; the first start writes the configuration file and shows its box.
+    FrmMain& Start(const std::string& commandLine = "") {
+        window = std::make_unique<FrmMain>(
+            folder, commandLine,
+            EditorPlatform{boxes, beeper, dialog, opener, remote, SystemFileLayer(),
+                           [this](QWidget*, OptionsContext& context) {
+                               ++optionsShown;
+                               if (editOptions) editOptions(context.working);
+                               return optionsAnswer;
+                           }});
+        return *window;
+    }
+    // A window that has been started before: the configuration file exists.
+    FrmMain& Restart(const std::string& commandLine = "") {
+        Start();
+        window.reset();
+        boxes.shown.clear();
+        return Start(commandLine);
+    }
+    void SaveSettings(const Settings& settings) {
+        ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", settings).ok);
+    }
+
+    // Shows the window and makes it the active one, so focus moves as for a user.
+    void Activate() {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    std::string WriteCam(const std::string& name, const CamDocument& doc) {
+        const std::string path = folder + "/" + name;
+        WriteBytes(path, SerializeCamDocument(doc));
+        return path;
+    }
+
+    TvPage& Tv1() { return window->Tv1Page(); }
+    PitlanePage& Pit() { return window->PitPage(); }
+    std::string Shown(EntryBox* box) { return box->text().toStdString(); }
+    std::string Status() { return window->StatusLine(); }
+
+    // Clicks into a box, types the text and tabs on, as a user does.
+    void TypeAndTab(EntryBox* box, const QString& text) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(box->hasFocus());
+        EXPECT_EQ(box->selectedText(), box->text()) << "gaining the focus selects all";
+        QTest::keyClicks(box, text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    void ClickUp(ValueStepper* stepper) { QTest::mouseClick(stepper->UpArrow(), Qt::LeftButton); }
+    void ClickDown(ValueStepper* stepper) {
+        QTest::mouseClick(stepper->DownArrow(), Qt::LeftButton);
+    }
+    void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    std::string folder;
+    ScriptedMessageBoxes boxes;
+    CountingBeeper beeper;
+    ScriptedFileDialog dialog;
+    RecordingOpener opener;
+    FakeGameRemote remote;
+    int optionsShown = 0;
+    bool optionsAnswer = false;
+    std::function<void(Settings&)> editOptions;
+    std::unique_ptr<FrmMain> window;
+
+  private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace vx::testing

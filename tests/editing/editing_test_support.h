@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QLocale>
+#include <cstdint>
+#include <initializer_list>
+
+#include "document/cam_document.h"
+#include "editing/locale_number.h"
+
+namespace vx::testing {
+
+// Sets the default locale for one test and puts the previous one back.
+class ScopedLocale {
+  public:
+    explicit ScopedLocale(const char* name) { QLocale::setDefault(QLocale(name)); }
+    ~ScopedLocale() { QLocale::setDefault(previous_); }
+    ScopedLocale(const ScopedLocale&) = delete;
+    ScopedLocale& operator=(const ScopedLocale&) = delete;
+
+  private:
+    QLocale previous_;
+};
+
+inline float RadiansOf(double degrees) { return static_cast<float>(degrees * kPi / 180.0); }
+
+// New-camera values with patterns that no camera of the tests holds by chance.
+inline CameraDefaults TestDefaults(float placement) {
+    CameraDefaults d{};
+    d[0] = FloatBits(placement);
+    for (int k = 1; k <= 11; ++k) d[static_cast<std::size_t>(k)] = FloatBits(0.5f + k);
+    d[kModeField] = 1;
+    return d;
+}
+
+// A saved document whose set holds cameras at the given distances; every other field
+// of camera i holds a pattern that names camera and field, so moved cameras are
+// recognisable.
+inline CamDocument DocumentWith(SetId set, std::initializer_list<float> distances) {
+    CamDocument doc;
+    NewDocument(doc);
+    CameraSet& cameras = doc.Set(set);
+    int number = 0;
+    for (float distance : distances) {
+        ++number;
+        TvCamera& camera = cameras.Camera(number);
+        for (int f = 1; f < kTvFieldCount; ++f) {
+            camera.SetRaw(f, 0xC0000000u | static_cast<std::uint32_t>(number << 8 | f));
+        }
+        camera.SetFloat(0, distance);
+    }
+    cameras.SetCount(number);
+    UpdateHeaderSize(doc);
+    doc.DataSaved = true;
+    return doc;
+}
+
+}  // namespace vx::testing

@@ -1,0 +1,73 @@
+#include "editing/field_table.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace vx {
+namespace {
+
+TEST(FieldTable, ZoomStepperTooltipsDifferBetweenTheSets) {
+    for (int f = 5; f <= 7; ++f) {
+        EXPECT_STREQ(TvFieldInfo(SetId::TV1, f).stepper.tooltip,
+                     "Changes the value in steps of 1/1000 per click");
+        EXPECT_STREQ(TvFieldInfo(SetId::TV2, f).stepper.tooltip,
+                     "Changes the value in steps of 0.001 per click");
+    }
+    // Everything else is the same in both sets.
+    for (int f = 0; f < kTvFieldCount; ++f) {
+        EXPECT_STREQ(TvFieldInfo(SetId::TV1, f).label, TvFieldInfo(SetId::TV2, f).label);
+        EXPECT_STREQ(TvFieldInfo(SetId::TV1, f).tooltip, TvFieldInfo(SetId::TV2, f).tooltip);
+        EXPECT_EQ(TvFieldInfo(SetId::TV1, f).stepper.maximum,
+                  TvFieldInfo(SetId::TV2, f).stepper.maximum);
+    }
+}
+
+TEST(FieldTable, HeightTooltipAndStepperReachBelowTheEntryRange) {
+    for (const FieldInfo* height : {&TvFieldInfo(SetId::TV1, 2), &PitlaneFieldInfo(2)}) {
+        EXPECT_STREQ(height->tooltip, "Enter a number between -200 and 200");
+        EXPECT_EQ(height->minimum, 0.0);
+        EXPECT_EQ(height->maximum, 200.0);
+        EXPECT_EQ(height->stepper.minimum, -200000);
+        EXPECT_EQ(height->stepper.increment, 1000);
+    }
+}
+
+TEST(FieldTable, OnlyValueFieldsTakeTypedEntryOrSteps) {
+    for (int f = 0; f < kTvFieldCount; ++f) {
+        const FieldInfo& info = TvFieldInfo(SetId::TV1, f);
+        const bool value = f != kModeField && f < 12;
+        EXPECT_EQ(info.typedEntry, value) << f;
+        EXPECT_EQ(info.stepper.usable, value) << f;
+        EXPECT_EQ(info.editable == Editable::Never, f >= 12) << f;
+    }
+    EXPECT_EQ(TvFieldInfo(SetId::TV1, kModeField).kind, FieldKind::ModeFlag);
+    EXPECT_STREQ(TvFieldInfo(SetId::TV1, 13).label, "Unknown, mail me if you know more! -->");
+    for (int f = 0; f < kPitlaneFieldCount; ++f) {
+        EXPECT_EQ(PitlaneFieldInfo(f).typedEntry, f <= 6) << f;
+        EXPECT_EQ(PitlaneFieldInfo(f).stepper.usable, f <= 6) << f;
+    }
+    EXPECT_STREQ(PitlaneFieldInfo(7).tooltip, "");
+    EXPECT_STREQ(PitlaneFieldInfo(8).tooltip, "");
+    EXPECT_STREQ(PitlaneFieldInfo(8).label, "Leave this value at -0.125! -->");
+    EXPECT_STREQ(PitlaneFieldInfo(9).tooltip, "Unknown - leave this field blank");
+}
+
+TEST(FieldTable, SetTextsNameTheirSet) {
+    EXPECT_STREQ(AssignToAllTooltip(SetId::TV1),
+                 "Copys the value of the current camera to all cameras in the TV1-set");
+    EXPECT_STREQ(AssignToAllTooltip(SetId::TV2),
+                 "Copys the value of the current camera to all cameras in the TV2-set");
+    EXPECT_STREQ(TvFieldInfo(SetId::TV2, kModeField).tooltip, CameraModeTooltip());
+    EXPECT_EQ(std::string(TvFieldInfo(SetId::TV1, 8).label), "Yaw [\u00b0] (fixed cam) -->");
+}
+
+TEST(FieldTable, FieldNumbersOutsideTheRecordThrow) {
+    EXPECT_THROW(TvFieldInfo(SetId::TV1, 14), std::out_of_range);
+    EXPECT_THROW(TvFieldInfo(SetId::TV2, -1), std::out_of_range);
+    EXPECT_THROW(PitlaneFieldInfo(13), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "editing/field_entry.h"
+#include "editing_test_support.h"
+
+namespace vx {
+namespace {
+
+using testing::DocumentWith;
+using testing::RadiansOf;
+using testing::ScopedLocale;
+
+class TvEntry : public ::testing::Test {
+  protected:
+    ScopedLocale locale_{"en_US"};
+    CamDocument doc_ = DocumentWith(SetId::TV1, {100.0f, 300.0f});
+
+    TvCamera& Camera() { return doc_.TV1.Camera(2); }
+    EntryResult Enter(int field, const std::string& text, bool switchOver = false) {
+        return EnterTvField(doc_, SetId::TV1, 2, field, text, switchOver);
+    }
+    // A refusal keeps the whole document, DataSaved included.
+    void ExpectRefused(int field, const std::string& text) {
+        const CamDocument before = doc_;
+        EXPECT_EQ(Enter(field, text), EntryResult::Rejected) << field << " '" << text << "'";
+        EXPECT_TRUE(doc_.SameContent(before)) << field << " '" << text << "'";
+        EXPECT_EQ(doc_.DataSaved, before.DataSaved);
+    }
+};
+
+TEST_F(TvEntry, YawAcceptsTheFullTurnBothWaysAndNothingBeyond) {
+    EXPECT_EQ(Enter(8, "360"), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Raw(8), FloatBits(RadiansOf(360)));
+    EXPECT_EQ(Enter(8, "-360"), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Raw(8), FloatBits(RadiansOf(-360)));
+    doc_.DataSaved = true;
+    ExpectRefused(8, "360.0001");
+    // Refused, not reduced to 10 degrees.
+    ExpectRefused(8, "370");
+    EXPECT_EQ(Camera().Raw(8), FloatBits(RadiansOf(-360)));
+    // The opening angle has no negative half.
+    ExpectRefused(11, "-1");
+    EXPECT_EQ(Enter(11, "0"), EntryResult::Accepted);
+}
+
+TEST_F(TvEntry, HeightStartsAtTheGroundAlthoughItsTooltipNamesMinus200) {
+    EXPECT_EQ(Enter(2, "0"), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Raw(2), FloatBits(0.0f));
+    doc_.DataSaved = true;
+    ExpectRefused(2, "-1");
+    EXPECT_EQ(Enter(1, "-200"), EntryResult::Accepted);
+}
+
+TEST_F(TvEntry, DistanceRunsFromZeroTo50000) {
+    EXPECT_EQ(Enter(0, "50000"), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Float(0), 50000.0f);
+    doc_.DataSaved = true;
+    ExpectRefused(0, "50000.01");
+    ExpectRefused(0, "-0.5");
+    EXPECT_EQ(Enter(0, "0"), EntryResult::Accepted);
+    EXPECT_EQ(Enter(3, "-10000"), EntryResult::Accepted);
+    ExpectRefused(3, "10000.5");
+    EXPECT_EQ(Enter(5, "10"), EntryResult::Accepted);
+    ExpectRefused(6, "10.001");
+}
+
+TEST_F(TvEntry, TextThatIsNoNumberIsRefusedInEveryTypedField) {
+    for (int field : {0, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11}) {
+        for (const char* text : {"", "abc", "1,5", "12m", "1e39", "nan"})
+            ExpectRefused(field, text);
+    }
+}
+
+TEST_F(TvEntry, FieldsWithoutTypedEntryAndMissingCamerasAreNeverWritten) {
+    // The mode flag and the unknown fields have no entry box to type into.
+    ExpectRefused(4, "1");
+    ExpectRefused(12, "0");
+    ExpectRefused(13, "0");
+    const CamDocument before = doc_;
+    EXPECT_EQ(EnterTvField(doc_, SetId::TV1, 3, 0, "10", false), EntryResult::Rejected);
+    EXPECT_EQ(EnterTvField(doc_, SetId::TV1, 0, 0, "10", false), EntryResult::Rejected);
+    EXPECT_TRUE(doc_.SameContent(before));
+    EXPECT_TRUE(doc_.DataSaved);
+}
+
+TEST_F(TvEntry, AShownAngleEnteredAgainBecomesItsWholeDegrees) {
+    EXPECT_EQ(Enter(8, "45.6"), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Raw(8), FloatBits(RadiansOf(45.6)));
+    const std::string shown = FormatTvField(Camera(), 8);
+    EXPECT_EQ(shown, "46");
+    EXPECT_EQ(Enter(8, shown), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Raw(8), FloatBits(RadiansOf(46)));
+}
+
+TEST_F(TvEntry, LongDistancesShowSevenDigitsAndAreStoredSoOnReEntry) {
+    Camera().SetFloat(0, 12345.678f);
+    const std::string shown = FormatTvField(Camera(), 0);
+    EXPECT_EQ(shown, "12345.68");
+    EXPECT_EQ(Enter(0, shown), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Raw(0), FloatBits(12345.68f));
+    Camera().SetFloat(1, 12.3456f);
+    EXPECT_EQ(FormatTvField(Camera(), 1), "12.346");
+    // 0.0625 is a binary half of a thousandth and goes to the even digit.
+    Camera().SetFloat(2, 0.0625f);
+    EXPECT_EQ(FormatTvField(Camera(), 2), "0.062");
+    // A TV field rounds the stored value itself, which lies just below 0.0055.
+    Camera().SetFloat(6, 0.0055f);
+    EXPECT_EQ(FormatTvField(Camera(), 6), "0.005");
+    Camera().SetFloat(5, 1.0f);
+    EXPECT_EQ(FormatTvField(Camera(), 5), "1");
+    Camera().SetFloat(9, RadiansOf(-90.4));
+    EXPECT_EQ(FormatTvField(Camera(), 9), "-90");
+}
+
+TEST_F(TvEntry, FixedSwitchOverMovesTheChangeOverPointTheOtherWay) {
+    Camera().SetFloat(3, 20.0f);
+    ASSERT_EQ(Camera().Float(0), 300.0f);
+    EXPECT_EQ(Enter(0, "100"), EntryResult::Accepted);
+    EXPECT_EQ(Enter(0, "150", true), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Float(3), -30.0f);
+
+    Camera().SetFloat(0, 5000.0f);
+    Camera().SetFloat(3, 6000.0f);
+    EXPECT_EQ(Enter(0, "0", true), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Float(3), 10000.0f);  // 11000 clamped
+    Camera().SetFloat(3, -6000.0f);
+    EXPECT_EQ(Enter(0, "5000", true), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Float(3), -10000.0f);
+
+    Camera().SetFloat(3, 20.0f);
+    EXPECT_EQ(Enter(0, "100", false), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Float(3), 20.0f);
+    // A refused distance moves nothing.
+    doc_.DataSaved = true;
+    ExpectRefused(0, "60000");
+    EXPECT_EQ(Camera().Float(3), 20.0f);
+    // Other fields never shift field 3.
+    EXPECT_EQ(Enter(1, "5", true), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Float(3), 20.0f);
+}
+
+TEST_F(TvEntry, SwitchOverLeavesFieldThreeAloneForNonFiniteLoadedValues) {
+    Camera().SetFloat(0, std::numeric_limits<float>::quiet_NaN());
+    Camera().SetFloat(3, 20.0f);
+    EXPECT_EQ(Enter(0, "100", true), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Float(0), 100.0f);
+    EXPECT_EQ(Camera().Float(3), 20.0f);
+    const std::uint32_t nanBits = 0x7FC01234u;
+    Camera().SetRaw(3, nanBits);
+    EXPECT_EQ(Enter(0, "150", true), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Raw(3), nanBits);
+}
+
+TEST_F(TvEntry, EveryAcceptedEntryClearsDataSavedEvenWithoutAChange) {
+    const std::uint32_t before = Camera().Raw(0);
+    EXPECT_EQ(Enter(0, FormatTvField(Camera(), 0)), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Raw(0), before);
+    EXPECT_FALSE(doc_.DataSaved);
+}
+
+TEST_F(TvEntry, OnlyTheEnteredFieldAndTheChangeOverPointChange) {
+    const CamDocument before = doc_;
+    EXPECT_EQ(Enter(0, "120", true), EntryResult::Accepted);
+    for (int f = 1; f < kTvFieldCount; ++f) {
+        if (f != 3) {
+            EXPECT_EQ(Camera().Raw(f), before.TV1.Camera(2).Raw(f)) << f;
+        }
+    }
+    EXPECT_EQ(doc_.TV1.Camera(1), before.TV1.Camera(1));
+    EXPECT_EQ(doc_.TV2, before.TV2);
+    EXPECT_EQ(doc_.Pitlane, before.Pitlane);
+    EXPECT_EQ(doc_.Header, before.Header);
+}
+
+TEST_F(TvEntry, LoadedValuesOutsideTheRangeAreShownAndKeptOnReEntry) {
+    Camera().SetFloat(2, 250.0f);
+    EXPECT_EQ(FormatTvField(Camera(), 2), "250");
+    ExpectRefused(2, FormatTvField(Camera(), 2));
+    EXPECT_EQ(Camera().Float(2), 250.0f);
+
+    Camera().SetFloat(0, 1.0e20f);
+    const std::string huge = FormatTvField(Camera(), 0);
+    EXPECT_NE(huge.find_first_of("eE"), std::string::npos) << huge;
+    ExpectRefused(0, huge);
+
+    const std::uint32_t nanBits = 0x7FC00001u;
+    Camera().SetRaw(1, nanBits);
+    Camera().SetRaw(12, 0x7F800000u);
+    EXPECT_EQ(FormatTvField(Camera(), 1), "NaN");
+    EXPECT_EQ(FormatTvField(Camera(), 12), "Infinity");
+    ExpectRefused(1, FormatTvField(Camera(), 1));
+    EXPECT_EQ(Camera().Raw(1), nanBits);
+}
+
+TEST(TvEntryLocale, CommaLocaleEntersAndShowsWithAComma) {
+    ScopedLocale locale("de_DE");
+    CamDocument doc = DocumentWith(SetId::TV2, {100.0f});
+    EXPECT_EQ(EnterTvField(doc, SetId::TV2, 1, 2, "12,5", false), EntryResult::Accepted);
+    EXPECT_EQ(doc.TV2.Camera(1).Float(2), 12.5f);
+    EXPECT_EQ(FormatTvField(doc.TV2.Camera(1), 2), "12,5");
+    doc.DataSaved = true;
+    EXPECT_EQ(EnterTvField(doc, SetId::TV2, 1, 2, "12.5", false), EntryResult::Rejected);
+    EXPECT_EQ(doc.TV2.Camera(1).Float(2), 12.5f);
+    EXPECT_TRUE(doc.DataSaved);
+}
+
+}  // namespace
+}  // namespace vx

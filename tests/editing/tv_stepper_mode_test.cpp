@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "editing/field_entry.h"
+#include "editing/field_table.h"
+#include "editing_test_support.h"
+
+namespace vx {
+namespace {
+
+using testing::DocumentWith;
+using testing::RadiansOf;
+using testing::ScopedLocale;
+
+class TvStepper : public ::testing::Test {
+  protected:
+    ScopedLocale locale_{"en_US"};
+    CamDocument doc_ = DocumentWith(SetId::TV1, {100.0f});
+
+    TvCamera& Camera() { return doc_.TV1.Camera(1); }
+    std::int32_t Position(int field) { return TvStepperPosition(Camera(), field); }
+    // One click as the window makes it: from the shown position, within the range.
+    void Click(int field, int direction) {
+        const StepperSpec& stepper = TvFieldInfo(SetId::TV1, field).stepper;
+        const std::int64_t next =
+            static_cast<std::int64_t>(Position(field)) + direction * stepper.increment;
+        if (next < stepper.minimum || next > stepper.maximum) return;
+        StepTvField(doc_, SetId::TV1, 1, field, static_cast<std::int32_t>(next));
+    }
+};
+
+TEST_F(TvStepper, ALengthStepsFromItsShownGridValue) {
+    Camera().SetFloat(1, 12.3456f);
+    EXPECT_EQ(Position(1), 12346);
+    Click(1, +1);
+    EXPECT_EQ(Camera().Raw(1), FloatBits(13.346f));
+}
+
+TEST_F(TvStepper, AnAngleStepsToWholeDegrees) {
+    Camera().SetFloat(8, RadiansOf(45.6));
+    EXPECT_EQ(Position(8), 46);
+    Click(8, +1);
+    EXPECT_EQ(Camera().Raw(8), FloatBits(RadiansOf(47)));
+    // 45.4996 degrees rounds to 45.5 first and then to the even 46.
+    Camera().SetFloat(9, RadiansOf(45.4996));
+    EXPECT_EQ(Position(9), 46);
+}
+
+TEST_F(TvStepper, HeightStepsBelowGroundWhereTypingCannotGo) {
+    Camera().SetFloat(2, 0.0f);
+    Click(2, -1);
+    EXPECT_EQ(Camera().Float(2), -1.0f);
+}
+
+TEST_F(TvStepper, PositionsAtTheRangeEndsMatchTheStepperRange) {
+    Camera().SetFloat(0, 50000.0f);
+    EXPECT_EQ(Position(0), TvFieldInfo(SetId::TV1, 0).stepper.maximum);
+    Click(0, +1);
+    EXPECT_EQ(Camera().Float(0), 50000.0f);
+    Camera().SetFloat(0, 0.0f);
+    EXPECT_EQ(Position(0), 0);
+    Camera().SetFloat(2, -200.0f);
+    EXPECT_EQ(Position(2), -200000);
+    Camera().SetFloat(3, 10000.0f);
+    EXPECT_EQ(Position(3), 10000000);
+    Camera().SetFloat(5, 10.0f);
+    EXPECT_EQ(Position(5), 10000);
+    Click(5, +1);
+    EXPECT_EQ(Camera().Float(5), 10.0f);
+    Camera().SetFloat(6, 0.0f);
+    Click(6, -1);
+    EXPECT_EQ(Camera().Float(6), 0.0f);
+    Click(6, +1);
+    EXPECT_EQ(Camera().Float(6), 0.001f);
+    Camera().SetFloat(10, RadiansOf(-360));
+    EXPECT_EQ(Position(10), -360);
+    Camera().SetFloat(11, RadiansOf(360));
+    EXPECT_EQ(Position(11), 360);
+}
+
+TEST_F(TvStepper, LoadedValuesBeyondTheRangeSitAtItsEnds) {
+    Camera().SetFloat(0, 60000.0f);
+    EXPECT_EQ(Position(0), 50000000);
+    Camera().SetFloat(5, -3.0e38f);
+    EXPECT_EQ(Position(5), 0);
+    Camera().SetFloat(1, std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(Position(1), 0);
+    Camera().SetFloat(8, 1.0e30f);
+    EXPECT_EQ(Position(8), 360);
+    // Unknown fields have no stepper range, only the integer range.
+    Camera().SetFloat(12, -1.0e30f);
+    EXPECT_EQ(Position(12), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST_F(TvStepper, StepsLeaveDataSavedTheSwitchOverPointAndTheUnknownFieldsAlone) {
+    Camera().SetFloat(3, 20.0f);
+    Click(0, +1);
+    EXPECT_EQ(Camera().Float(0), 101.0f);
+    EXPECT_EQ(Camera().Float(3), 20.0f);
+    EXPECT_TRUE(doc_.DataSaved);
+    const TvCamera before = Camera();
+    for (int field : {4, 12, 13}) StepTvField(doc_, SetId::TV1, 1, field, 7);
+    StepTvField(doc_, SetId::TV1, 2, 0, 7000);  // beyond the count
+    EXPECT_EQ(Camera(), before);
+    EXPECT_EQ(doc_.TV1.Camera(2), TvCamera{});
+    EXPECT_TRUE(doc_.DataSaved);
+}
+
+TEST(CameraMode, WritesTheIntegerFlagAndClearsDataSaved) {
+    CamDocument doc = DocumentWith(SetId::TV2, {100.0f, 200.0f});
+    const TvCamera before = doc.TV2.Camera(2);
+    SetCameraMode(doc, SetId::TV2, 2, true);
+    EXPECT_EQ(doc.TV2.Camera(2).Raw(kModeField), 1u);  // not the pattern of 1.0f
+    EXPECT_TRUE(doc.TV2.Camera(2).IsFixed());
+    EXPECT_FALSE(doc.DataSaved);
+    for (int f = 0; f < kTvFieldCount; ++f) {
+        if (f != kModeField) {
+            EXPECT_EQ(doc.TV2.Camera(2).Raw(f), before.Raw(f)) << f;
+        }
+    }
+    doc.DataSaved = true;
+    SetCameraMode(doc, SetId::TV2, 2, false);
+    EXPECT_EQ(doc.TV2.Camera(2).Raw(kModeField), 0u);
+    EXPECT_FALSE(doc.DataSaved);
+    EXPECT_EQ(doc.TV2.Camera(1), DocumentWith(SetId::TV2, {100.0f}).TV2.Camera(1));
+}
+
+TEST(CameraMode, RowsFollowTheMode) {
+    for (bool fixed : {false, true}) {
+        for (int f = 0; f <= 4; ++f) EXPECT_TRUE(TvRowEnabled(f, fixed)) << f;
+        for (int f = 5; f <= 7; ++f) EXPECT_EQ(TvRowEnabled(f, fixed), !fixed) << f;
+        for (int f = 8; f <= 11; ++f) EXPECT_EQ(TvRowEnabled(f, fixed), fixed) << f;
+        EXPECT_FALSE(TvRowEnabled(12, fixed));
+        EXPECT_FALSE(TvRowEnabled(13, fixed));
+    }
+}
+
+}  // namespace
+}  // namespace vx

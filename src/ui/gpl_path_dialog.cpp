@@ -48,6 +48,7 @@ GplPathWindow::GplPathWindow(Settings& working, QWidget* parent)
     setObjectName("frmGPLPath");
     setWindowTitle("Vistolarex: Where is GPL?");
     setModal(true);
+    UseDesignFont(*this);
     setFixedSize(TwipsToPixelsX(*this, 4470), TwipsToPixelsY(*this, 2775));
 
     auto* left = new QVBoxLayout;

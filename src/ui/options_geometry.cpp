@@ -1,5 +1,6 @@
 #include "ui/options_geometry.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -8,7 +9,8 @@ namespace vx {
 
 namespace {
 constexpr int kTwipsPerInch = 1440;
-}
+constexpr double kDesignPointSize = 8.0;
+}  // namespace
 
 int TwipsToPixelsX(const QWidget& widget, int twips) {
     return twips * widget.logicalDpiX() / kTwipsPerInch;
@@ -16,6 +18,14 @@ int TwipsToPixelsX(const QWidget& widget, int twips) {
 
 int TwipsToPixelsY(const QWidget& widget, int twips) {
     return twips * widget.logicalDpiY() / kTwipsPerInch;
+}
+
+void UseDesignFont(QWidget& window) {
+    QFont font = window.font();
+    if (font.pointSizeF() > kDesignPointSize) {
+        font.setPointSizeF(kDesignPointSize);
+        window.setFont(font);
+    }
 }
 
 void CentreOnScreen(QWidget& window) {

@@ -19,7 +19,7 @@ namespace vx {
 namespace {
 
 constexpr const char* kSingleSafetyTip = "Click to toggle this special safety request";
-constexpr int kIndent = 20;
+constexpr int kIndent = 12;
 constexpr int kValueFieldWidth = 80;
 
 QLabel* AddLabel(QWidget* parent, const char* name, const char* text) {
@@ -48,7 +48,7 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* caption,
 
 QVBoxLayout* CompactColumn(QWidget* page) {
     auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(8, 6, 8, 6);
+    column->setContentsMargins(4, 6, 4, 6);
     column->setSpacing(2);
     return column;
 }
@@ -61,6 +61,8 @@ void OptionsWindow::BuildGeneralTab(QWidget* page) {
     auto* folderRow = new QHBoxLayout;
     lblGPLFolder_ = AddLabel(page, "lblGPLFolder", kNoGameFolder);
     lblGPLFolder_->setTextFormat(Qt::PlainText);
+    // A long path is cut at the button rather than pushing the button out of the tab.
+    lblGPLFolder_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     folderRow->addWidget(lblGPLFolder_, 1);
     auto* cmdChange = AddButton(page, "cmdChange", "Change",
                                 "Click to choose or change the path to the file gpl.exe");
@@ -159,12 +161,18 @@ void OptionsWindow::BuildEditingTab(QWidget* page) {
         return label;
     };
 
+    // The placement captions are long: they take the whole width below their label.
     grid->addWidget(valueLabel(0), 1, 0);
+    auto* middleRow = new QHBoxLayout;
+    middleRow->setContentsMargins(kIndent, 0, 0, 0);
     optValue1_[0] = new QRadioButton(
         "Place new camera in the middle between the one before and the one after", page);
     optValue1_[0]->setObjectName("optValue1_0");
-    grid->addWidget(optValue1_[0], 1, 1, 1, 2);
+    middleRow->addWidget(optValue1_[0]);
+    middleRow->addStretch(1);
+    grid->addLayout(middleRow, 2, 0, 1, 3);
     auto* distanceRow = new QHBoxLayout;
+    distanceRow->setContentsMargins(kIndent, 0, 0, 0);
     optValue1_[1] = new QRadioButton("Place new camera", page);
     optValue1_[1]->setObjectName("optValue1_1");
     distanceRow->addWidget(optValue1_[1]);
@@ -172,7 +180,7 @@ void OptionsWindow::BuildEditingTab(QWidget* page) {
     distanceRow->addWidget(
         AddLabel(page, "lblValue1a", "[m] before/behind the currently shown camera"));
     distanceRow->addStretch(1);
-    grid->addLayout(distanceRow, 2, 1, 1, 2);
+    grid->addLayout(distanceRow, 3, 0, 1, 3);
     for (int index = 0; index < 2; ++index) {
         connect(optValue1_[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
                 [this, index] { optValue1_Click(index); });
@@ -197,7 +205,7 @@ void OptionsWindow::BuildEditingTab(QWidget* page) {
         {"[°]", "Enter a number between 0 and 180"},
     };
     for (int k = 1; k < kDefaultValueCount; ++k) {
-        const int row = k + 2;
+        const int row = k + 3;
         grid->addWidget(valueLabel(k), row, 0);
         if (k == kFixedFlagValue) {
             chkValue5_ = AddCheckBox(page, "chkValue5", "Fixed",
@@ -217,9 +225,9 @@ void OptionsWindow::BuildEditingTab(QWidget* page) {
                     "Click to toggle between fixed or non-fixed switch-over-points");
     connect(chkFixedSwitchOver_, &QCheckBox::clicked, this,
             [this](bool checked) { working_.FixedSwitchOver = checked; });
-    grid->addWidget(chkFixedSwitchOver_, kDefaultValueCount + 2, 0, 1, 3);
+    grid->addWidget(chkFixedSwitchOver_, kDefaultValueCount + 3, 0, 1, 3);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(kDefaultValueCount + 3, 1);
+    grid->setRowStretch(kDefaultValueCount + 4, 1);
 }
 
 void OptionsWindow::BuildRemoteTab(QWidget* page) {

@@ -38,6 +38,7 @@ OptionsWindow::OptionsWindow(OptionsContext& context, QWidget* parent, FolderCho
     setObjectName("frmOptions2");
     setWindowTitle("Vistolarex: Options");
     setModal(true);
+    UseDesignFont(*this);
     setFixedSize(TwipsToPixelsX(*this, 9855), TwipsToPixelsY(*this, 6135));
 
     sstOptions_ = new QTabWidget(this);

@@ -94,9 +94,9 @@ float NewCameraDistance(Placement where, float rule, float cur, std::optional<fl
     } else {
         result = where == Placement::Before ? cur - rule : cur + rule;
     }
-    // Beside the two limits of the rule this also catches an odd rule value and
-    // out-of-range neighbours of a loaded file.
-    if (std::isnan(result)) return where == Placement::Before ? 0.0f : kMaxDistance;
+    // Beside the two limits of the rule this also catches out-of-range neighbours of a
+    // loaded file; a rule that is no number places the camera at the shown one.
+    if (std::isnan(result)) return cur;
     return std::clamp(result, 0.0f, kMaxDistance);
 }
 

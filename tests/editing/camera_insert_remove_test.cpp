@@ -184,7 +184,7 @@ TEST(InsertCamera, NonFiniteLoadedDistancesStillPlaceWithinTheTrack) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     auto inTrack = [](float d) { return d >= 0.0f && d <= 50000.0f; };
-    for (float rule : {kMiddlePlacement, 50.0f}) {
+    for (float rule : {kMiddlePlacement, 50.0f, nan}) {
         for (Placement where : {Placement::Before, Placement::Behind}) {
             for (float cur : {nan, inf, -inf, 100.0f}) {
                 for (std::optional<float> other : {std::optional<float>{}, std::optional(nan),
@@ -200,6 +200,8 @@ TEST(InsertCamera, NonFiniteLoadedDistancesStillPlaceWithinTheTrack) {
     // A NaN neighbour counts as absent.
     EXPECT_EQ(NewCameraDistance(Placement::Behind, kMiddlePlacement, 100.0f, {}, nan), 300.0f);
     EXPECT_EQ(NewCameraDistance(Placement::Before, kMiddlePlacement, 100.0f, nan, {}), 0.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Behind, nan, 100.0f, {}, {}), 100.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Before, 50.0f, 100.0f, {}, {}), 50.0f);
     // A NaN current distance counts as the start line.
     EXPECT_EQ(NewCameraDistance(Placement::Behind, 50.0f, nan, {}, {}), 50.0f);
 

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-#include <string>
-
 namespace vx {
 namespace {
 
@@ -50,23 +47,6 @@ TEST(FieldTable, OnlyValueFieldsTakeTypedEntryOrSteps) {
     }
     EXPECT_STREQ(PitlaneFieldInfo(7).tooltip, "");
     EXPECT_STREQ(PitlaneFieldInfo(8).tooltip, "");
-    EXPECT_STREQ(PitlaneFieldInfo(8).label, "Leave this value at -0.125! -->");
-    EXPECT_STREQ(PitlaneFieldInfo(9).tooltip, "Unknown - leave this field blank");
-}
-
-TEST(FieldTable, SetTextsNameTheirSet) {
-    EXPECT_STREQ(AssignToAllTooltip(SetId::TV1),
-                 "Copys the value of the current camera to all cameras in the TV1-set");
-    EXPECT_STREQ(AssignToAllTooltip(SetId::TV2),
-                 "Copys the value of the current camera to all cameras in the TV2-set");
-    EXPECT_STREQ(TvFieldInfo(SetId::TV2, kModeField).tooltip, CameraModeTooltip());
-    EXPECT_EQ(std::string(TvFieldInfo(SetId::TV1, 8).label), "Yaw [\u00b0] (fixed cam) -->");
-}
-
-TEST(FieldTable, FieldNumbersOutsideTheRecordThrow) {
-    EXPECT_THROW(TvFieldInfo(SetId::TV1, 14), std::out_of_range);
-    EXPECT_THROW(TvFieldInfo(SetId::TV2, -1), std::out_of_range);
-    EXPECT_THROW(PitlaneFieldInfo(13), std::out_of_range);
 }
 
 }  // namespace

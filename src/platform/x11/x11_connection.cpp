@@ -3,6 +3,10 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
 namespace vx {
 namespace {
 
@@ -17,7 +21,15 @@ int CountError(Display*, XErrorEvent*) {
 
 X11Connection::X11Connection() : X11Connection(nullptr) {}
 
-X11Connection::X11Connection(const char* displayName) : display_(XOpenDisplay(displayName)) {
+X11Connection::X11Connection(const char* displayName) {
+    // A busy server may turn a connection away for a moment (EAGAIN, ECONNRESET);
+    // a missing server fails at once and is not asked again.
+    for (int attempt = 0; attempt < 10 && display_ == nullptr; ++attempt) {
+        errno = 0;
+        display_ = XOpenDisplay(displayName);
+        if (display_ == nullptr && errno != EAGAIN && errno != ECONNRESET && errno != EINTR) break;
+        if (display_ == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     if (display_ == nullptr) return;
     int eventBase = 0, errorBase = 0, major = 0, minor = 0;
     hasXTest_ = XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor) != 0;

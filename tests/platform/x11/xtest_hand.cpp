@@ -1,0 +1,114 @@
+#include "platform/x11/xtest_hand.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace vx::testing {
+
+DisplayInputLock::DisplayInputLock() {
+    std::string name = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "none";
+    for (char& c : name)
+        if (c == '/' || c == ':') c = '_';
+    fd_ = ::open(("/tmp/vistolarex-input" + name + ".lock").c_str(), O_RDWR | O_CREAT, 0666);
+    if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+}
+
+DisplayInputLock::~DisplayInputLock() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+XTestHand::XTestHand() = default;
+
+XTestHand::~XTestHand() {
+    if (!IsOpen()) return;
+    LetGo();
+    for (unsigned long w : windows_) XDestroyWindow(display_, w);
+    if (watchWindow_) XDestroyWindow(display_, watchWindow_);
+    XSync(display_, False);
+}
+
+void XTestHand::MoveTo(int x, int y) {
+    XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
+    XSync(display_, False);
+}
+
+void XTestHand::PressLeft() {
+    XTestFakeButtonEvent(display_, Button1, True, CurrentTime);
+    XSync(display_, False);
+}
+
+void XTestHand::ReleaseLeft() {
+    XTestFakeButtonEvent(display_, Button1, False, CurrentTime);
+    XSync(display_, False);
+}
+
+void XTestHand::HoldF5(bool down) {
+    XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, XK_F5), down, CurrentTime);
+    XSync(display_, False);
+}
+
+void XTestHand::LetGo() {
+    Window root = 0, child = 0;
+    int rx = 0, ry = 0, wx = 0, wy = 0;
+    unsigned int mask = 0;
+    XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rx, &ry, &wx, &wy, &mask);
+    if (mask & Button1Mask) ReleaseLeft();
+    char keys[32];
+    XQueryKeymap(display_, keys);
+    unsigned int f5 = XKeysymToKeycode(display_, XK_F5);
+    if (keys[f5 / 8] & (1 << (f5 % 8))) HoldF5(false);
+}
+
+void XTestHand::OpenWatchWindow() {
+    int screen = DefaultScreen(display_);
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = True;
+    attributes.event_mask = ButtonPressMask | ButtonReleaseMask | KeyPressMask;
+    watchWindow_ =
+        XCreateWindow(display_, RootWindow(display_, screen), 0, 0, DisplayWidth(display_, screen),
+                      DisplayHeight(display_, screen), 0, CopyFromParent, InputOutput,
+                      CopyFromParent, CWOverrideRedirect | CWEventMask, &attributes);
+    XMapRaised(display_, watchWindow_);
+    XSync(display_, False);
+    XSetInputFocus(display_, watchWindow_, RevertToPointerRoot, CurrentTime);
+    XSync(display_, False);
+    TakeSeenEvents();
+}
+
+std::vector<SeenEvent> XTestHand::TakeSeenEvents() {
+    std::vector<SeenEvent> seen;
+    XSync(display_, False);
+    while (XPending(display_) > 0) {
+        XEvent event;
+        XNextEvent(display_, &event);
+        if (event.type == ButtonPress || event.type == ButtonRelease) {
+            seen.push_back({event.type == ButtonPress ? SeenEvent::Press : SeenEvent::Release,
+                            static_cast<int>(event.xbutton.button),
+                            event.xbutton.x_root,
+                            event.xbutton.y_root,
+                            {}});
+        } else if (event.type == KeyPress) {
+            const char* name = XKeysymToString(XLookupKeysym(&event.xkey, 0));
+            seen.push_back({SeenEvent::Key, 0, 0, 0, name ? name : "?"});
+        }
+    }
+    return seen;
+}
+
+std::uint64_t XTestHand::MakeWindow(int left, int top, int width, int height) {
+    Window w =
+        XCreateSimpleWindow(display_, DefaultRootWindow(display_), left, top,
+                            static_cast<unsigned>(width), static_cast<unsigned>(height), 0, 0, 0);
+    XSync(display_, False);
+    windows_.push_back(w);
+    return w;
+}
+
+}  // namespace vx::testing

@@ -1,0 +1,79 @@
+// A stand-in for the game in the remote's tests: a full-screen window with the
+// keyboard focus that writes every button press and release (button, x, y) and
+// every key press (its keysym name) to a log, one line each. It ends after the
+// second Return, as the shutdown keys end the game, or after a bounded time.
+//
+// Usage: standin_game [log]   (default: the file named by VX_STANDIN_LOG)
+// VX_STANDIN_SECONDS bounds the run (default 20).
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+int Seconds() {
+    const char* text = std::getenv("VX_STANDIN_SECONDS");
+    int seconds = text ? std::atoi(text) : 20;
+    return seconds > 0 && seconds <= 600 ? seconds : 20;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* logPath = argc > 1 ? argv[1] : std::getenv("VX_STANDIN_LOG");
+    if (logPath == nullptr) return 2;
+    std::FILE* log = std::fopen(logPath, "a");
+    if (log == nullptr) return 2;
+    std::setvbuf(log, nullptr, _IOLBF, 0);
+    Display* d = XOpenDisplay(nullptr);
+    if (d == nullptr) {
+        std::fprintf(log, "no display\n");
+        return 1;
+    }
+    int screen = DefaultScreen(d);
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = True;
+    attributes.background_pixel = BlackPixel(d, screen);
+    attributes.event_mask =
+        ButtonPressMask | ButtonReleaseMask | KeyPressMask | StructureNotifyMask;
+    Window window =
+        XCreateWindow(d, RootWindow(d, screen), 0, 0, DisplayWidth(d, screen),
+                      DisplayHeight(d, screen), 0, CopyFromParent, InputOutput, CopyFromParent,
+                      CWOverrideRedirect | CWBackPixel | CWEventMask, &attributes);
+    XMapRaised(d, window);
+    XEvent event;
+    do XNextEvent(d, &event);
+    while (event.type != MapNotify);
+    XSetInputFocus(d, window, RevertToPointerRoot, CurrentTime);
+    XSync(d, False);
+    std::fprintf(log, "ready\n");
+
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(Seconds());
+    int returns = 0;
+    while (returns < 2 && std::chrono::steady_clock::now() < deadline) {
+        if (XPending(d) == 0) {
+            pollfd fd{ConnectionNumber(d), POLLIN, 0};
+            ::poll(&fd, 1, 50);
+            continue;
+        }
+        XNextEvent(d, &event);
+        if (event.type == ButtonPress || event.type == ButtonRelease) {
+            std::fprintf(log, "%s %u %d %d\n", event.type == ButtonPress ? "press" : "release",
+                         event.xbutton.button, event.xbutton.x_root, event.xbutton.y_root);
+        } else if (event.type == KeyPress) {
+            const char* name = XKeysymToString(XLookupKeysym(&event.xkey, 0));
+            std::string key = name ? name : "?";
+            std::fprintf(log, "key %s\n", key.c_str());
+            if (key == "Return") ++returns;
+        }
+    }
+    std::fprintf(log, returns == 2 ? "exit\n" : "timeout\n");
+    XCloseDisplay(d);
+    std::fclose(log);
+    return 0;
+}

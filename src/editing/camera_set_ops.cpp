@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "editing/locale_number.h"
 
@@ -164,8 +165,11 @@ Selection SelectCamera(const std::string& text, int count) {
     const double rounded = number ? RoundHalfEven(*number) : -1.0;
     if (!number || rounded < 0.0 || rounded > 255.0) {
         // The count is written the way a number is printed with room for its sign.
-        const std::string shownCount = (count >= 0 ? " " : "") + std::to_string(count);
-        return {false, 0, "Enter a number between 1 and " + shownCount + ". Ready.", true};
+        std::string refusal = "Enter a number between 1 and ";
+        if (count >= 0) refusal += ' ';
+        refusal += std::to_string(count);
+        refusal += ". Ready.";
+        return {false, 0, std::move(refusal), true};
     }
     // A set without cameras has nothing to show: the selection stays at 0 there.
     if (count <= 0) return {true, 0, {}, false};

@@ -12,6 +12,8 @@ namespace vx {
 inline constexpr const char* kEntryRefusedText = "What do you mean? Ready.";
 
 // TV fields 0-3 and 5-13: the text the entry box shows and the stepper position.
+// A loaded value beyond a stepper's range positions it at that end (NaN at 0), so a
+// click always leads back into the range.
 std::string FormatTvField(const TvCamera& camera, int field);
 std::int32_t TvStepperPosition(const TvCamera& camera, int field);
 
@@ -26,7 +28,8 @@ EntryResult EnterTvField(CamDocument& doc, SetId set, int cameraNumber, int fiel
 // and 13 and camera numbers outside 1..count are left alone.
 void StepTvField(CamDocument& doc, SetId set, int cameraNumber, int field, std::int32_t position);
 
-// Field 4 := the integer 1 (fixed) or 0 (moving); DataSaved := false.
+// Field 4 := the integer 1 (fixed) or 0 (moving); DataSaved := false. A camera
+// number outside 1..count changes nothing.
 void SetCameraMode(CamDocument& doc, SetId set, int cameraNumber, bool fixed);
 
 // Whether row `field` (entry box, stepper, assign button) is enabled in a mode.

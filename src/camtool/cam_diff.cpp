@@ -17,6 +17,10 @@ std::string Bytes(const std::array<std::uint8_t, N>& bytes) {
     return text;
 }
 
+std::string Cameras(int count) {
+    return std::to_string(count) + (count == 1 ? " camera" : " cameras");
+}
+
 std::string Shown(const FieldInfo& info, bool pitlane, std::uint32_t raw) {
     return FormatQuantity(info, pitlane, raw) + " (" + HexPattern(raw) + ")";
 }
@@ -37,8 +41,8 @@ void DiffSet(SetId id, const CameraSet& a, const CameraSet& b, std::vector<std::
     const CsvRowSet rowSet = id == SetId::TV1 ? CsvRowSet::TV1 : CsvRowSet::TV2;
     if (a.CountBytes != b.CountBytes) {
         lines.push_back(name + " count bytes: " + Bytes(a.CountBytes) + " in A (" +
-                        std::to_string(a.Count()) + " cameras), " + Bytes(b.CountBytes) +
-                        " in B (" + std::to_string(b.Count()) + " cameras)");
+                        Cameras(a.Count()) + "), " + Bytes(b.CountBytes) + " in B (" +
+                        Cameras(b.Count()) + ")");
     }
     const int shared = std::min(a.Count(), b.Count());
     for (int i = 1; i <= shared; ++i) {

@@ -1,6 +1,5 @@
 #include "camtool/field_quantity.h"
 
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -14,6 +13,10 @@ namespace {
 // The bound of every stored angle, as the editor checks it: 2 pi from the literal,
 // rounded to single precision, so that -360 and 360 degrees themselves pass.
 const float kTwoPi = static_cast<float>(6.28318530717958);
+
+// Doubles from here on round to infinity in single precision: FLT_MAX plus half a unit
+// in the last place.
+const double kSingleLimit = std::ldexp(2.0 - std::ldexp(1.0, -24), 127);
 
 enum class Style { Plain, Degrees, Integer };
 
@@ -33,7 +36,6 @@ Style StyleOf(const FieldInfo& info, bool pitlane) {
 }
 
 double Degrees(float radians) { return static_cast<double>(radians) * 180.0 / kPi; }
-float Radians(double degrees) { return static_cast<float>(degrees * kPi / 180.0); }
 
 // Plain notation reads best; the exponent form is kept for the odd huge or tiny
 // pattern, where plain digits would run on.
@@ -117,9 +119,8 @@ std::string FormatQuantity(const FieldInfo& info, bool pitlane, std::uint32_t ra
     if (!std::isfinite(value)) return ShortestFloat(value);
     const double degrees = Degrees(value);
     // The fewest digits that enter back to the very same pattern.
-    const auto entersBack = [raw](const std::string& text) {
-        const std::optional<double> back = ParseNumber(text);
-        return back && FloatBits(Radians(*back)) == raw;
+    const auto entersBack = [&](const std::string& text) {
+        return QuantityPattern(info, pitlane, text) == raw;
     };
     for (int decimals = 0; decimals <= 12; ++decimals) {
         const std::string text = DoubleText(degrees, std::chars_format::fixed, decimals);
@@ -145,10 +146,12 @@ std::optional<std::uint32_t> QuantityPattern(const FieldInfo& info, bool pitlane
         return static_cast<std::uint32_t>(static_cast<std::int32_t>(*number));
     }
     const std::optional<double> number = ParseNumber(text);
-    // A number too large for single precision is no value a field can hold.
-    if (!number || std::fabs(*number) > static_cast<double>(FLT_MAX)) return std::nullopt;
-    if (style == Style::Degrees) return FloatBits(Radians(*number));
-    return FloatBits(static_cast<float>(*number));
+    if (!number) return std::nullopt;
+    // Huge radians are written as degrees beyond single precision; what must fit is the
+    // stored value, rounded to nearest (so the printed largest float still reads back).
+    const double stored = style == Style::Degrees ? *number * kPi / 180.0 : *number;
+    if (!(std::fabs(stored) < kSingleLimit)) return std::nullopt;
+    return FloatBits(static_cast<float>(stored));
 }
 
 QuantityEntry EnterQuantity(const FieldInfo& info, bool pitlane, std::string_view text) {

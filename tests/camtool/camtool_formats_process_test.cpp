@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "camtool_process.h"
+#include "document/cam_bytes.h"
+
+namespace vx {
+namespace {
+
+using testing::RunCamtoolProcess;
+using testing::ScratchFolder;
+
+testing::CamFileParts TwoSets() {
+    testing::CamFileParts parts;
+    parts.tv1.resize(2);
+    parts.tv2.resize(1);
+    parts.tv1[0][0] = 0x42C80000;  // 100 m
+    parts.tv1[0][2] = 0x40A00000;  // 5 m high
+    parts.tv1[1][0] = 0x43960000;  // 300 m
+    parts.tv1[1][4] = 1;
+    parts.tv1[1][12] = 0xFFC01234;  // a NaN the editor keeps
+    parts.tv2[0][0] = 0x42480000;   // 50 m
+    parts.pitlane[8] = 0xBE000000;  // -0.125
+    parts.tv1CountTail = {0, 5, 0};
+    parts.SetSizeField(4242);
+    return parts;
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    testing::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+TEST(CamtoolImport, TheToolRoundTripsAndTakesAnEditedDistance) {
+    ScratchFolder folder;
+    std::mt19937 random(99);
+    const std::string cam = folder.Path("in.cam");
+    const std::string csv = folder.Path("in.csv");
+    const std::string out = folder.Path("out.cam");
+    for (int round = 0; round < 25; ++round) {
+        const testing::CamFileParts parts = testing::RandomCamFile(random);
+        testing::WriteBytes(cam, parts.Bytes());
+        const testing::ToolRun dump = RunCamtoolProcess({"dump", cam, "--csv"});
+        ASSERT_EQ(dump.status, 0) << dump.err;
+        WriteText(csv, dump.out);
+        const testing::ToolRun import = RunCamtoolProcess({"import", csv, out});
+        ASSERT_EQ(import.status, 0) << import.err;
+        ASSERT_EQ(testing::ReadBytes(out), parts.Content()) << "round " << round;
+    }
+
+    const testing::CamFileParts parts = TwoSets();
+    testing::WriteBytes(cam, parts.Bytes());
+    std::string text = RunCamtoolProcess({"dump", "--csv", cam}).out;
+    const std::size_t row = text.find("TV1,2,300,");
+    ASSERT_NE(row, std::string::npos) << text;
+    text.replace(row, 10, "TV1,2,312.5,");
+    WriteText(csv, text);
+    const testing::ToolRun import = RunCamtoolProcess({"import", csv, out});
+    ASSERT_EQ(import.status, 0) << import.err;
+    testing::CamFileParts expected = parts;
+    expected.tv1[1][0] = 0x439C4000;  // 312.5 m
+    EXPECT_EQ(testing::ReadBytes(out), expected.Content());
+}
+
+TEST(CamtoolImport, ARefusedValueWritesNothingAndNamesLineAndColumn) {
+    ScratchFolder folder;
+    const std::string cam = folder.Path("in.cam");
+    const std::string csv = folder.Path("edit.csv");
+    const std::string out = folder.Path("out.cam");
+    testing::WriteBytes(cam, TwoSets().Bytes());
+    const std::string dumped = RunCamtoolProcess({"dump", cam, "--csv"}).out;
+
+    std::string height = dumped;
+    height.replace(height.find("TV1,1,100,42C80000,0,00000000,5,"), 32,
+                   "TV1,1,100,42C80000,0,00000000,-1,");
+    WriteText(csv, height);
+    testing::ToolRun run = RunCamtoolProcess({"import", csv, out});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "camtool: line 5, column 7: TV1 camera 1, Height from the ground [m]: -1 is outside "
+              "the entry range 0 to 200\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    // An existing file stays as it was.
+    const std::vector<std::uint8_t> before{1, 2, 3};
+    testing::WriteBytes(out, before);
+    std::string yaw = dumped;
+    const std::size_t second = yaw.find("TV1,2,");
+    std::size_t at = second;
+    for (int cell = 0; cell < 18; ++cell) at = yaw.find(',', at) + 1;  // to f8
+    yaw.replace(at, yaw.find(',', at) - at, "400");
+    WriteText(csv, yaw);
+    run = RunCamtoolProcess({"import", csv, out});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.starts_with("camtool: line 6, column 19: TV1 camera 2, Yaw")) << run.err;
+    EXPECT_EQ(testing::ReadBytes(out), before);
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"in.cam", "edit.csv", "out.cam"}));
+}
+
+TEST(CamtoolCheck, ExitStatusTellsCleanFromFindingsFromUnreadable) {
+    ScratchFolder folder;
+    testing::CamFileParts parts = TwoSets();
+    parts.SetMatchingSizeField();
+    parts.tv1[1][12] = 0;
+    const std::string clean = folder.Path("clean.cam");
+    testing::WriteBytes(clean, parts.Bytes());
+    testing::ToolRun run = RunCamtoolProcess({"check", clean});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out, "");
+
+    parts.tv1[1][0] = 0x42480000;  // 50 m, before camera 1
+    parts.trailing = {9, 9};
+    const std::string spoilt = folder.Path("spoilt.cam");
+    testing::WriteBytes(spoilt, parts.Bytes());
+    run = RunCamtoolProcess({"check", spoilt});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(
+        run.out,
+        "TV1 camera 2, Distance from s/f-line [m]: 50 lies before camera 1 at 100\n"
+        "File: 2 bytes after the pitlane record, which the editor neither reads nor writes\n");
+
+    EXPECT_EQ(RunCamtoolProcess({"check", folder.Path("missing.cam")}).status, 2);
+    std::vector<std::uint8_t> cut = parts.Content();
+    cut.resize(cut.size() - 4);
+    testing::WriteBytes(folder.Path("cut.cam"), cut);
+    run = RunCamtoolProcess({"check", folder.Path("cut.cam")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("truncated"), std::string::npos) << run.err;
+}
+
+TEST(CamtoolDiff, NamesTheDifferingFieldAndTellsByExitStatus) {
+    ScratchFolder folder;
+    testing::CamFileParts parts = TwoSets();
+    const std::string a = folder.Path("a.cam");
+    const std::string b = folder.Path("b.cam");
+    testing::WriteBytes(a, parts.Bytes());
+    testing::WriteBytes(b, parts.Bytes());
+    testing::ToolRun run = RunCamtoolProcess({"diff", a, b});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+
+    parts.tv2[0][1] = 0xC1200000;  // -10 m
+    testing::WriteBytes(b, parts.Bytes());
+    run = RunCamtoolProcess({"diff", a, b});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              "TV2 camera 1, Distance from center-line of the track [m]: 0 (00000000) in A, -10 "
+              "(C1200000) in B\n");
+    EXPECT_EQ(RunCamtoolProcess({"diff", a, folder.Path("none.cam")}).status, 2);
+}
+
+TEST(CamtoolFormats, BadInputExitsNonZeroWithOneLineAndHelpIsThere) {
+    ScratchFolder folder;
+    const std::string notCam = folder.Path("notes.txt");
+    WriteText(notCam, "hello, this is no camera file at all\n");
+    const std::string garbage = folder.Path("garbage.csv");
+    testing::WriteBytes(garbage, {0xFF, 0x00, '"', ',', '\n', 0x01, '#', '\n'});
+    const std::string cam = folder.Path("good.cam");
+    testing::WriteBytes(cam, TwoSets().Bytes());
+
+    const std::vector<std::vector<std::string>> failures = {
+        {"dump", folder.Path("missing.cam")},
+        {"dump", notCam},
+        {"dump", folder.Path("")},
+        {"dump", cam, "--xml"},
+        {"dump", cam, "--csv", "--json"},
+        {"dump"},
+        {"import", garbage, folder.Path("out.cam")},
+        {"import", notCam, folder.Path("out.cam")},
+        {"import", folder.Path("missing.csv"), folder.Path("out.cam")},
+        {"import", garbage},
+        {"check", notCam},
+        {"check"},
+        {"diff", cam, notCam},
+        {"diff", cam},
+    };
+    for (const auto& arguments : failures) {
+        const testing::ToolRun run = RunCamtoolProcess(arguments);
+        EXPECT_GT(run.status, 0) << arguments[0] << " " << run.err;  // -1 would be a crash
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_TRUE(run.err.starts_with("camtool: ")) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("out.cam")));
+
+    for (const std::string command : {"dump", "import", "check", "diff"}) {
+        const testing::ToolRun run = RunCamtoolProcess({command, "--help"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_TRUE(run.out.starts_with("usage: camtool " + command + " ")) << run.out;
+    }
+    EXPECT_NE(RunCamtoolProcess({"dump", "--help"}).out.find("C locale"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,151 @@
+#include "camtool/field_quantity.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+#include <cmath>
+#include <random>
+
+namespace vx {
+namespace {
+
+const FieldInfo& Tv(int field) { return TvFieldInfo(SetId::TV1, field); }
+
+std::uint32_t Degrees(double degrees) {
+    return FloatBits(static_cast<float>(degrees * 3.14159265358979 / 180.0));
+}
+
+// What an edited cell stores, or a sentinel when it is refused.
+constexpr std::uint64_t kRefused = 1ull << 40;
+std::uint64_t TvEntry(int field, const char* text) {
+    const QuantityEntry entry = EnterQuantity(Tv(field), false, text);
+    if (!entry.raw) {
+        EXPECT_FALSE(entry.reason.empty()) << text;
+        return kRefused;
+    }
+    return *entry.raw;
+}
+std::uint64_t PitEntry(int field, const char* text) {
+    const QuantityEntry entry = EnterQuantity(PitlaneFieldInfo(field), true, text);
+    return entry.raw ? *entry.raw : kRefused;
+}
+
+TEST(FieldQuantity, EveryFinitePatternReadsBackExactlyFromItsText) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<std::uint32_t> word;
+    int checked = 0;
+    // The extremes first: largest float, smallest subnormal, negative zero.
+    const std::vector<std::uint32_t> extremes = {0x7F7FFFFF, 0xFF7FFFFF, 0x00000001,
+                                                 0x80000001, 0x80000000, 0x00800000};
+    for (int round = 0; round < 20000; ++round) {
+        const std::uint32_t raw = round < static_cast<int>(extremes.size())
+                                      ? extremes[static_cast<std::size_t>(round)]
+                                      : word(random);
+        if (!std::isfinite(BitsFloat(raw))) continue;
+        ++checked;
+        for (int k = 0; k < kTvFieldCount; ++k) {
+            const std::string text = FormatQuantity(Tv(k), false, raw);
+            ASSERT_EQ(QuantityPattern(Tv(k), false, text), raw) << "TV field " << k << " " << text;
+        }
+        for (int k = 0; k < kPitlaneFieldCount; ++k) {
+            const std::string text = FormatQuantity(PitlaneFieldInfo(k), true, raw);
+            ASSERT_EQ(QuantityPattern(PitlaneFieldInfo(k), true, text), raw)
+                << "pitlane field " << k << " " << text;
+        }
+    }
+    EXPECT_GT(checked, 15000);
+}
+
+TEST(FieldQuantity, ShowsMetresFactorsDegreesAndTheFlagReadably) {
+    EXPECT_EQ(FormatQuantity(Tv(0), false, FloatBits(120.0f)), "120");
+    EXPECT_EQ(FormatQuantity(Tv(5), false, FloatBits(0.1f)), "0.1");
+    EXPECT_EQ(FormatQuantity(Tv(1), false, FloatBits(-12.25f)), "-12.25");
+    EXPECT_EQ(FormatQuantity(Tv(8), false, Degrees(46)), "46");
+    EXPECT_EQ(FormatQuantity(Tv(9), false, Degrees(-90)), "-90");
+    EXPECT_EQ(FormatQuantity(Tv(8), false, Degrees(45.6)), "45.6");
+    // Not the editor's rounded display ("29"): 0.5 rad is 28.6478897... degrees.
+    EXPECT_TRUE(FormatQuantity(Tv(8), false, FloatBits(0.5f)).starts_with("28.6478"));
+    EXPECT_EQ(FormatQuantity(Tv(4), false, 1), "1");
+    EXPECT_EQ(FormatQuantity(Tv(4), false, 0x3F800000), "1065353216");
+    // The pitlane's unknown fields are plain numbers, the TV ones degrees.
+    EXPECT_EQ(FormatQuantity(PitlaneFieldInfo(8), true, FloatBits(-0.125f)), "-0.125");
+    EXPECT_EQ(FormatQuantity(Tv(12), false, Degrees(30)), "30");
+    EXPECT_EQ(FormatQuantity(PitlaneFieldInfo(3), true, Degrees(45.67)), "45.67");
+}
+
+TEST(FieldQuantity, NumbersUseAFullStopWhateverTheLocale) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(FormatQuantity(Tv(0), false, FloatBits(12.5f)), "12.5");
+    EXPECT_EQ(TvEntry(0, "12.5"), FloatBits(12.5f));
+    EXPECT_EQ(TvEntry(0, "12,5"), kRefused);
+    QLocale::setDefault(before);
+}
+
+TEST(FieldQuantity, EditedValuesFollowTheEditorsEntryRanges) {
+    EXPECT_EQ(TvEntry(0, "50000"), FloatBits(50000.0f));
+    EXPECT_EQ(TvEntry(0, "50000.01"), kRefused);
+    EXPECT_EQ(TvEntry(0, "-0.5"), kRefused);
+    EXPECT_EQ(TvEntry(2, "0"), FloatBits(0.0f));
+    EXPECT_EQ(TvEntry(2, "-1"), kRefused);  // although the tooltip names -200
+    EXPECT_EQ(TvEntry(1, "-200"), FloatBits(-200.0f));
+    EXPECT_EQ(TvEntry(3, "10000.5"), kRefused);
+    EXPECT_EQ(TvEntry(5, "10"), FloatBits(10.0f));
+    EXPECT_EQ(TvEntry(7, "10.001"), kRefused);
+
+    EXPECT_EQ(TvEntry(8, "360"), Degrees(360));
+    EXPECT_EQ(TvEntry(8, "-360"), Degrees(-360));
+    EXPECT_EQ(TvEntry(8, "360.0001"), kRefused);
+    EXPECT_EQ(TvEntry(8, "400"), kRefused);
+    EXPECT_EQ(TvEntry(11, "-1"), kRefused);
+    EXPECT_EQ(TvEntry(11, "45.6"), Degrees(45.6));
+
+    EXPECT_EQ(TvEntry(4, "0"), 0u);
+    EXPECT_EQ(TvEntry(4, "1"), 1u);
+    EXPECT_EQ(TvEntry(4, "2"), kRefused);
+    EXPECT_EQ(TvEntry(4, "1.0"), kRefused);
+    EXPECT_EQ(TvEntry(12, "0"), kRefused);
+    EXPECT_EQ(TvEntry(13, "5"), kRefused);
+
+    EXPECT_EQ(TvEntry(0, "abc"), kRefused);
+    EXPECT_EQ(TvEntry(0, ""), kRefused);
+    EXPECT_EQ(TvEntry(0, "nan"), kRefused);
+    EXPECT_EQ(TvEntry(0, "1e400"), kRefused);
+    EXPECT_EQ(TvEntry(0, "12abc"), kRefused);
+    EXPECT_EQ(TvEntry(0, "+-5"), kRefused);
+    EXPECT_EQ(TvEntry(0, " +1.5e2 "), FloatBits(150.0f));
+
+    EXPECT_EQ(PitEntry(0, "-50000"), FloatBits(-50000.0f));
+    EXPECT_EQ(PitEntry(0, "50000.5"), kRefused);
+    EXPECT_EQ(PitEntry(2, "-1"), kRefused);
+    EXPECT_EQ(PitEntry(6, "360"), Degrees(360));
+    EXPECT_EQ(PitEntry(6, "-0.5"), kRefused);
+    EXPECT_EQ(PitEntry(8, "-0.125"), kRefused);
+}
+
+TEST(FieldQuantity, StoredValuesOutsideTheRangesAreNamed) {
+    EXPECT_EQ(StoredValueProblem(Tv(2), FloatBits(-1.0f)),
+              "-1 is outside the entry range 0 to 200");
+    EXPECT_EQ(StoredValueProblem(Tv(2), FloatBits(200.0f)), "");
+    EXPECT_EQ(StoredValueProblem(Tv(8), Degrees(400)),
+              "400 is outside the entry range -360 to 360");
+    EXPECT_EQ(StoredValueProblem(Tv(8), Degrees(-360)), "");
+    EXPECT_EQ(StoredValueProblem(Tv(4), 2), "holds 2, not 0 or 1");
+    EXPECT_EQ(StoredValueProblem(Tv(4), 1), "");
+    EXPECT_EQ(StoredValueProblem(Tv(12), FloatBits(1e30f)), "");
+}
+
+TEST(FieldQuantity, HexPatternsAreEightDigitsAndReadLeniently) {
+    EXPECT_EQ(HexPattern(0x42F00000), "42F00000");
+    EXPECT_EQ(HexPattern(1), "00000001");
+    EXPECT_EQ(ParseHexPattern("42f00000"), 0x42F00000u);
+    EXPECT_EQ(ParseHexPattern("0"), 0u);  // a spreadsheet's "00000000"
+    EXPECT_EQ(ParseHexPattern("FFFFFFFF"), 0xFFFFFFFFu);
+    EXPECT_EQ(ParseHexPattern("100000000"), std::nullopt);
+    EXPECT_EQ(ParseHexPattern("12G4"), std::nullopt);
+    EXPECT_EQ(ParseHexPattern("-1"), std::nullopt);
+    EXPECT_EQ(ParseHexPattern(""), std::nullopt);
+}
+
+}  // namespace
+}  // namespace vx

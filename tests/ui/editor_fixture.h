@@ -46,8 +46,9 @@ inline std::uint32_t FieldAt(const std::vector<std::uint8_t>& bytes, std::size_t
            static_cast<std::uint32_t>(bytes.at(offset + 3)) << 24;
 }
 
-// A document with the given distances of TV1 (moving cameras) and one TV2 camera.
-inline CamDocument DocumentWithTv1(const std::vector<float>& distances) {
+// A document with the given distances of TV1 (height 5, 6, 7 ..., zoom 0.5) and
+// one TV2 camera at 42 m.
+inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fixed = false) {
     CamDocument doc;
     NewDocument(doc);
     doc.TV1.SetCount(static_cast<int>(distances.size()));
@@ -55,10 +56,11 @@ inline CamDocument DocumentWithTv1(const std::vector<float>& distances) {
         TvCamera& camera = doc.TV1.Cameras[i];
         camera.SetFloat(0, distances[i]);
         camera.SetFloat(2, 5.0f + static_cast<float>(i));
-        camera.SetInt(kModeField, 0);
+        camera.SetInt(kModeField, fixed ? 1 : 0);
         camera.SetFloat(5, 0.5f);
     }
     doc.TV2.Camera(1).SetFloat(0, 42.0f);
+    doc.TV2.Camera(1).SetInt(kModeField, fixed ? 1 : 0);
     UpdateHeaderSize(doc);
     return doc;
 }
@@ -113,16 +115,21 @@ class EditorTest : public ::testing::Test {
     }
 
     TvPage& Tv1() { return window->Tv1Page(); }
+    TvPage& Tv2() { return window->Tv2Page(); }
     PitlanePage& Pit() { return window->PitPage(); }
     std::string Shown(EntryBox* box) { return box->text().toStdString(); }
     std::string Status() { return window->StatusLine(); }
 
     // Clicks into a box, types the text and tabs on, as a user does.
     void TypeAndTab(EntryBox* box, const QString& text) {
-        QTest::mouseClick(box, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(box->hasFocus());
-        EXPECT_EQ(box->selectedText(), box->text()) << "gaining the focus selects all";
+        if (box->hasFocus()) {
+            // Already there (a page switch moves the focus in): select by hand.
+            box->selectAll();
+        } else {
+            Click(box);
+            EXPECT_TRUE(box->hasFocus());
+            EXPECT_EQ(box->selectedText(), box->text()) << "gaining the focus selects all";
+        }
         QTest::keyClicks(box, text);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -131,6 +138,11 @@ class EditorTest : public ::testing::Test {
         QTest::mouseClick(stepper->DownArrow(), Qt::LeftButton);
     }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // A click into a box; the selection that gaining the focus makes follows at once.
+    void Click(EntryBox* box) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
 
     std::string folder;
     ScriptedMessageBoxes boxes;

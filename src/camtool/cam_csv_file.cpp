@@ -10,6 +10,8 @@ namespace vx {
 
 namespace {
 
+constexpr std::uint8_t kSignatureByte3 = 84;  // 'T'
+
 std::string ByteHex(std::uint8_t byte) { return HexPattern(byte).substr(6); }
 
 template <std::size_t N>
@@ -98,7 +100,12 @@ class Importer {
     std::optional<Refusal> Header(const std::vector<std::string>& cells, int line) {
         if (headerCarried_) return Refusal{line, 1, "a second #header line"};
         headerCarried_ = true;
-        return ReadBytes(cells, 1, doc_->Header, line);
+        if (auto refusal = ReadBytes(cells, 1, doc_->Header, line)) return refusal;
+        // Written anyway, the file could not be loaded again by the editor or this tool.
+        if (doc_->Header[3] != kSignatureByte3) {
+            return Refusal{line, 5, "header byte 3 must be 54 (the character T)"};
+        }
+        return std::nullopt;
     }
 
     std::optional<Refusal> Count(const std::vector<std::string>& cells, int line) {

@@ -8,6 +8,13 @@
 
 namespace vx::camtool {
 
+namespace {
+
+// Unreadable input, told apart from a result of 1.
+constexpr int kExitUnreadable = 2;
+
+}  // namespace
+
 int RunCheck(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
     if (AsksForHelp(operands)) {
         out << CheckHelp();
@@ -18,8 +25,7 @@ int RunCheck(const std::vector<std::string>& operands, std::ostream& out, std::o
         return kExitUsage;
     }
     auto doc = std::make_unique<CamDocument>();
-    // Unreadable input is told apart from a file with findings.
-    if (!LoadOrReport(operands[0], *doc, err)) return kExitUsage;
+    if (!LoadOrReport(operands[0], *doc, err)) return kExitUnreadable;
     const std::vector<std::string> findings =
         CheckCamDocument(*doc, TrailingBytes(operands[0], *doc));
     for (const std::string& finding : findings) out << finding << "\n";

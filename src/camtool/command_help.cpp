@@ -101,7 +101,8 @@ std::string ImportHelp() {
                "its carried count byte 0; when a count differs, or the #header or a #count line "
                "is\n"
                "missing, the size field is computed from the counts, as the editor does when it\n"
-               "inserts or removes a camera.\n") +
+               "inserts or removes a camera. A #header whose byte 3 is not 54 (the character T)\n"
+               "is refused, as no reader would take the file.\n") +
            kNumbers +
            "A refused cell is reported as \"camtool: line L, column C: reason\" (columns count\n"
            "cells from 1) and nothing is written; the exit status is then 1. OUT is replaced\n"

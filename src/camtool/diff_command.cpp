@@ -8,6 +8,13 @@
 
 namespace vx::camtool {
 
+namespace {
+
+// Unreadable input, told apart from a result of 1.
+constexpr int kExitUnreadable = 2;
+
+}  // namespace
+
 int RunDiff(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
     if (AsksForHelp(operands)) {
         out << DiffHelp();
@@ -20,7 +27,7 @@ int RunDiff(const std::vector<std::string>& operands, std::ostream& out, std::os
     auto a = std::make_unique<CamDocument>();
     auto b = std::make_unique<CamDocument>();
     if (!LoadOrReport(operands[0], *a, err) || !LoadOrReport(operands[1], *b, err)) {
-        return kExitUsage;
+        return kExitUnreadable;
     }
     const std::vector<std::string> lines = DiffCamDocuments({*a, TrailingBytes(operands[0], *a)},
                                                             {*b, TrailingBytes(operands[1], *b)});

@@ -123,6 +123,8 @@ TEST(CsvFile, RefusalsGiveLineAndColumnAndNoDocument) {
          "line 6, column 2: TV1 camera 2 expected, not 3"},
         {Replaced(csv, "#header", "#header,4D", "#header,4D4"),
          "line 1, column 2: \"4D4\" is not a byte in hex (00 to FF)"},
+        {Replaced(csv, "#header", "43,54", "43,55"),
+         "line 1, column 5: header byte 3 must be 54 (the character T)"},
         {Replaced(csv, "#count", "#count,TV1", "#count,TV3"),
          "line 2, column 2: a #count line names TV1 or TV2"},
         {Replaced(csv, "#count", "#count", "#cuont"),

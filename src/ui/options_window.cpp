@@ -68,7 +68,6 @@ OptionsWindow::~OptionsWindow() {
 }
 
 void OptionsWindow::Form_Load() {
-    loading_ = true;
     context_.remote.RenewMouseDriver();
 
     if (!working_.SafetyAll) {
@@ -109,7 +108,6 @@ void OptionsWindow::Form_Load() {
         hscShutdown_->setValue(ShutdownBarPosition(working_.ShutdownDelay));
     }
     chkPlayScript_->setChecked(working_.PlayScript);
-    loading_ = false;
 }
 
 void OptionsWindow::chkAll_Click(bool checked) {
@@ -159,7 +157,6 @@ void OptionsWindow::chkValue5_Click(bool checked) {
 }
 
 void OptionsWindow::hscShutdown_Change(int position) {
-    if (loading_) return;
     working_.ShutdownDelay = ShutdownDelayAt(position);
 }
 

@@ -62,7 +62,6 @@ class OptionsWindow : public QDialog {
     OptionsContext& context_;
     Settings& working_;
     FolderChooser chooser_;
-    bool loading_ = false;
 
     QTabWidget* sstOptions_ = nullptr;
     QLabel* lblGPLFolder_ = nullptr;

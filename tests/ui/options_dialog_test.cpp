@@ -280,6 +280,11 @@ TEST_F(OptionsDialogTest, CommaLocaleFieldsUseTheComma) {
     Type(6, "0,25");
     EXPECT_EQ(working.NewCameraDefaults[6], FloatBits(0.25f));
     EXPECT_EQ(beeper.beeps, 0);
+    // A point is the group mark there; taking it would store 25.
+    Type(1, "2.5");
+    EXPECT_EQ(beeper.beeps, 1);
+    EXPECT_EQ(Field(1)->text(), "1,5");
+    EXPECT_EQ(working.NewCameraDefaults[1], FloatBits(1.5f));
 }
 
 TEST_F(OptionsDialogTest, FixedBoxWritesTheIntegerFlag) {
@@ -311,6 +316,8 @@ TEST_F(OptionsDialogTest, ShutdownBarRunsFromSlowLeftToFastRight) {
     EXPECT_EQ(working.ShutdownDelay, 3000);
     bar->triggerAction(QAbstractSlider::SliderToMaximum);
     EXPECT_EQ(working.ShutdownDelay, 0);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);  // left arrow from the right end
+    EXPECT_EQ(working.ShutdownDelay, 50);
 }
 
 TEST_F(OptionsDialogTest, DelayOutsideTheBarIsShownAtItsEndButKept) {

@@ -29,8 +29,10 @@ TEST(MouseEvent, AbsoluteMovesNormaliseWithTiesToEven) {
     driver.MoveTo(512, 0);  // 32767.5 goes to the even 32768
     driver.MoveTo(1024, 768, true);
     driver.MoveTo(0, 0, true);
-    driver.MoveTo(1, 3, true);  // 63.99 and 255.99
-    EXPECT_EQ(desk.log, (Log{"abs 32768 0", "abs 65535 65535", "abs 0 0", "abs 64 256"}));
+    driver.MoveTo(1, 3, true);     // 63.99 and 255.99
+    driver.MoveTo(1536, 0, true);  // 98302.5 goes to the even 98302, not up
+    EXPECT_EQ(desk.log,
+              (Log{"abs 32768 0", "abs 65535 65535", "abs 0 0", "abs 64 256", "abs 98302 0"}));
 
     desk.log.clear();
     desk.screen = {640, 480};

@@ -118,6 +118,8 @@ TEST_F(EntryTest, StepperClicksStepFromTheShownValueAndProgramPositioningIsNoSte
     // Yaw typed as 45.6 shows 46; one click up stores exactly 47 degrees.
     TypeAndTab(Tv1().CamData(8), "45.6");
     EXPECT_EQ(Shown(Tv1().CamData(8)), "46");
+    EXPECT_EQ(Tv1().ValueStepperOf(8)->Position(), 46);
+    EXPECT_EQ(Camera(1).Float(8), Radians(45.6)) << "positioning the stepper is no step";
     ClickUp(Tv1().ValueStepperOf(8));
     EXPECT_EQ(Camera(1).Float(8), Radians(47));
     EXPECT_EQ(Shown(Tv1().CamData(8)), "47");

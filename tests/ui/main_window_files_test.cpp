@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <filesystem>
 
 #include "editor_fixture.h"
@@ -28,8 +29,17 @@ TEST_F(FilesTest, FailedLoadsKeepTheDocumentAndSayWhy) {
     // Fixed cameras, like the start-up ones: showing them changes nothing.
     const CamDocument loaded = DocumentWithTv1({10.0f, 20.0f}, true);
     const std::string good = WriteCam("good.cam", loaded);
+    auto* line = w.findChild<QLineEdit*>("txtStatusLine");
+    QStringList lines;
+    QObject::connect(line, &QLineEdit::textChanged, [&](const QString& text) { lines << text; });
     Load(good);
     ASSERT_EQ(Status(), "File loaded, data read. Ready.");
+    EXPECT_EQ(lines,
+              QStringList({"Reading CAMFile-Header...", "Reading number of TV1-cams...",
+                           "Reading data of TV1-cam # 1...", "Reading data of TV1-cam # 2...",
+                           "Reading number of TV2-cams...", "Reading data of TV2-cam # 1...",
+                           "Reading data of Pitlane-cam...", "File loaded, data read. Ready."}));
+    QObject::disconnect(line, nullptr, nullptr, nullptr);
     EXPECT_EQ(w.CAMFileName(), good);
     EXPECT_EQ(w.CAMPath(), folder + "/");
     EXPECT_EQ(dialog.initialFolder, folder + "/");

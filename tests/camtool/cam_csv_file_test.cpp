@@ -161,5 +161,37 @@ TEST(CsvFile, ASetTakesAtMost255Rows) {
               "line 260, column 2: \"256\" is not a camera number from 1 to 255");
 }
 
+TEST(CsvFile, MangledTextIsRefusedOrImportedButNeverCrashes) {
+    const std::string csv = CamDocumentCsv(*Parse(ThreeCameras().Bytes()));
+    std::mt19937 random(5);
+    const std::string alphabet = ",\"\n\r#-+.eE0123456789ABCDEFnaifTVPI \t\x01\xFF";
+    int refused = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = csv;
+        for (int edit = 0; edit < 1 + round % 4; ++edit) {
+            const std::size_t at = random() % text.size();
+            const char c = alphabet[random() % alphabet.size()];
+            switch (random() % 3) {
+                case 0:
+                    text[at] = c;
+                    break;
+                case 1:
+                    text.insert(at, 1, c);
+                    break;
+                default:
+                    text.erase(at, 1 + random() % 40);
+            }
+        }
+        const CsvImport imported = ImportCamCsv(text);
+        if (imported.ok) {
+            ASSERT_TRUE(imported.doc);
+        } else {
+            ++refused;
+            ASSERT_FALSE(imported.Message().empty());
+        }
+    }
+    EXPECT_GT(refused, 1000);
+}
+
 }  // namespace
 }  // namespace vx

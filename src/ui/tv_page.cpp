@@ -160,6 +160,7 @@ void TvPage::resizeEvent(QResizeEvent* event) {
 void TvPage::ShowTvCamera() {
     const CameraSet& cameras = ctx_.doc.Set(set_);
     const int count = cameras.Count();
+    everShown_ = true;
     refreshing_ = true;
     totalCams_->setText(QString::number(count));
     if (count == 0) {
@@ -203,7 +204,7 @@ void TvPage::SetSpinnerValue(int value) {
 }
 
 void TvPage::ApplyEnabling() {
-    const bool any = ctx_.doc.Set(set_).Count() > 0;
+    const bool any = !everShown_ || ctx_.doc.Set(set_).Count() > 0;
     for (int field = 0; field < kTvFieldCount; ++field) {
         bool enabled = any && TvFieldInfo(set_, field).editable != Editable::Never;
         if (rowsFixed_ && field != kModeField) {

@@ -85,6 +85,8 @@ class TvPage : public QWidget {
     // The mode of the last switch; none before the first, when every row is enabled.
     std::optional<bool> rowsFixed_;
     bool refreshing_ = false;
+    // Until the page first shows a camera, rows 0 to 11 stand enabled.
+    bool everShown_ = false;
 
     QGroupBox* frame_ = nullptr;
     QPushButton* addBefore_ = nullptr;

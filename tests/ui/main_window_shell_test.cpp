@@ -299,5 +299,37 @@ TEST_F(ShellTest, FailedConfigurationWriteAfterOkKeepsTheOptionsAndSaysSo) {
     EXPECT_EQ(ReadBytes(folder + "/Vistolarex.cfg"), configBefore);
 }
 
+TEST_F(ShellTest, UnwritableDefaultConfigurationEndsStartUpEarlyButLeavesTheWindowUsable) {
+    RefusingLayer layer;
+    layer.refuse = true;
+    const std::string cam = WriteCam("given.cam", DocumentWithTv1({10.0f, 20.0f}));
+    auto w = std::make_unique<FrmMain>(
+        folder, cam, EditorPlatform{boxes, beeper, dialog, opener, remote, layer});
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].title, "Debug-Mode");
+    EXPECT_EQ(boxes.shown[1].text,
+              "An error occured during loading the configuration file. Code: 3");
+    EXPECT_EQ(w->Fehlermeldung(), boxes.shown[1].text);
+    EXPECT_FALSE(fs::exists(folder + "/Vistolarex.cfg"));
+    EXPECT_FALSE(w->findChild<QPushButton*>("cmdTestCams")->isEnabled());
+    EXPECT_EQ(w->Document().TV1.Count(), 1) << "the command-line file is not loaded";
+    EXPECT_EQ(w->Document().TV1.Camera(1).Raw(2), 0u) << "no new-camera values";
+    EXPECT_TRUE(w->Document().DataSaved);
+    TvPage& page = w->Tv1Page();
+    for (int field = 0; field <= 11; ++field) {
+        if (field == kModeField) continue;
+        EXPECT_EQ(Shown(page.CamData(field)), "0") << field;
+        EXPECT_TRUE(page.CamData(field)->isEnabled()) << field;
+    }
+    EXPECT_FALSE(page.CamData(12)->isEnabled());
+    EXPECT_FALSE(page.CamFixed()->isChecked());
+    EXPECT_EQ(w->LiveSettings(), Settings());
+
+    page.CamData(0)->setText("35");
+    page.txtCamData_LostFocus(0);
+    EXPECT_FLOAT_EQ(w->Document().TV1.Camera(1).Float(0), 35.0f);
+    EXPECT_EQ(beeper.beeps, 0);
+}
+
 }  // namespace
 }  // namespace vx::testing

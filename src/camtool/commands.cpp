@@ -12,7 +12,8 @@ const std::vector<Command>& Commands() {
         {"demo", "OUT", 1, "write a demo track with fixed and moving cameras", RunDemo},
         {"dump", "FILE [--json|--csv]", kOwnOperands,
          "write every camera's fields as quantities and hex patterns", RunDump},
-        {"import", "CSV OUT", kOwnOperands, "build OUT from a CSV written by dump --csv", RunImport},
+        {"import", "CSV OUT", kOwnOperands, "build OUT from a CSV written by dump --csv",
+         RunImport},
         {"check", "FILE", kOwnOperands, "report what a track maker should look at", RunCheck},
         {"diff", "A B", kOwnOperands, "list the fields and cameras that differ", RunDiff},
     };

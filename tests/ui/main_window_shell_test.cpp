@@ -1,10 +1,13 @@
 // The editor window's start-up, layout and shell buttons.
+#include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <filesystem>
 
+#include "../platform/qt/modal_answerer.h"
 #include "editor_fixture.h"
 #include "settings/settings.h"
 
@@ -258,6 +261,32 @@ TEST_F(ShellTest, OptionsAreCommittedOnOkAndThrownAwayOnCancel) {
     EXPECT_EQ(stored->GPLFolder, game);
     EXPECT_EQ(optionsShown, 2);
     EXPECT_EQ(Status(), "Welcome to Vistolarex by Quennith of Brevona. Ready to rumble ;-) !");
+}
+
+TEST_F(ShellTest, RealOptionsDialogCommitsOnOkAndRevertsOnCancel) {
+    auto w = std::make_unique<FrmMain>(folder, "",
+                                       EditorPlatform{boxes, beeper, dialog, opener, remote});
+    ModalAnswerer<QDialog> user;
+    user.AnswerNext([](QDialog& options) {
+        EXPECT_EQ(options.objectName(), "frmOptions2");
+        options.findChild<QCheckBox*>("chkExit")->click();
+        options.findChild<QPushButton*>("cmdOK")->click();
+    });
+    w->cmdOptions_Click();
+    ASSERT_TRUE(user.Answered());
+    EXPECT_TRUE(w->AcceptOptions());
+    EXPECT_FALSE(w->LiveSettings().SafetyExit);
+    EXPECT_FALSE(ParseSettings(ReadBytes(folder + "/Vistolarex.cfg"))->SafetyExit);
+
+    user.AnswerNext([](QDialog& options) {
+        options.findChild<QCheckBox*>("chkAssign")->click();
+        options.findChild<QPushButton*>("cmdCancel")->click();
+    });
+    w->cmdOptions_Click();
+    ASSERT_TRUE(user.Answered());
+    EXPECT_FALSE(w->AcceptOptions());
+    EXPECT_TRUE(w->LiveSettings().SafetyAssign);
+    EXPECT_TRUE(w->WorkingSettings().SafetyAssign);
 }
 
 // Saving fails at the rename into place, as on a full or read-only disk.

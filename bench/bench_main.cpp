@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -37,6 +38,11 @@ const std::string& BenchFolder() {
 }  // namespace vx::bench
 
 int main(int argc, char** argv) {
+    // The window benchmarks need an application, but never a display: figures
+    // from the offscreen platform are the same on a desk and on a build machine.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt takes its own arguments first; what is left belongs to the benchmark library.
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -38,8 +38,8 @@ const std::string& BenchFolder() {
 }  // namespace vx::bench
 
 int main(int argc, char** argv) {
-    // The window benchmarks need an application, but never a display: figures
-    // from the offscreen platform are the same on a desk and on a build machine.
+    // The window benchmarks need an application but no display: on the offscreen
+    // platform they run alike on a desk and on a build machine without a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt takes its own arguments first; what is left belongs to the benchmark library.
     QApplication app(argc, argv);

@@ -1,5 +1,6 @@
 // Writes the seed corpora of the fuzz targets from the project's own writers:
-// make_seeds <folder> creates <folder>/cam, <folder>/config and <folder>/locale.
+// make_seeds <folder> creates <folder>/cam, <folder>/config, <folder>/locale and
+// <folder>/csv.
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "camtool/cam_csv_file.h"
+#include "document/cam_reader.h"
 #include "document/cam_writer.h"
 #include "settings/config_file.h"
 
@@ -44,6 +47,18 @@ void CamSeeds(const fs::path& folder) {
     Bytes cut = CamWithCounts(4, 4);
     cut.resize(cut.size() / 2);
     Save(folder, "truncated", cut);
+}
+
+// The camtool CSV of each generated camera file, as a spreadsheet would get it.
+void CsvSeeds(const fs::path& folder) {
+    const std::pair<int, int> counts[] = {{1, 1}, {3, 2}, {0, 0}, {12, 7}};
+    for (const auto& [tv1, tv2] : counts) {
+        vx::CamDocument doc;
+        if (vx::ParseCamBytes(CamWithCounts(tv1, tv2), doc) != vx::LoadOutcome::Success) continue;
+        const std::string csv = vx::CamDocumentCsv(doc);
+        Save(folder, "csv-" + std::to_string(tv1) + "-" + std::to_string(tv2),
+             Bytes(csv.begin(), csv.end()));
+    }
 }
 
 void ConfigSeeds(const fs::path& folder) {
@@ -88,9 +103,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path root = argv[1];
-    for (const char* name : {"cam", "config", "locale"}) fs::create_directories(root / name);
+    for (const char* name : {"cam", "config", "locale", "csv"}) fs::create_directories(root / name);
     CamSeeds(root / "cam");
     ConfigSeeds(root / "config");
     LocaleSeeds(root / "locale");
+    CsvSeeds(root / "csv");
     return 0;
 }

@@ -2,13 +2,13 @@
 # Builds the libFuzzer targets with clang into build-fuzz and runs each one for the
 # given number of seconds (default 600). Fails on the first finding; the input that
 # caused it is kept in build-fuzz/findings/.
-#   scripts/fuzz.sh [seconds] [target ...]   targets: cam_reader config_reader locale_number
+#   scripts/fuzz.sh [seconds] [target ...]   targets: cam_reader config_reader locale_number csv_import
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-600}"
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(cam_reader config_reader locale_number)
+((${#targets[@]})) || targets=(cam_reader config_reader locale_number csv_import)
 dir=build-fuzz
 
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -26,6 +26,7 @@ corpus_of() {
         cam_reader) echo "cam 30000" ;;
         config_reader) echo "config 8192" ;;
         locale_number) echo "locale 64" ;;
+        csv_import) echo "csv 65536" ;;
         *) echo "unknown fuzz target: $1" >&2; return 1 ;;
     esac
 }

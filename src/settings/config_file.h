@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,10 +45,16 @@ struct StartupConfig {
     std::string fehlermeldung;  // text of the last Debug-Mode message
 };
 
+// Shows one start-up notice to the user; it returns once the user has answered.
+using ConfigNoticeShower = std::function<void(const ConfigNotice&)>;
+
 // Start-up: read programFolder/Vistolarex.cfg into settings, check the game folder,
-// or fall back to the factory values and rewrite the file.
+// or fall back to the factory values and rewrite the file. Every notice is kept in
+// the result; when show is given it also sees each one at its moment, so the
+// corrupt box comes before the rewrite and code 3 after the failed write.
 StartupConfig LoadConfigAtStartup(const std::string& programFolder, Settings& settings,
-                                  FileLayer& layer = SystemFileLayer());
+                                  FileLayer& layer = SystemFileLayer(),
+                                  const ConfigNoticeShower& show = {});
 
 // The "Debug-Mode" message text for a ConfigStep code.
 std::string DebugMessageText(int configStep);

@@ -17,13 +17,18 @@ const char* const kCorruptText =
     "If you're about to fire up Vistolarex for the first time, this is normal.\r\n"
     "For further information see online manual.";
 
-void AddCorrupt(StartupConfig& result) {
-    result.notices.push_back({ConfigNotice::Kind::Corrupt, 0, kCorruptTitle, kCorruptText});
+void Add(StartupConfig& result, const ConfigNoticeShower& show, ConfigNotice notice) {
+    result.notices.push_back(std::move(notice));
+    if (show) show(result.notices.back());
 }
 
-void AddDebug(StartupConfig& result) {
+void AddCorrupt(StartupConfig& result, const ConfigNoticeShower& show) {
+    Add(result, show, {ConfigNotice::Kind::Corrupt, 0, kCorruptTitle, kCorruptText});
+}
+
+void AddDebug(StartupConfig& result, const ConfigNoticeShower& show) {
     result.fehlermeldung = DebugMessageText(result.configStep);
-    result.notices.push_back(
+    Add(result, show,
         {ConfigNotice::Kind::Debug, result.configStep, "Debug-Mode", result.fehlermeldung});
 }
 
@@ -43,7 +48,7 @@ WriteResult WriteConfigFile(const std::string& path, const Settings& settings, F
 }
 
 StartupConfig LoadConfigAtStartup(const std::string& programFolder, Settings& settings,
-                                  FileLayer& layer) {
+                                  FileLayer& layer, const ConfigNoticeShower& show) {
     StartupConfig result;
     result.camPath = programFolder;
     const std::string path = programFolder + "/" + kConfigFileName;
@@ -52,14 +57,14 @@ StartupConfig LoadConfigAtStartup(const std::string& programFolder, Settings& se
     ProbeResult read = ReadFileHead(path, kMaxRecordBytes);
     if (read.errorNumber == ENOENT && !read.pathNotFound) {
         // A missing file reads as a record with an empty signature.
-        AddCorrupt(result);
+        AddCorrupt(result, show);
     } else if (read.errorNumber != 0) {
         // Unreadable: no corrupt box, only the debug message for a missing folder.
-        if (read.pathNotFound) AddDebug(result);
+        if (read.pathNotFound) AddDebug(result, show);
     } else if (std::optional<Settings> parsed = ParseSettings(read.bytes);
                !parsed || parsed->Signature != kSignature) {
         // A file shorter than one record is taken as carrying the wrong signature.
-        AddCorrupt(result);
+        AddCorrupt(result, show);
     } else {
         settings = std::move(*parsed);
         if (!settings.HasGameFolder()) return result;
@@ -69,14 +74,14 @@ StartupConfig LoadConfigAtStartup(const std::string& programFolder, Settings& se
             result.camPath = settings.GPLFolder + "/tracks";
             return result;
         }
-        AddCorrupt(result);
-        if (game.pathNotFound) AddDebug(result);
+        AddCorrupt(result, show);
+        if (game.pathNotFound) AddDebug(result, show);
     }
 
     settings = Settings{};
     result.configStep = 3;
     if (!WriteConfigFile(path, settings, layer).ok) {
-        AddDebug(result);
+        AddDebug(result, show);
         result.startupAborted = true;
     }
     return result;

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "settings/config_folder.h"
+#include "temp_folder.h"
+
+namespace vx {
+namespace {
+
+using testing::TempFolder;
+using testing::WriteBytes;
+
+// A read-only folder is made writable again before TempFolder removes it.
+class ModeGuard {
+  public:
+    ModeGuard(std::string path, mode_t mode) : path_(std::move(path)) {
+        ::chmod(path_.c_str(), mode);
+    }
+    ~ModeGuard() { ::chmod(path_.c_str(), 0755); }
+    ModeGuard(const ModeGuard&) = delete;
+    ModeGuard& operator=(const ModeGuard&) = delete;
+
+  private:
+    std::string path_;
+};
+
+TEST(ConfigFolder, WritableProgramFolderKeepsTheConfiguration) {
+    TempFolder dir;
+    const std::string program = dir.Join("bin");
+    std::filesystem::create_directories(program);
+    EXPECT_TRUE(FolderIsWritable(program));
+    EXPECT_EQ(ChooseConfigFolder(program, dir.Join("home/.config/Vistolarex")), program);
+    EXPECT_EQ(ChooseConfigFolder(program, ""), program);
+}
+
+TEST(ConfigFolder, ReadOnlyProgramFolderSendsItToTheFallbackAlsoForRoot) {
+    TempFolder dir;
+    const std::string program = dir.Join("bin");
+    const std::string fallback = dir.Join("home/.config/Vistolarex");
+    std::filesystem::create_directories(program);
+    for (mode_t mode : {0555, 0500, 0055}) {
+        ModeGuard readOnly(program, mode);
+        EXPECT_FALSE(FolderIsWritable(program)) << std::oct << mode;
+        EXPECT_EQ(ChooseConfigFolder(program, fallback), fallback) << std::oct << mode;
+        // Without a fallback nothing else is at hand: the program's folder stays.
+        EXPECT_EQ(ChooseConfigFolder(program, ""), program) << std::oct << mode;
+    }
+    // Neither a missing folder nor a plain file can hold the configuration.
+    EXPECT_FALSE(FolderIsWritable(dir.Join("gone")));
+    EXPECT_EQ(ChooseConfigFolder(dir.Join("gone"), fallback), fallback);
+    WriteBytes(dir.Join("plain"), {1});
+    EXPECT_FALSE(FolderIsWritable(dir.Join("plain")));
+    // Choosing decides only: the fallback folder is made when it is asked for.
+    EXPECT_FALSE(std::filesystem::exists(fallback));
+}
+
+TEST(ConfigFolder, MakeConfigFolderCreatesParentsAndRefusesAFileInTheWay) {
+    TempFolder dir;
+    const std::string nested = dir.Join("home/.config/Vistolarex");
+    EXPECT_TRUE(MakeConfigFolder(nested));
+    EXPECT_TRUE(std::filesystem::is_directory(nested));
+    EXPECT_TRUE(MakeConfigFolder(nested)) << "an existing folder is fine";
+
+    WriteBytes(dir.Join("taken"), {1});
+    EXPECT_FALSE(MakeConfigFolder(dir.Join("taken")));
+    EXPECT_FALSE(MakeConfigFolder(dir.Join("taken/below")));
+}
+
+}  // namespace
+}  // namespace vx

@@ -97,17 +97,9 @@ struct Fault {
 TEST(AtomicWrite, AnyFailingStepKeepsTheOldFileAndLeavesNoTemporary) {
     const Fault faults[] = {
         {"disk full on the first write",
-         [](FaultyFileLayer& l) {
-             l.failWriteNumber = 1;
-             l.writeError = ENOSPC;
-         },
-         ENOSPC},
+         [](FaultyFileLayer& l) { l.failWriteNumber = 1, l.writeError = ENOSPC; }, ENOSPC},
         {"third of several short writes",
-         [](FaultyFileLayer& l) {
-             l.maxChunk = 50;
-             l.failWriteNumber = 3;
-             l.writeError = EIO;
-         },
+         [](FaultyFileLayer& l) { l.maxChunk = 50, l.failWriteNumber = 3, l.writeError = EIO; },
          EIO},
         {"flush", [](FaultyFileLayer& l) { l.flushError = EIO; }, EIO},
         {"close", [](FaultyFileLayer& l) { l.closeError = EDQUOT; }, EDQUOT},

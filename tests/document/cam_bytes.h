@@ -7,6 +7,12 @@
 
 namespace vx::testing {
 
+// The little-endian word at offset, read independently of the parser.
+inline std::uint32_t WordAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    return std::uint32_t{bytes.at(offset)} | std::uint32_t{bytes.at(offset + 1)} << 8 |
+           std::uint32_t{bytes.at(offset + 2)} << 16 | std::uint32_t{bytes.at(offset + 3)} << 24;
+}
+
 // The parts of a CAM file, written out by hand so the tests do not depend on the
 // serializer they check.
 struct CamFileParts {

@@ -7,21 +7,15 @@
 namespace vx {
 namespace {
 
-CameraDefaults FactoryValues() {
-    return {FloatBits(-1.0f), FloatBits(0.0f), FloatBits(2.0f), FloatBits(0.0f), 1u,
-            FloatBits(0.1f),  FloatBits(0.1f), FloatBits(0.1f), FloatBits(0.0f), FloatBits(0.0f),
-            FloatBits(0.0f),  0x3FC90FDBu};
-}
-
-std::uint32_t WordAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-    return std::uint32_t{bytes[offset]} | std::uint32_t{bytes[offset + 1]} << 8 |
-           std::uint32_t{bytes[offset + 2]} << 16 | std::uint32_t{bytes[offset + 3]} << 24;
-}
+using testing::WordAt;
 
 TEST(CamLayout, StartUpDocumentIsThe184ByteFileOfTheFormat) {
     CamDocument doc;
     NewDocument(doc);
-    ApplyNewCameraDefaults(doc, FactoryValues());
+    ApplyNewCameraDefaults(
+        doc, {FloatBits(-1.0f), FloatBits(0.0f), FloatBits(2.0f), FloatBits(0.0f), 1u,
+              FloatBits(0.1f), FloatBits(0.1f), FloatBits(0.1f), FloatBits(0.0f), FloatBits(0.0f),
+              FloatBits(0.0f), 0x3FC90FDBu});
     doc.DataSaved = false;
 
     testing::ScratchFolder folder;
@@ -31,22 +25,22 @@ TEST(CamLayout, StartUpDocumentIsThe184ByteFileOfTheFormat) {
     const std::vector<std::uint8_t> bytes = testing::ReadBytes(path);
 
     ASSERT_EQ(bytes.size(), 184u);
-    const std::vector<std::uint8_t> start(bytes.begin(), bytes.begin() + 16);
-    EXPECT_EQ(start,
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 16),
               (std::vector<std::uint8_t>{77, 65, 67, 84, 0, 0, 0, 0, 172, 0, 0, 0, 1, 0, 0, 0}));
-    // TV1 camera 1: distance 0, then the defaults; the mode flag is the integer 1.
-    EXPECT_EQ(WordAt(bytes, 16), FloatBits(0.0f));
-    EXPECT_EQ(WordAt(bytes, 16 + 4 * 2), FloatBits(2.0f));
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 32, bytes.begin() + 36),
-              (std::vector<std::uint8_t>{1, 0, 0, 0}));
-    EXPECT_EQ(WordAt(bytes, 16 + 4 * 11), 0x3FC90FDBu);
-    // TV2 count bytes right after the one TV1 record, then its camera, then the pitlane.
-    EXPECT_EQ(WordAt(bytes, 72), 1u);
-    EXPECT_EQ(WordAt(bytes, 76 + 4 * 4), 1u);
-    EXPECT_EQ(WordAt(bytes, 132 + 4 * 8), FloatBits(-0.125f));
-    for (int k = 0; k < 13; ++k) {
-        if (k == 8) continue;
-        EXPECT_EQ(WordAt(bytes, 132 + 4 * static_cast<std::size_t>(k)), 0u) << k;
+    // TV1 camera 1 at 16 (distance 0, then the defaults; the mode flag is the integer 1),
+    // TV2 count bytes at 72, its camera at 76, the pitlane at 132.
+    const std::pair<std::size_t, std::uint32_t> words[] = {{16, FloatBits(0.0f)},
+                                                           {24, FloatBits(2.0f)},
+                                                           {32, 1u},
+                                                           {60, 0x3FC90FDBu},
+                                                           {72, 1u},
+                                                           {92, 1u},
+                                                           {164, FloatBits(-0.125f)}};
+    for (const auto& [offset, word] : words) EXPECT_EQ(WordAt(bytes, offset), word) << offset;
+    for (std::size_t k = 0; k < 13; ++k) {
+        if (k != 8) {
+            EXPECT_EQ(WordAt(bytes, 132 + 4 * k), 0u) << k;
+        }
     }
 }
 

@@ -50,73 +50,58 @@ CamDocument EarlierDocument() {
 
 TEST(CamReader, LoadedFilesAreWrittenBackByteForByte) {
     std::vector<std::pair<const char*, CamFileParts>> cases;
-    CamFileParts odd = TwoAndOne();
-    odd.header[0] = 'X';
-    odd.header[1] = 0;
-    odd.header[2] = 255;
-    odd.header[4] = 9;
-    cases.emplace_back("header bytes 0 to 2 and 4 to 7 kept", odd);
-    CamFileParts tails = TwoAndOne();
-    tails.tv1CountTail = {1, 2, 3};
-    tails.tv2CountTail = {255, 255, 255};
-    cases.emplace_back("count bytes 1 to 3 kept, never counted", tails);
-    CamFileParts wrongSize = TwoAndOne();
-    wrongSize.SetSizeField(0x12345678);
-    cases.emplace_back("size field not recomputed", wrongSize);
-    CamFileParts emptyTv1 = TwoAndOne();
-    emptyTv1.tv1.clear();
-    cases.emplace_back("TV1 count 0", emptyTv1);
-    CamFileParts emptyBoth = TwoAndOne();
-    emptyBoth.tv1.clear();
-    emptyBoth.tv2.clear();
-    cases.emplace_back("both counts 0", emptyBoth);
-    CamFileParts patterns = TwoAndOne();
-    patterns.tv1[0][5] = 0x7FA00001;  // signalling NaN
-    patterns.tv1[0][6] = 0x80000000;  // negative zero
-    patterns.tv1[1][7] = 0x00000001;  // denormal
-    patterns.pitlane[3] = 0xFFFFFFFF;
-    cases.emplace_back("field patterns kept bit for bit", patterns);
-    CamFileParts trailing = TwoAndOne();
-    trailing.trailing = {1, 2, 3, 4, 5};
-    cases.emplace_back("trailing bytes ignored", trailing);
-    CamFileParts full = TwoAndOne();
-    full.tv1.assign(255, Camera(1.0f, 1));
-    full.tv2.assign(255, Camera(2.0f, 0));
-    cases.emplace_back("both sets full", full);
+    auto variant = [&cases](const char* label, auto change) {
+        CamFileParts parts = TwoAndOne();
+        change(parts);
+        cases.emplace_back(label, parts);
+    };
+    variant("header bytes 0 to 2 and 4 to 7 kept", [](CamFileParts& p) {
+        p.header[0] = 'X';
+        p.header[1] = 0;
+        p.header[2] = 255;
+        p.header[4] = 9;
+    });
+    variant("count bytes 1 to 3 kept, never counted", [](CamFileParts& p) {
+        p.tv1CountTail = {1, 2, 3};
+        p.tv2CountTail = {255, 255, 255};
+    });
+    variant("size field not recomputed", [](CamFileParts& p) { p.SetSizeField(0x12345678); });
+    variant("TV1 count 0", [](CamFileParts& p) { p.tv1.clear(); });
+    variant("both counts 0", [](CamFileParts& p) { p.tv1.clear(), p.tv2.clear(); });
+    variant("field patterns kept bit for bit", [](CamFileParts& p) {
+        p.tv1[0][5] = 0x7FA00001;  // signalling NaN
+        p.tv1[0][6] = 0x80000000;  // negative zero
+        p.tv1[1][7] = 0x00000001;  // denormal
+        p.pitlane[3] = 0xFFFFFFFF;
+    });
+    variant("trailing bytes ignored", [](CamFileParts& p) { p.trailing = {1, 2, 3, 4, 5}; });
+    variant("both sets full", [](CamFileParts& p) {
+        p.tv1.assign(255, Camera(1.0f, 1));
+        p.tv2.assign(255, Camera(2.0f, 0));
+    });
 
     testing::ScratchFolder folder;
+    bool saved = true;
     for (const auto& [label, parts] : cases) {
         SCOPED_TRACE(label);
         const std::string in = folder.Path("in.cam");
         const std::string out = folder.Path("out.cam");
         testing::WriteBytes(in, parts.Bytes());
-        CamDocument doc = EarlierDocument();
-        ASSERT_EQ(ReadCamFile(in, doc).outcome, LoadOutcome::Success);
-        EXPECT_EQ(doc.TV1.Count(), static_cast<int>(parts.tv1.size()));
-        EXPECT_EQ(doc.TV2.Count(), static_cast<int>(parts.tv2.size()));
-        ASSERT_EQ(WriteCamFile(out, doc).outcome, SaveOutcome::Success);
-        EXPECT_EQ(testing::ReadBytes(out), parts.Content());
-    }
-}
-
-TEST(CamReader, SuccessReplacesContentButKeepsDataSaved) {
-    testing::ScratchFolder folder;
-    const std::string path = folder.Path("a.cam");
-    const CamFileParts parts = TwoAndOne();
-    testing::WriteBytes(path, parts.Bytes());
-
-    for (bool saved : {false, true}) {
+        // Loading replaces the content but leaves DataSaved as it was.
+        saved = !saved;
         CamDocument doc = EarlierDocument();
         doc.DataSaved = saved;
-        ASSERT_EQ(ReadCamFile(path, doc).outcome, LoadOutcome::Success);
+        ASSERT_EQ(ReadCamFile(in, doc).outcome, LoadOutcome::Success);
         EXPECT_EQ(doc.DataSaved, saved);
-        EXPECT_EQ(doc.Header, parts.header);
-        EXPECT_EQ(doc.TV1.Camera(2).Float(0), 250.0f);
-        EXPECT_EQ(doc.TV1.Camera(1).Int(kModeField), 1);
-        EXPECT_EQ(doc.Pitlane.Float(0), 0.0f);
+        EXPECT_EQ(doc.TV1.Count(), static_cast<int>(parts.tv1.size()));
+        EXPECT_EQ(doc.TV2.Count(), static_cast<int>(parts.tv2.size()));
         // Cameras of the earlier document do not linger in the free slots, where
         // a later insertion would pick them up.
-        EXPECT_EQ(doc.TV1.Camera(3), TvCamera{});
+        if (doc.TV1.Count() < 255) {
+            EXPECT_EQ(doc.TV1.Camera(doc.TV1.Count() + 1), TvCamera{});
+        }
+        ASSERT_EQ(WriteCamFile(out, doc).outcome, SaveOutcome::Success);
+        EXPECT_EQ(testing::ReadBytes(out), parts.Content());
     }
 }
 

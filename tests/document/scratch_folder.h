@@ -27,6 +27,7 @@ class ScratchFolder {
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
+    std::string Root() const { return root_.string(); }
     std::string Path(const std::string& name) const { return (root_ / name).string(); }
 
     // Names of everything in the folder, so a test can see that no stray file was left.

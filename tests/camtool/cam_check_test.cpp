@@ -5,10 +5,12 @@
 #include <cmath>
 #include <limits>
 
+#include "camtool_fixtures.h"
+
 namespace vx {
 namespace {
 
-float Radians(double degrees) { return static_cast<float>(degrees * 3.14159265358979 / 180.0); }
+using testing::Radians;
 
 // Two tidy cameras per set, every value inside the editor's ranges.
 CamDocument CleanDocument() {
@@ -34,11 +36,8 @@ CamDocument CleanDocument() {
     return doc;
 }
 
-TEST(Check, ACleanFileHasNoFindings) {
+TEST(Check, ACleanFileHasNoFindingsAndEachFindingNamesSetCameraAndField) {
     EXPECT_EQ(CheckCamDocument(CleanDocument(), 0), std::vector<std::string>{});
-}
-
-TEST(Check, EachFindingNamesSetCameraAndField) {
     struct Case {
         void (*spoil)(CamDocument&);
         std::uint64_t trailing;

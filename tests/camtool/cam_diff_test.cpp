@@ -19,11 +19,8 @@ std::vector<std::string> Diff(const CamDocument& a, const CamDocument& b, std::u
     return DiffCamDocuments({a, ta}, {b, tb});
 }
 
-TEST(Diff, IdenticalFilesHaveNoDifferences) {
-    EXPECT_EQ(Diff(Base(), Base()), std::vector<std::string>{});
-}
-
 TEST(Diff, OneFieldNamesSetCameraLabelQuantitiesAndPatterns) {
+    EXPECT_EQ(Diff(Base(), Base()), std::vector<std::string>{});
     CamDocument b = Base();
     b.TV1.Camera(2).SetFloat(2, 7.5f);
     EXPECT_EQ(Diff(Base(), b), std::vector<std::string>{

@@ -2,8 +2,7 @@
 
 #include <random>
 
-#include "camtool_process.h"
-#include "document/cam_bytes.h"
+#include "camtool_fixtures.h"
 #include "document/cam_writer.h"
 #include "settings/settings.h"
 

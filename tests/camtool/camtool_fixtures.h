@@ -4,16 +4,29 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "document/cam_bytes.h"
+#include "document/cam_document.h"
 #include "document/scratch_folder.h"
 
 extern char** environ;
 
 namespace vx::testing {
+
+inline float Radians(double degrees) {
+    return static_cast<float>(degrees * 3.14159265358979 / 180.0);
+}
+// The stored pattern of an angle entered in degrees.
+inline std::uint32_t Degrees(double degrees) { return FloatBits(Radians(degrees)); }
+
+inline void WriteText(const std::string& path, const std::string& text) {
+    WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
 
 struct ToolRun {
     int status = -1;  // exit status, -1 when the tool did not exit normally

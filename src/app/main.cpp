@@ -1,7 +1,10 @@
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
+#include <iostream>
 
 #include "app/command_line.h"
+#include "app/printed_message_boxes.h"
 #include "platform/qt/qt_beeper.h"
 #include "platform/qt/qt_document_opener.h"
 #include "platform/qt/qt_file_dialog.h"
@@ -9,23 +12,38 @@
 #include "platform/x11/desktop_game_remote.h"
 #include "ui/main_window.h"
 
+namespace {
+
+std::string NativePath(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // What Qt left of the arguments, after it took its own options out.
     const std::string commandLine = vx::CommandLineText(argc, argv);
+    // Before any path is asked for: the user's configuration folder is named after it.
     QApplication::setApplicationName(QStringLiteral("Vistolarex"));
+    const bool probe = commandLine == vx::kPrintManualPathOption;
 
-    vx::QtMessageBoxes boxes;
+    vx::QtMessageBoxes shownBoxes;
+    vx::PrintedMessageBoxes printedBoxes(std::cerr);
+    vx::MessageBoxes& boxes = probe ? static_cast<vx::MessageBoxes&>(printedBoxes) : shownBoxes;
     vx::QtBeeper beeper;
     vx::QtFileDialog fileDialog;
     vx::QtDocumentOpener opener;
     std::unique_ptr<vx::GameRemote> remote = vx::MakeDesktopGameRemote(boxes, beeper);
 
-    const std::string programFolder =
-        QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
-    vx::FrmMain window(programFolder, commandLine,
-                       vx::EditorPlatform{boxes, beeper, fileDialog, opener, *remote});
-    boxes.SetParent(&window);
+    vx::EditorPlatform platform{boxes, beeper, fileDialog, opener, *remote};
+    platform.configFallbackFolder =
+        NativePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    vx::FrmMain window(NativePath(QCoreApplication::applicationDirPath()),
+                       probe ? std::string() : commandLine, platform);
+    if (probe) {
+        std::cout << window.ManualPath() << '\n';
+        return 0;
+    }
+    shownBoxes.SetParent(&window);
     fileDialog.SetParent(&window);
     window.show();
     return QApplication::exec();

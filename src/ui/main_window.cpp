@@ -15,6 +15,7 @@
 #include "platform/message_box.h"
 #include "remote/game_remote.h"
 #include "settings/config_file.h"
+#include "settings/config_folder.h"
 #include "ui/entry_box.h"
 #include "ui/main_window_texts.h"
 #include "ui/pitlane_page.h"
@@ -40,6 +41,7 @@ FrmMain::FrmMain(std::string programFolder, std::string commandLine, EditorPlatf
       context_{doc_, settings_, platform_.boxes, platform_.beeper,
                [this](const std::string& text) { SetStatus(text); }} {
     BuildControls();
+    InstallDesktopConventions();
     FormLoad(commandLine);
 }
 
@@ -59,8 +61,9 @@ void FrmMain::BuildControls() {
         b->setAutoDefault(false);
         return b;
     };
-    load_ = button("cmdLoadCAMFile", "Load", "Loads an existing CAM-file", 120);
-    save_ = button("cmdSaveCAMFile", "Save", "Saves current shown data into a CAM-file", 600);
+    load_ = button("cmdLoadCAMFile", "Load", "Loads an existing CAM-file (Ctrl+O)", 120);
+    save_ = button("cmdSaveCAMFile", "Save", "Saves current shown data into a CAM-file (Ctrl+S)",
+                   600);
     test_ = button("cmdTestCams", "Test", "Launches GPL [and plays recorded script]", 1080);
     test_->setEnabled(false);
     options_ = button("cmdOptions", "Options", "Opens the options dialogue", 1560);
@@ -110,12 +113,17 @@ void FrmMain::FormLoad(const std::string& commandLine) {
     acceptOptions_ = false;
     NewDocument(doc_);
 
-    const StartupConfig config = LoadConfigAtStartup(programFolder_, settings_, platform_.files);
-    for (const ConfigNotice& notice : config.notices) {
-        platform_.boxes.Show(notice.title, notice.text, BoxIcon::Exclamation, BoxButtons::Ok);
-    }
+    configFolder_ = ChooseConfigFolder(programFolder_, platform_.configFallbackFolder);
+    // A folder that cannot be made shows up as the path-not-found messages below.
+    if (configFolder_ != programFolder_) MakeConfigFolder(configFolder_);
+    const StartupConfig config = LoadConfigAtStartup(
+        configFolder_, settings_, platform_.files, [this](const ConfigNotice& notice) {
+            platform_.boxes.Show(notice.title, notice.text, BoxIcon::Exclamation, BoxButtons::Ok);
+        });
     fehlermeldung_ = config.fehlermeldung;
-    if (!config.camPath.empty()) camPath_ = config.camPath;
+    // Without a game folder the dialog starts in the program's folder, wherever the
+    // configuration lives.
+    if (settings_.HasGameFolder()) camPath_ = config.camPath;
     platform_.fileDialog.SetInitialFolder(camPath_);
     if (config.startupAborted) return;
 
@@ -138,19 +146,19 @@ void FrmMain::EnableTest() { test_->setEnabled(settings_.HasGameFolder()); }
 
 void FrmMain::cmdTestCams_Click() { platform_.remote.TestFromEditor(settings_); }
 
-void FrmMain::cmdHelp_Click() { platform_.opener.Open(programFolder_ + "/" + kManualFileName); }
+void FrmMain::cmdHelp_Click() { platform_.opener.Open(ManualPath()); }
 
 void FrmMain::cmdOptions_Click() {
     CopyAllButSignature(settings_, working_);
     OptionsContext options{working_,         platform_.boxes,
                            platform_.beeper, platform_.opener,
-                           platform_.remote, programFolder_ + "/" + kManualFileName};
+                           platform_.remote, ManualPath()};
     acceptOptions_ = platform_.runOptions(this, options);
     if (!acceptOptions_) {
         CopyAllButSignature(settings_, working_);
     } else {
         CopyAllButSignature(working_, settings_);
-        const std::string path = programFolder_ + "/" + kConfigFileName;
+        const std::string path = configFolder_ + "/" + kConfigFileName;
         const WriteResult written = WriteConfigFile(path, settings_, platform_.files);
         if (!written.ok) {
             // The new options stay in effect; the user must learn they were not kept.

@@ -35,6 +35,9 @@ struct EditorPlatform {
     GameRemote& remote;
     FileLayer& files = SystemFileLayer();
     std::function<bool(QWidget*, OptionsContext&)> runOptions = RunOptionsDialog;
+    // Where Vistolarex.cfg goes when the program's folder is not writable (the
+    // user's configuration folder); empty keeps it in the program's folder.
+    std::string configFallbackFolder = {};
 };
 
 // The editor window (object name "frmMain"). Control object names are the
@@ -54,6 +57,10 @@ class FrmMain : public QWidget {
     const Settings& LiveSettings() const { return settings_; }
     const Settings& WorkingSettings() const { return working_; }
     const std::string& ProgramFolder() const { return programFolder_; }
+    // The folder of Vistolarex.cfg, chosen once at start-up.
+    const std::string& ConfigFolder() const { return configFolder_; }
+    // The online manual that both Help buttons open.
+    std::string ManualPath() const;
     const std::string& CAMFileName() const { return camFileName_; }
     const std::string& CAMPath() const { return camPath_; }
     bool AcceptOptions() const { return acceptOptions_; }
@@ -83,9 +90,19 @@ class FrmMain : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // A dropped local file is loaded as if it had been picked in the Load dialog.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void BuildControls();
+    // Drops and the Ctrl+O / Ctrl+S keys.
+    void InstallDesktopConventions();
+    // The SafetyLoad question; false (status line written) when the user cancels.
+    bool ConfirmLoad();
+    // CAMFileName, CAMPath and the dialog as after a pick in the dialog, then the read.
+    void LoadChosenFile(const std::string& path);
+    void LoadDroppedFile(const std::string& path);
     void FormLoad(const std::string& commandLine);
     // The Exit logic: true when the program may end.
     bool MayEnd();
@@ -94,6 +111,7 @@ class FrmMain : public QWidget {
     void ShowRuntimeError(const IoError& error);
 
     std::string programFolder_;
+    std::string configFolder_;
     EditorPlatform platform_;
     CamDocument doc_;
     Settings settings_;

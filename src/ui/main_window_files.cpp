@@ -40,23 +40,32 @@ void FrmMain::ReadCamFile(const std::string& name) {
     }
 }
 
-void FrmMain::cmdLoadCAMFile_Click() {
+bool FrmMain::ConfirmLoad() {
     if (settings_.SafetyLoad && !doc_.DataSaved &&
         platform_.boxes.Show(kSafetyRequestTitle, kLoadQuestion, BoxIcon::Exclamation,
                              BoxButtons::OkCancel) != BoxAnswer::Ok) {
         SetStatus(kActionCanceledText);
-        return;
+        return false;
     }
+    return true;
+}
+
+void FrmMain::LoadChosenFile(const std::string& path) {
+    camFileName_ = path;
+    camPath_ = ExtractCamPath(camFileName_);
+    platform_.fileDialog.SetInitialFolder(camPath_);
+    platform_.fileDialog.SetFileName("");
+    ReadCamFile(camFileName_);
+}
+
+void FrmMain::cmdLoadCAMFile_Click() {
+    if (!ConfirmLoad()) return;
     const std::optional<std::string> chosen = platform_.fileDialog.AskOpen();
     if (!chosen) {
         SetStatus(kLoadCancelledText);
         return;
     }
-    camFileName_ = *chosen;
-    camPath_ = ExtractCamPath(camFileName_);
-    platform_.fileDialog.SetInitialFolder(camPath_);
-    platform_.fileDialog.SetFileName("");
-    ReadCamFile(camFileName_);
+    LoadChosenFile(*chosen);
 }
 
 void FrmMain::cmdSaveCAMFile_Click() {

@@ -132,8 +132,8 @@ TEST_F(ShellTest, ControlsSitAtTheirDesignedPlacesWithTheirTexts) {
         int top;
     };
     const ButtonSpec buttons[] = {
-        {"cmdLoadCAMFile", "Load", "Loads an existing CAM-file", 120},
-        {"cmdSaveCAMFile", "Save", "Saves current shown data into a CAM-file", 600},
+        {"cmdLoadCAMFile", "Load", "Loads an existing CAM-file (Ctrl+O)", 120},
+        {"cmdSaveCAMFile", "Save", "Saves current shown data into a CAM-file (Ctrl+S)", 600},
         {"cmdTestCams", "Test", "Launches GPL [and plays recorded script]", 1080},
         {"cmdOptions", "Options", "Opens the options dialogue", 1560},
         {"cmdHelp", "Help", "Opens the online manual", 2040},
@@ -223,6 +223,7 @@ TEST_F(ShellTest, WindowKeepsItsSizeWhenMaximisedAndCanBeMinimised) {
 
 TEST_F(ShellTest, HelpHandsTheManualBesideTheProgramToTheDesktop) {
     FrmMain& w = Start();
+    WriteBytes(folder + "/VistolarexHelp.html", {'<'});
     Click(Child<QPushButton>(w, "cmdHelp"));
     EXPECT_EQ(opener.opened, std::vector<std::string>{folder + "/VistolarexHelp.html"});
     EXPECT_EQ(Status(), "Welcome to Vistolarex by Quennith of Brevona. Ready to rumble ;-) !");

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <ostream>
+
+#include "platform/message_box.h"
+
+namespace vx {
+
+// Message boxes for a run without a person: each box is written to the stream as
+// "title: text" on one line (line breaks as blanks) and answered OK.
+class PrintedMessageBoxes : public MessageBoxes {
+  public:
+    explicit PrintedMessageBoxes(std::ostream& out) : out_(out) {}
+
+    BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
+                   BoxButtons buttons) override;
+
+  private:
+    std::ostream& out_;
+};
+
+}  // namespace vx

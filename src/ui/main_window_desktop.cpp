@@ -1,0 +1,77 @@
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QShortcut>
+#include <QUrl>
+#include <optional>
+
+#include "ui/main_window.h"
+#include "ui/main_window_manual.h"
+
+namespace vx {
+
+namespace {
+
+// The first dropped URL that names a local file; folders and other URLs do not count.
+std::optional<std::string> DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return std::nullopt;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) continue;
+        const QString path = url.toLocalFile();
+        if (path.isEmpty() || QFileInfo(path).isDir()) continue;
+        return path.toStdString();
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void FrmMain::InstallDesktopConventions() {
+    setAcceptDrops(true);
+    // An entry box would take a dropped file as text; the drop belongs to the window.
+    for (QLineEdit* line : findChildren<QLineEdit*>()) line->setAcceptDrops(false);
+
+    auto* loadKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    connect(loadKey, &QShortcut::activated, this, [this] {
+        // The focus stays in the entry box, so its value is taken here as a click would.
+        CommitFocusedEntry();
+        cmdLoadCAMFile_Click();
+    });
+    auto* saveKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(saveKey, &QShortcut::activated, this, [this] {
+        CommitFocusedEntry();
+        cmdSaveCAMFile_Click();
+    });
+}
+
+std::string FrmMain::ManualPath() const { return FindManual(programFolder_); }
+
+void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedFile(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void FrmMain::dropEvent(QDropEvent* event) {
+    const std::optional<std::string> file = DroppedFile(event->mimeData());
+    if (!file) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The drag source waits until the drop returns; the question and the load follow.
+    QMetaObject::invokeMethod(
+        this, [this, path = *file] { LoadDroppedFile(path); }, Qt::QueuedConnection);
+}
+
+void FrmMain::LoadDroppedFile(const std::string& path) {
+    CommitFocusedEntry();
+    if (!ConfirmLoad()) return;
+    LoadChosenFile(path);
+}
+
+}  // namespace vx

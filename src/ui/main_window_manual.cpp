@@ -1,0 +1,17 @@
+#include "ui/main_window_manual.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "ui/main_window_texts.h"
+
+namespace vx {
+
+std::string FindManual(const std::string& programFolder) {
+    const std::string beside = programFolder + "/" + kManualFileName;
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(beside, ignored)) return beside;
+    return programFolder + "/../share/vistolarex/" + kManualFileName;
+}
+
+}  // namespace vx

@@ -4,16 +4,16 @@
 
 #include <filesystem>
 
+#include "document/scratch_folder.h"
 #include "settings/config_folder.h"
-#include "temp_folder.h"
 
 namespace vx {
 namespace {
 
-using testing::TempFolder;
+using testing::ScratchFolder;
 using testing::WriteBytes;
 
-// A read-only folder is made writable again before TempFolder removes it.
+// A read-only folder is made writable again before ScratchFolder removes it.
 class ModeGuard {
   public:
     ModeGuard(std::string path, mode_t mode) : path_(std::move(path)) {
@@ -28,18 +28,18 @@ class ModeGuard {
 };
 
 TEST(ConfigFolder, WritableProgramFolderKeepsTheConfiguration) {
-    TempFolder dir;
-    const std::string program = dir.Join("bin");
+    ScratchFolder dir;
+    const std::string program = dir.Path("bin");
     std::filesystem::create_directories(program);
     EXPECT_TRUE(FolderIsWritable(program));
-    EXPECT_EQ(ChooseConfigFolder(program, dir.Join("home/.config/Vistolarex")), program);
+    EXPECT_EQ(ChooseConfigFolder(program, dir.Path("home/.config/Vistolarex")), program);
     EXPECT_EQ(ChooseConfigFolder(program, ""), program);
 }
 
 TEST(ConfigFolder, ReadOnlyProgramFolderSendsItToTheFallbackAlsoForRoot) {
-    TempFolder dir;
-    const std::string program = dir.Join("bin");
-    const std::string fallback = dir.Join("home/.config/Vistolarex");
+    ScratchFolder dir;
+    const std::string program = dir.Path("bin");
+    const std::string fallback = dir.Path("home/.config/Vistolarex");
     std::filesystem::create_directories(program);
     for (mode_t mode : {0555, 0500, 0055}) {
         ModeGuard readOnly(program, mode);
@@ -49,24 +49,24 @@ TEST(ConfigFolder, ReadOnlyProgramFolderSendsItToTheFallbackAlsoForRoot) {
         EXPECT_EQ(ChooseConfigFolder(program, ""), program) << std::oct << mode;
     }
     // Neither a missing folder nor a plain file can hold the configuration.
-    EXPECT_FALSE(FolderIsWritable(dir.Join("gone")));
-    EXPECT_EQ(ChooseConfigFolder(dir.Join("gone"), fallback), fallback);
-    WriteBytes(dir.Join("plain"), {1});
-    EXPECT_FALSE(FolderIsWritable(dir.Join("plain")));
+    EXPECT_FALSE(FolderIsWritable(dir.Path("gone")));
+    EXPECT_EQ(ChooseConfigFolder(dir.Path("gone"), fallback), fallback);
+    WriteBytes(dir.Path("plain"), {1});
+    EXPECT_FALSE(FolderIsWritable(dir.Path("plain")));
     // Choosing decides only: the fallback folder is made when it is asked for.
     EXPECT_FALSE(std::filesystem::exists(fallback));
 }
 
 TEST(ConfigFolder, MakeConfigFolderCreatesParentsAndRefusesAFileInTheWay) {
-    TempFolder dir;
-    const std::string nested = dir.Join("home/.config/Vistolarex");
+    ScratchFolder dir;
+    const std::string nested = dir.Path("home/.config/Vistolarex");
     EXPECT_TRUE(MakeConfigFolder(nested));
     EXPECT_TRUE(std::filesystem::is_directory(nested));
     EXPECT_TRUE(MakeConfigFolder(nested)) << "an existing folder is fine";
 
-    WriteBytes(dir.Join("taken"), {1});
-    EXPECT_FALSE(MakeConfigFolder(dir.Join("taken")));
-    EXPECT_FALSE(MakeConfigFolder(dir.Join("taken/below")));
+    WriteBytes(dir.Path("taken"), {1});
+    EXPECT_FALSE(MakeConfigFolder(dir.Path("taken")));
+    EXPECT_FALSE(MakeConfigFolder(dir.Path("taken/below")));
 }
 
 }  // namespace

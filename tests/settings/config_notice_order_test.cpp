@@ -2,16 +2,16 @@
 
 #include <filesystem>
 
-#include "faulty_file_layer.h"
+#include "document/faulty_file_layer.h"
+#include "document/scratch_folder.h"
 #include "settings/config_file.h"
-#include "temp_folder.h"
 
 namespace vx {
 namespace {
 
 using testing::FaultyFileLayer;
 using testing::ReadBytes;
-using testing::TempFolder;
+using testing::ScratchFolder;
 using testing::WriteBytes;
 using Kind = ConfigNotice::Kind;
 
@@ -24,17 +24,19 @@ struct Moment {
 };
 
 TEST(ConfigNoticeOrder, BoxesAppearBeforeTheRewriteAndCodeThreeAfterTheFailedWrite) {
-    TempFolder dir;
-    const std::string path = dir.Join("Vistolarex.cfg");
+    ScratchFolder dir;
+    const std::string path = dir.Path("Vistolarex.cfg");
     FaultyFileLayer layer;
     std::vector<Moment> moments;
     auto record = [&](const ConfigNotice& notice) {
-        moments.push_back({notice.kind, notice.code, ReadBytes(path), layer.writes});
+        const bool exists = std::filesystem::exists(path);
+        moments.push_back({notice.kind, notice.code,
+                           exists ? ReadBytes(path) : std::vector<std::uint8_t>{}, layer.writes});
     };
 
     // First start: the corrupt box comes while there is no file yet.
     Settings s;
-    StartupConfig r = LoadConfigAtStartup(dir.Path(), s, layer, record);
+    StartupConfig r = LoadConfigAtStartup(dir.Root(), s, layer, record);
     ASSERT_EQ(moments.size(), 1u);
     EXPECT_EQ(moments[0].kind, Kind::Corrupt);
     EXPECT_TRUE(moments[0].file.empty());
@@ -45,11 +47,11 @@ TEST(ConfigNoticeOrder, BoxesAppearBeforeTheRewriteAndCodeThreeAfterTheFailedWri
     // A game folder that has gone: the corrupt box and code 2 both come before the
     // stale file is replaced.
     Settings stale;
-    stale.GPLFolder = dir.Join("gone");
+    stale.GPLFolder = dir.Path("gone");
     const std::vector<std::uint8_t> staleBytes = SerializeSettings(stale);
     WriteBytes(path, staleBytes);
     moments.clear();
-    r = LoadConfigAtStartup(dir.Path(), s, layer, record);
+    r = LoadConfigAtStartup(dir.Root(), s, layer, record);
     ASSERT_EQ(moments.size(), 2u);
     EXPECT_EQ(moments[0].kind, Kind::Corrupt);
     EXPECT_EQ(moments[1].code, 2);
@@ -59,11 +61,10 @@ TEST(ConfigNoticeOrder, BoxesAppearBeforeTheRewriteAndCodeThreeAfterTheFailedWri
 
     // The rewrite fails: code 3 is shown only after the write was tried.
     WriteBytes(path, {1, 2, 3});
-    layer.failOp = FaultyFileLayer::Op::Write;
-    layer.failOnCall = layer.writes + 1;
+    layer.failWriteNumber = layer.writes + 1;
     const int writesBefore = layer.writes;
     moments.clear();
-    r = LoadConfigAtStartup(dir.Path(), s, layer, record);
+    r = LoadConfigAtStartup(dir.Root(), s, layer, record);
     ASSERT_EQ(moments.size(), 2u);
     EXPECT_EQ(moments[0].kind, Kind::Corrupt);
     EXPECT_EQ(moments[0].writes, writesBefore);

@@ -108,18 +108,6 @@ TEST(ConfigRecord, AnyNonZeroBooleanReadsAsTrue) {
     EXPECT_EQ(U16At(SerializeSettings(*s), B + 2), 0xFFFF);
 }
 
-TEST(ConfigRecord, OneRecordIsReadAndTrailingBytesIgnored) {
-    Settings s;
-    s.GPLFolder = "/g";
-    std::vector<std::uint8_t> b = SerializeSettings(s);
-    // Stale bytes of an older, longer record after this one.
-    std::vector<std::uint8_t> longer = SerializeSettings(Settings{});
-    b.insert(b.end(), longer.begin() + static_cast<std::ptrdiff_t>(b.size()), longer.end());
-    const std::optional<Settings> back = ParseSettings(b);
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, s);
-}
-
 TEST(ConfigRecord, ShortOrHostileRecordsAreRefused) {
     const std::vector<std::uint8_t> good = SerializeSettings(Settings{});
     EXPECT_FALSE(ParseSettings({}).has_value());

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "remote/remote_fixture.h"
-#include "remote/remote_texts.h"
 
 namespace vx {
 namespace {
@@ -25,8 +24,8 @@ TEST_F(Recording, F5BeforeAnyClickRecordsNothingAndShutsTheGameDown) {
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(desk.Events().front(), "launch /games/gpl/gpl.exe");
     // The keys follow the release of F5, never its press.
-    Log expected{"hand F5 up"};
-    for (const auto& key : ShutdownKeys(40)) expected.push_back(key);
+    Log expected = ShutdownKeys(40);
+    expected.insert(expected.begin(), "hand F5 up");
     EXPECT_EQ(From(desk.Events(), "hand F5 up"), expected);
     EXPECT_EQ(desk.WithPrefix("down").size() + desk.WithPrefix("abs").size(), 0u);
 }
@@ -114,8 +113,8 @@ TEST_F(Recording, TheScriptEndsByItselfWithThe255thClick) {
     EXPECT_EQ(settings.ClickX[255], 254 * 1024 / 640);
     EXPECT_EQ(settings.ClickX[0], 0);
     // No F5 was pressed: the shutdown keys follow the last beep at once.
-    Log expected{"beep"};
-    for (const auto& key : ShutdownKeys(40)) expected.push_back(key);
+    Log expected = ShutdownKeys(40);
+    expected.insert(expected.begin(), "beep");
     Log events = desk.Events();
     EXPECT_EQ(Log(events.end() - 10, events.end()), expected);
 }
@@ -138,11 +137,9 @@ TEST_F(Recording, SafetyAndInformationBoxesAndTheirCancel) {
     boxes.answers = {BoxAnswer::Cancel};
     EXPECT_FALSE(remote.RecordScript(settings));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Safety request");
-    EXPECT_EQ(boxes.shown[0].text,
-              "This will overwrite your previously recorded script. Continue?");
-    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Exclamation);
-    EXPECT_EQ(boxes.shown[0].buttons, BoxButtons::OkCancel);
+    testing::ExpectBox(boxes.shown[0], "Vistolarex: Safety request",
+                       "This will overwrite your previously recorded script. Continue?",
+                       BoxIcon::Exclamation, BoxButtons::OkCancel);
     EXPECT_EQ(settings.ClickCount, 2);
     EXPECT_EQ(settings.ClickX[1], 77);
     EXPECT_TRUE(desk.log.empty());
@@ -151,28 +148,22 @@ TEST_F(Recording, SafetyAndInformationBoxesAndTheirCancel) {
     boxes.answers = {BoxAnswer::Ok, BoxAnswer::Cancel};
     EXPECT_FALSE(remote.RecordScript(settings));
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].title, "Vistolarex: Info");
-    EXPECT_EQ(boxes.shown[1].text,
-              "GPL will now be launched and the recording of mouseclicks will begin. For further "
-              "details see online help.");
-    EXPECT_EQ(boxes.shown[1].icon, BoxIcon::Information);
-    EXPECT_EQ(boxes.shown[1].buttons, BoxButtons::OkCancel);
+    testing::ExpectBox(boxes.shown[1], "Vistolarex: Info",
+                       "GPL will now be launched and the recording of mouseclicks will begin. For "
+                       "further details see online help.",
+                       BoxIcon::Information, BoxButtons::OkCancel);
     EXPECT_EQ(settings.ClickCount, 2);
     EXPECT_TRUE(desk.log.empty());
 
-    // No safety request without the setting, nor without a script.
-    boxes.shown.clear();
-    settings.SafetyConfigure = false;
-    F5At(10);
-    EXPECT_TRUE(remote.RecordScript(settings));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Info");
-    boxes.shown.clear();
-    settings.SafetyConfigure = true;
-    F5At(10);
-    EXPECT_TRUE(remote.RecordScript(settings));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Info");
+    // No safety request without the setting, nor (after that run) without a script.
+    for (bool safety : {false, true}) {
+        boxes.shown.clear();
+        settings.SafetyConfigure = safety;
+        F5At(10);
+        EXPECT_TRUE(remote.RecordScript(settings));
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Info");
+    }
 }
 
 TEST_F(Recording, AFailedLaunchLeavesTheScriptEmptyAndSendsNothing) {
@@ -184,11 +175,8 @@ TEST_F(Recording, AFailedLaunchLeavesTheScriptEmptyAndSendsNothing) {
     EXPECT_EQ(settings.ClickCount, 0);
     EXPECT_EQ(settings.ClickIntervals[4], 0);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Error");
-    EXPECT_EQ(boxes.shown[0].text,
-              "GPL couldn't be started. Operation aborted. Check the path to the file gpl.exe.");
-    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Critical);
-    EXPECT_EQ(boxes.shown[0].buttons, BoxButtons::Ok);
+    testing::ExpectBox(boxes.shown[0], "Vistolarex: Error", testing::kLaunchError,
+                       BoxIcon::Critical, BoxButtons::Ok);
     EXPECT_EQ(desk.Events(), (Log{"launch /games/gpl/gpl.exe"}));
 }
 

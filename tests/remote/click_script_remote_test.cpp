@@ -24,23 +24,19 @@ class Remote : public testing::RemoteFixture {
         settings.ShutdownDelay = 1500;
     }
 
-    Log ReplayOfTheScript() const {
-        return {"launch /games/gpl/gpl.exe",
-                "sleep 2000",
-                "abs 32768 0",
-                "sleep 100",
-                "down",
-                "pump",
-                "sleep 250",
-                "up",
-                "sleep 700",
-                "abs 65535 32768",
-                "sleep 100",
-                "down",
-                "pump",
-                "sleep 250",
-                "up",
-                "beep"};
+    // The script replayed, then the hand's F5 and the shutdown keys.
+    Log ReplayThenShutdown(std::int32_t delay) const {
+        Log log{"launch /games/gpl/gpl.exe", "sleep 2000"};
+        for (const char* at : {"abs 32768 0", "abs 65535 32768"}) {
+            for (const char* e : {at, "sleep 100", "down", "pump", "sleep 250", "up"})
+                log.push_back(e);
+            log.push_back("sleep 700");
+        }
+        log.back() = "beep";
+        log.push_back("hand F5 down");
+        log.push_back("hand F5 up");
+        for (const auto& key : ShutdownKeys(delay)) log.push_back(key);
+        return log;
     }
 };
 
@@ -49,10 +45,8 @@ TEST_F(Remote, EditorTestWithoutReplayOnlyLaunches) {
     settings.ShowInformation = true;
     remote.TestFromEditor(settings);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Info");
-    EXPECT_EQ(boxes.shown[0].text, "GPL will now be launched.");
-    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Information);
-    EXPECT_EQ(boxes.shown[0].buttons, BoxButtons::OkCancel);
+    testing::ExpectBox(boxes.shown[0], "Vistolarex: Info", "GPL will now be launched.",
+                       BoxIcon::Information, BoxButtons::OkCancel);
     // No replay, no wait for F5, no keys.
     EXPECT_EQ(desk.log, (Log{"launch /games/gpl/gpl.exe"}));
     EXPECT_EQ(desk.beeper.beeps, 0);
@@ -67,11 +61,17 @@ TEST_F(Remote, EditorTestWithoutReplayOnlyLaunches) {
     desk.launchSucceeds = false;
     remote.TestFromEditor(settings);
     ASSERT_EQ(boxes.shown.size(), 1u);
+    testing::ExpectBox(boxes.shown[0], "Vistolarex: Error", testing::kLaunchError,
+                       BoxIcon::Critical, BoxButtons::Ok);
+
+    // The dialog's test fails the same way, before any replay.
+    boxes.shown.clear();
+    desk.log.clear();
+    remote.TestScript(settings);
+    ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Error");
-    EXPECT_EQ(boxes.shown[0].text,
-              "GPL couldn't be started. Operation aborted. Check the path to the file gpl.exe.");
-    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Critical);
-    EXPECT_EQ(boxes.shown[0].buttons, BoxButtons::Ok);
+    EXPECT_EQ(desk.log, (Log{"launch /games/gpl/gpl.exe"}));
+    EXPECT_EQ(desk.beeper.beeps, 0);
 }
 
 TEST_F(Remote, EditorTestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
@@ -80,30 +80,15 @@ TEST_F(Remote, EditorTestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
     F5At(5000, 120);
     remote.TestFromEditor(settings);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Info");
-    EXPECT_EQ(boxes.shown[0].text, kLongInfo);
-    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Information);
-
-    Log expected = ReplayOfTheScript();
-    expected.push_back("hand F5 down");
-    expected.push_back("hand F5 up");
-    for (const auto& key : ShutdownKeys(1500)) expected.push_back(key);
-    EXPECT_EQ(desk.Events(), expected);
+    testing::ExpectBox(boxes.shown[0], "Vistolarex: Info", kLongInfo, BoxIcon::Information,
+                       BoxButtons::OkCancel);
+    EXPECT_EQ(desk.Events(), ReplayThenShutdown(1500));
 
     // Cancel in the box starts nothing.
     desk.log.clear();
     boxes.answers = {BoxAnswer::Cancel};
     remote.TestFromEditor(settings);
     EXPECT_TRUE(desk.log.empty());
-}
-
-TEST_F(Remote, AFailedLaunchBeforeAReplayShowsTheErrorAndEnds) {
-    desk.launchSucceeds = false;
-    remote.TestScript(settings);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Error");
-    EXPECT_EQ(desk.log, (Log{"launch /games/gpl/gpl.exe"}));
-    EXPECT_EQ(desk.beeper.beeps, 0);
 }
 
 TEST_F(Remote, DialogTestAlwaysReplaysAndHonoursTheWorkingCopy) {
@@ -113,11 +98,7 @@ TEST_F(Remote, DialogTestAlwaysReplaysAndHonoursTheWorkingCopy) {
     F5At(4000);
     remote.TestScript(settings);
     EXPECT_TRUE(boxes.shown.empty());
-    Log expected = ReplayOfTheScript();
-    expected.push_back("hand F5 down");
-    expected.push_back("hand F5 up");
-    for (const auto& key : ShutdownKeys(50)) expected.push_back(key);
-    EXPECT_EQ(desk.Events(), expected);
+    EXPECT_EQ(desk.Events(), ReplayThenShutdown(50));
 
     settings.ShowInformation = true;
     boxes.answers = {BoxAnswer::Cancel};

@@ -81,13 +81,12 @@ TYPED_TEST_P(DesktopContract, TheF5StateFollowsTheKey) {
 
 TYPED_TEST_P(DesktopContract, WindowRectanglesAreInScreenPixels) {
     WindowHandle window = this->harness.MakeWindow(100, 50, 201, 101);
-    WindowRect rect = this->harness.Mouse().WindowRectangle(window);
-    EXPECT_EQ(rect.left, 100);
-    EXPECT_EQ(rect.top, 50);
-    EXPECT_EQ(rect.right, 301);
-    EXPECT_EQ(rect.bottom, 151);
-    WindowRect unknown = this->harness.Mouse().WindowRectangle(this->harness.UnknownWindow());
-    EXPECT_EQ(unknown.left | unknown.top | unknown.right | unknown.bottom, 0);
+    auto edges = [this](WindowHandle w) {
+        WindowRect r = this->harness.Mouse().WindowRectangle(w);
+        return std::vector<std::int32_t>{r.left, r.top, r.right, r.bottom};
+    };
+    EXPECT_EQ(edges(window), (std::vector<std::int32_t>{100, 50, 301, 151}));
+    EXPECT_EQ(edges(this->harness.UnknownWindow()), (std::vector<std::int32_t>{0, 0, 0, 0}));
 }
 
 TYPED_TEST_P(DesktopContract, TheWheelTurnsWholeNotchesInBothDirections) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "document/scratch_folder.h"
 #include "platform/x11/desktop_game_remote.h"
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_mouse_injector.h"
@@ -81,8 +82,16 @@ void TapF5(testing::XTestHand& hand) {
     hand.HoldF5(false);
 }
 
-std::string Click(const char* what, int x, int y) {
-    return std::string(what) + " 1 " + std::to_string(x) + " " + std::to_string(y);
+// The stand-in game's log of two clicks (press and release positions) and the shutdown.
+Lines GameLog(std::array<int, 8> at) {
+    Lines lines{"ready"};
+    for (int i = 0; i < 8; i += 2)
+        lines.push_back((i % 4 == 0 ? "press 1 " : "release 1 ") + std::to_string(at[i]) + " " +
+                        std::to_string(at[i + 1]));
+    for (const char* key : {"F5", "Escape", "Escape", "Escape", "Return", "Return"})
+        lines.push_back(std::string("key ") + key);
+    lines.push_back("exit");
+    return lines;
 }
 
 TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameAndF5ShutsItDown) {
@@ -94,8 +103,8 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameAndF5ShutsItDown) {
     X11Connection connection;
     const ScreenSize screen = X11MouseInjector(connection).ScreenSizePixels();
 
-    const fs::path root = fs::temp_directory_path() / ("vx-remote-e2e-" + std::to_string(getpid()));
-    fs::remove_all(root);
+    const testing::ScratchFolder scratch;
+    const fs::path root = scratch.Root();
     const fs::path recordLog = root / "record.log";
     const fs::path replayLog = root / "replay.log";
     const fs::path recordFolder = MakeGameFolder(root, "record", recordLog);
@@ -134,10 +143,7 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameAndF5ShutsItDown) {
     user.join();
     ASSERT_TRUE(recorded);
     ASSERT_TRUE(WaitForLine(recordLog, "exit"));
-    EXPECT_EQ(ReadLines(recordLog),
-              (Lines{"ready", Click("press", 100, 80), Click("release", 100, 80),
-                     Click("press", 400, 300), Click("release", 420, 310), "key F5", "key Escape",
-                     "key Escape", "key Escape", "key Return", "key Return", "exit"}));
+    EXPECT_EQ(ReadLines(recordLog), GameLog({100, 80, 100, 80, 400, 300, 420, 310}));
     ASSERT_EQ(working.ClickCount, 2);
     EXPECT_EQ(working.ClickX[1], screen.width * 100 / 640);
     EXPECT_EQ(working.ClickY[1], screen.height * 80 / 480);
@@ -156,19 +162,15 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameAndF5ShutsItDown) {
     remote->TestScript(working);
     shutdown.join();
     ASSERT_TRUE(WaitForLine(replayLog, "exit"));
-    EXPECT_EQ(ReadLines(replayLog),
-              (Lines{"ready", Click("press", working.ClickX[1], working.ClickY[1]),
-                     Click("release", working.ClickX[1], working.ClickY[1]),
-                     Click("press", working.ClickX[2], working.ClickY[2]),
-                     Click("release", working.ClickX[2], working.ClickY[2]), "key F5", "key Escape",
-                     "key Escape", "key Escape", "key Return", "key Return", "exit"}));
+    const int x1 = working.ClickX[1], y1 = working.ClickY[1];
+    const int x2 = working.ClickX[2], y2 = working.ClickY[2];
+    EXPECT_EQ(ReadLines(replayLog), GameLog({x1, y1, x1, y1, x2, y2, x2, y2}));
     EXPECT_EQ(beeper.Beeps(), 3);
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text,
               "GPL will now be launched and the recording of mouseclicks will begin. For further "
               "details see online help.");
     EXPECT_EQ(boxes.shown[1].title, "Vistolarex: Info");
-    fs::remove_all(root);
 }
 
 }  // namespace

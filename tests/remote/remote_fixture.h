@@ -13,6 +13,17 @@
 
 namespace vx::testing {
 
+inline const std::string kLaunchError =
+    "GPL couldn't be started. Operation aborted. Check the path to the file gpl.exe.";
+
+inline void ExpectBox(const ScriptedMessageBoxes::Shown& box, const std::string& title,
+                      const std::string& text, BoxIcon icon, BoxButtons buttons) {
+    EXPECT_EQ(box.title, title);
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.icon, icon);
+    EXPECT_EQ(box.buttons, buttons);
+}
+
 // A remote on the scripted desk, with a game folder set and no boxes asked.
 class RemoteFixture : public ::testing::Test {
   protected:

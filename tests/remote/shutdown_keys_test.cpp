@@ -10,15 +10,10 @@ using testing::ScriptedDesk;
 using Log = std::vector<std::string>;
 
 TEST(ShutdownKeys, QuarterDelayRoundsHalvesToEven) {
-    EXPECT_EQ(QuarterDelay(1500), 375);
-    EXPECT_EQ(QuarterDelay(50), 12);     // 12.5
-    EXPECT_EQ(QuarterDelay(1550), 388);  // 387.5
-    EXPECT_EQ(QuarterDelay(3000), 750);
-    EXPECT_EQ(QuarterDelay(0), 0);
-    EXPECT_EQ(QuarterDelay(2), 0);   // 0.5
-    EXPECT_EQ(QuarterDelay(6), 2);   // 1.5
-    EXPECT_EQ(QuarterDelay(7), 2);   // 1.75
-    EXPECT_EQ(QuarterDelay(10), 2);  // 2.5
+    // 12.5, 387.5, 0.5, 1.5, 1.75 and 2.5 among them
+    const int rows[][2] = {{1500, 375}, {50, 12}, {1550, 388}, {3000, 750}, {0, 0},
+                           {2, 0},      {6, 2},   {7, 2},      {10, 2}};
+    for (const auto& [delay, quarter] : rows) EXPECT_EQ(QuarterDelay(delay), quarter) << delay;
 }
 
 TEST(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarter) {

@@ -3,8 +3,6 @@
 #include <QDesktopServices>
 #include <QObject>
 #include <QUrl>
-#include <functional>
-#include <memory>
 
 #include "platform/qt/qt_document_opener.h"
 #include "support/scripted_platform.h"
@@ -21,53 +19,43 @@ class FileUrlCatcher : public QObject {
     void handle(const QUrl& url) { opened.push_back(url.toLocalFile().toStdString()); }
 };
 
-class OpenerHarness {
+// Each harness offers Opener() and Opened(), the paths that reached the desktop.
+class ScriptedHarness {
   public:
-    virtual ~OpenerHarness() = default;
-    virtual DocumentOpener& Opener() = 0;
-    virtual std::vector<std::string> Opened() = 0;
-};
-
-class ScriptedHarness : public OpenerHarness {
-  public:
-    DocumentOpener& Opener() override { return opener_; }
-    std::vector<std::string> Opened() override { return opener_.opened; }
+    DocumentOpener& Opener() { return opener_; }
+    std::vector<std::string> Opened() { return opener_.opened; }
 
   private:
     testing::RecordingOpener opener_;
 };
 
-class QtHarness : public OpenerHarness {
+class QtHarness {
   public:
     QtHarness() { QDesktopServices::setUrlHandler("file", &catcher_, "handle"); }
-    ~QtHarness() override { QDesktopServices::unsetUrlHandler("file"); }
-    DocumentOpener& Opener() override { return opener_; }
-    std::vector<std::string> Opened() override { return catcher_.opened; }
+    ~QtHarness() { QDesktopServices::unsetUrlHandler("file"); }
+    DocumentOpener& Opener() { return opener_; }
+    std::vector<std::string> Opened() { return catcher_.opened; }
 
   private:
     FileUrlCatcher catcher_;
     QtDocumentOpener opener_;
 };
 
-using HarnessFactory = std::function<std::unique_ptr<OpenerHarness>()>;
+template <class Harness>
+class DocumentOpenerContract : public ::testing::Test {
+  protected:
+    Harness harness;
+};
+using Harnesses = ::testing::Types<ScriptedHarness, QtHarness>;
+TYPED_TEST_SUITE(DocumentOpenerContract, Harnesses);
 
-class DocumentOpenerContract : public ::testing::TestWithParam<HarnessFactory> {};
-
-TEST_P(DocumentOpenerContract, HandsOverThePathAsItStands) {
-    auto harness = GetParam()();
+TYPED_TEST(DocumentOpenerContract, HandsOverThePathAsItStands) {
     const std::string manual = "/opt/Vistolarex 1.53/VistolarexHelp.html";
     const std::string odd = "/tmp/100% #1/a&b.html";
-    harness->Opener().Open(manual);
-    harness->Opener().Open(odd);
-    EXPECT_EQ(harness->Opened(), (std::vector<std::string>{manual, odd}));
+    this->harness.Opener().Open(manual);
+    this->harness.Opener().Open(odd);
+    EXPECT_EQ(this->harness.Opened(), (std::vector<std::string>{manual, odd}));
 }
-
-INSTANTIATE_TEST_SUITE_P(Scripted, DocumentOpenerContract, ::testing::Values(HarnessFactory([] {
-                             return std::make_unique<ScriptedHarness>();
-                         })));
-INSTANTIATE_TEST_SUITE_P(Qt, DocumentOpenerContract, ::testing::Values(HarnessFactory([] {
-                             return std::make_unique<QtHarness>();
-                         })));
 
 }  // namespace
 }  // namespace vx

@@ -5,8 +5,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <functional>
-#include <memory>
 
 #include "modal_answerer.h"
 #include "platform/qt/qt_file_dialog.h"
@@ -21,29 +19,22 @@ struct Seen {
     std::string fileName;
 };
 
-class DialogHarness {
+// Each harness offers Dialog(), PickNext(path) (the user's next answer: a full
+// path, or nullopt to cancel) and LastSeen().
+class ScriptedHarness {
   public:
-    virtual ~DialogHarness() = default;
-    virtual FileDialog& Dialog() = 0;
-    // The user's next answer: a full path, or nullopt to cancel.
-    virtual void PickNext(std::optional<std::string> path) = 0;
-    virtual Seen LastSeen() = 0;
-};
-
-class ScriptedHarness : public DialogHarness {
-  public:
-    FileDialog& Dialog() override { return dialog_; }
-    void PickNext(std::optional<std::string> path) override { dialog_.picks.push_back(path); }
-    Seen LastSeen() override { return {dialog_.initialFolder, dialog_.fileName}; }
+    FileDialog& Dialog() { return dialog_; }
+    void PickNext(std::optional<std::string> path) { dialog_.picks.push_back(path); }
+    Seen LastSeen() { return {dialog_.initialFolder, dialog_.fileName}; }
 
   private:
     testing::ScriptedFileDialog dialog_;
 };
 
-class QtHarness : public DialogHarness {
+class QtHarness {
   public:
-    FileDialog& Dialog() override { return dialog_; }
-    void PickNext(std::optional<std::string> path) override {
+    FileDialog& Dialog() { return dialog_; }
+    void PickNext(std::optional<std::string> path) {
         answerer_.AnswerNext([this, path](QFileDialog& dialog) {
             seen_.folder = QDir::cleanPath(dialog.directory().absolutePath()).toStdString();
             auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -56,7 +47,7 @@ class QtHarness : public DialogHarness {
             static_cast<QDialog&>(dialog).accept();  // runs QFileDialog::accept
         });
     }
-    Seen LastSeen() override {
+    Seen LastSeen() {
         EXPECT_TRUE(answerer_.Answered());
         return seen_;
     }
@@ -67,11 +58,10 @@ class QtHarness : public DialogHarness {
     Seen seen_;
 };
 
-using HarnessFactory = std::function<std::unique_ptr<DialogHarness>()>;
-
-class FileDialogContract : public ::testing::TestWithParam<HarnessFactory> {
+template <class Harness>
+class FileDialogContract : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() {
         ASSERT_TRUE(dir.isValid());
         folder = QDir::cleanPath(dir.path()).toStdString();
         existing = folder + "/monza.cam";
@@ -81,50 +71,40 @@ class FileDialogContract : public ::testing::TestWithParam<HarnessFactory> {
     QTemporaryDir dir;
     std::string folder;
     std::string existing;
-    std::unique_ptr<DialogHarness> harness = GetParam()();
+    Harness harness;
 };
+using Harnesses = ::testing::Types<ScriptedHarness, QtHarness>;
+TYPED_TEST_SUITE(FileDialogContract, Harnesses);
 
-TEST_P(FileDialogContract, OpensInTheFolderItWasGivenAndReturnsThePick) {
-    FileDialog& dialog = harness->Dialog();
-    dialog.SetInitialFolder(folder);
+TYPED_TEST(FileDialogContract, OpensInTheFolderItWasGivenOffersTheNameAndReturnsThePick) {
+    auto& user = this->harness;
+    FileDialog& dialog = user.Dialog();
+    dialog.SetInitialFolder(this->folder);
     dialog.SetFileName("");
-    harness->PickNext(existing);
-    EXPECT_EQ(dialog.AskOpen(), existing);
-    Seen seen = harness->LastSeen();
-    EXPECT_EQ(seen.folder, folder);
+    user.PickNext(this->existing);
+    EXPECT_EQ(dialog.AskOpen(), this->existing);
+    Seen seen = user.LastSeen();
+    EXPECT_EQ(seen.folder, this->folder);
     EXPECT_EQ(seen.fileName, "");
-    EXPECT_EQ(dialog.InitialFolder(), folder);
+    EXPECT_EQ(dialog.InitialFolder(), this->folder);
 
-    harness->PickNext(folder + "/new.cam");
-    EXPECT_EQ(dialog.AskSave(), folder + "/new.cam");
-    EXPECT_EQ(harness->LastSeen().folder, folder);
-}
-
-TEST_P(FileDialogContract, CancelIsNotAnEmptyNameAndKeepsTheFolder) {
-    FileDialog& dialog = harness->Dialog();
-    dialog.SetInitialFolder(folder);
-    harness->PickNext(std::nullopt);
-    EXPECT_EQ(dialog.AskOpen(), std::nullopt);
-    harness->PickNext(std::nullopt);
-    EXPECT_EQ(dialog.AskSave(), std::nullopt);
-    EXPECT_EQ(dialog.InitialFolder(), folder);
-}
-
-TEST_P(FileDialogContract, OffersTheFileNameItWasGiven) {
-    FileDialog& dialog = harness->Dialog();
-    dialog.SetInitialFolder(folder);
     dialog.SetFileName("monza.cam");
-    harness->PickNext(existing);
-    EXPECT_EQ(dialog.AskOpen(), existing);
-    EXPECT_EQ(harness->LastSeen().fileName, "monza.cam");
+    user.PickNext(this->folder + "/new.cam");
+    EXPECT_EQ(dialog.AskSave(), this->folder + "/new.cam");
+    seen = user.LastSeen();
+    EXPECT_EQ(seen.folder, this->folder);
+    EXPECT_EQ(seen.fileName, "monza.cam");
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripted, FileDialogContract, ::testing::Values(HarnessFactory([] {
-                             return std::make_unique<ScriptedHarness>();
-                         })));
-INSTANTIATE_TEST_SUITE_P(Qt, FileDialogContract, ::testing::Values(HarnessFactory([] {
-                             return std::make_unique<QtHarness>();
-                         })));
+TYPED_TEST(FileDialogContract, CancelIsNotAnEmptyNameAndKeepsTheFolder) {
+    FileDialog& dialog = this->harness.Dialog();
+    dialog.SetInitialFolder(this->folder);
+    this->harness.PickNext(std::nullopt);
+    EXPECT_EQ(dialog.AskOpen(), std::nullopt);
+    this->harness.PickNext(std::nullopt);
+    EXPECT_EQ(dialog.AskSave(), std::nullopt);
+    EXPECT_EQ(dialog.InitialFolder(), this->folder);
+}
 
 TEST(QtNameFilters, TurnsPipePairsIntoQtFilters) {
     EXPECT_EQ(QtNameFilters(kFileDialogFilter), "GPL-camera-files (*.cam);;All Files (*.*)");

@@ -3,8 +3,6 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QTest>
-#include <functional>
-#include <memory>
 
 #include "modal_answerer.h"
 #include "platform/qt/qt_message_boxes.h"
@@ -21,19 +19,12 @@ struct Seen {
     BoxButtons buttons = BoxButtons::Ok;
 };
 
-class BoxesHarness {
+// Each harness offers Boxes(), AnswerNext(answer) and LastSeen().
+class ScriptedHarness {
   public:
-    virtual ~BoxesHarness() = default;
-    virtual MessageBoxes& Boxes() = 0;
-    virtual void AnswerNext(BoxAnswer answer) = 0;
-    virtual Seen LastSeen() = 0;
-};
-
-class ScriptedHarness : public BoxesHarness {
-  public:
-    MessageBoxes& Boxes() override { return boxes_; }
-    void AnswerNext(BoxAnswer answer) override { boxes_.answers.push_back(answer); }
-    Seen LastSeen() override {
+    MessageBoxes& Boxes() { return boxes_; }
+    void AnswerNext(BoxAnswer answer) { boxes_.answers.push_back(answer); }
+    Seen LastSeen() {
         const auto& s = boxes_.shown.back();
         return {s.title, s.text, s.icon, s.buttons};
     }
@@ -42,10 +33,10 @@ class ScriptedHarness : public BoxesHarness {
     testing::ScriptedMessageBoxes boxes_;
 };
 
-class QtHarness : public BoxesHarness {
+class QtHarness {
   public:
-    MessageBoxes& Boxes() override { return boxes_; }
-    void AnswerNext(BoxAnswer answer) override {
+    MessageBoxes& Boxes() { return boxes_; }
+    void AnswerNext(BoxAnswer answer) {
         answerer_.AnswerNext([this, answer](QMessageBox& box) {
             seen_.title = box.windowTitle().toStdString();
             seen_.text = box.text().toStdString();
@@ -64,7 +55,7 @@ class QtHarness : public BoxesHarness {
             box.button(answer == BoxAnswer::Ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
         });
     }
-    Seen LastSeen() override {
+    Seen LastSeen() {
         EXPECT_TRUE(answerer_.Answered());
         return seen_;
     }
@@ -75,49 +66,43 @@ class QtHarness : public BoxesHarness {
     Seen seen_;
 };
 
-using HarnessFactory = std::function<std::unique_ptr<BoxesHarness>()>;
-
-class MessageBoxesContract : public ::testing::TestWithParam<HarnessFactory> {
+template <class Harness>
+class MessageBoxesContract : public ::testing::Test {
   protected:
-    std::unique_ptr<BoxesHarness> harness = GetParam()();
+    Harness harness;
 };
+using Harnesses = ::testing::Types<ScriptedHarness, QtHarness>;
+TYPED_TEST_SUITE(MessageBoxesContract, Harnesses);
 
-TEST_P(MessageBoxesContract, QuestionShowsItsTextAndOnlyOkGoesAhead) {
-    harness->AnswerNext(BoxAnswer::Cancel);
-    EXPECT_EQ(harness->Boxes().Show("Vistolarex: Safety request", "File exists. Overwrite?",
-                                    BoxIcon::Exclamation, BoxButtons::OkCancel),
+TYPED_TEST(MessageBoxesContract, QuestionShowsItsTextAndOnlyOkGoesAhead) {
+    this->harness.AnswerNext(BoxAnswer::Cancel);
+    EXPECT_EQ(this->harness.Boxes().Show("Vistolarex: Safety request", "File exists. Overwrite?",
+                                         BoxIcon::Exclamation, BoxButtons::OkCancel),
               BoxAnswer::Cancel);
-    Seen seen = harness->LastSeen();
+    Seen seen = this->harness.LastSeen();
     EXPECT_EQ(seen.title, "Vistolarex: Safety request");
     EXPECT_EQ(seen.text, "File exists. Overwrite?");
     EXPECT_EQ(seen.icon, BoxIcon::Exclamation);
     EXPECT_EQ(seen.buttons, BoxButtons::OkCancel);
 
-    harness->AnswerNext(BoxAnswer::Ok);
-    EXPECT_EQ(harness->Boxes().Show("Vistolarex: Info", "Start?", BoxIcon::Information,
-                                    BoxButtons::OkCancel),
+    this->harness.AnswerNext(BoxAnswer::Ok);
+    EXPECT_EQ(this->harness.Boxes().Show("Vistolarex: Info", "Start?", BoxIcon::Information,
+                                         BoxButtons::OkCancel),
               BoxAnswer::Ok);
-    EXPECT_EQ(harness->LastSeen().icon, BoxIcon::Information);
+    EXPECT_EQ(this->harness.LastSeen().icon, BoxIcon::Information);
 }
 
-TEST_P(MessageBoxesContract, NoticeHasOnlyOkAndKeepsItsLinesAndIcon) {
-    harness->AnswerNext(BoxAnswer::Ok);
+TYPED_TEST(MessageBoxesContract, NoticeHasOnlyOkAndKeepsItsLinesAndIcon) {
+    this->harness.AnswerNext(BoxAnswer::Ok);
     const std::string text = "first line\r\nsecond & <b>third</b>";
-    EXPECT_EQ(harness->Boxes().Show("Runtime-Error!", text, BoxIcon::Critical, BoxButtons::Ok),
+    EXPECT_EQ(this->harness.Boxes().Show("Runtime-Error!", text, BoxIcon::Critical, BoxButtons::Ok),
               BoxAnswer::Ok);
-    Seen seen = harness->LastSeen();
+    Seen seen = this->harness.LastSeen();
     EXPECT_EQ(seen.title, "Runtime-Error!");
     EXPECT_EQ(seen.text, text);
     EXPECT_EQ(seen.icon, BoxIcon::Critical);
     EXPECT_EQ(seen.buttons, BoxButtons::Ok);
 }
-
-INSTANTIATE_TEST_SUITE_P(Scripted, MessageBoxesContract, ::testing::Values(HarnessFactory([] {
-                             return std::make_unique<ScriptedHarness>();
-                         })));
-INSTANTIATE_TEST_SUITE_P(Qt, MessageBoxesContract, ::testing::Values(HarnessFactory([] {
-                             return std::make_unique<QtHarness>();
-                         })));
 
 TEST(QtMessageBoxes, EscapeOnAQuestionIsCancelAndOnANoticeIsOk) {
     QtMessageBoxes boxes;

@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "document/scratch_folder.h"
 #include "platform/x11/desktop_game_remote.h"
 #include "platform/x11/game_launcher.h"
 #include "platform/x11/x11_mouse_injector.h"
@@ -18,26 +19,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-class GameFolder {
+// A game folder; files are written into it, executable when asked.
+class GameFolder : public testing::ScratchFolder {
   public:
-    GameFolder() {
-        path_ = fs::temp_directory_path() /
-                ("vx-game-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        fs::create_directories(path_);
-    }
-    ~GameFolder() { fs::remove_all(path_); }
-    std::string Path() const { return path_.string(); }
     std::string Write(const std::string& name, const std::string& content, bool executable) {
-        fs::path file = path_ / name;
-        std::ofstream(file, std::ios::binary) << content;
-        if (executable) fs::permissions(file, fs::perms::owner_all, fs::perm_options::add);
-        return file.string();
+        std::ofstream(Path(name), std::ios::binary) << content;
+        if (executable) fs::permissions(Path(name), fs::perms::owner_all, fs::perm_options::add);
+        return Path(name);
     }
-
-  private:
-    static inline int counter_ = 0;
-    fs::path path_;
 };
 
 std::optional<std::string> WaitForFile(const fs::path& file) {
@@ -52,14 +41,14 @@ std::optional<std::string> WaitForFile(const fs::path& file) {
 
 TEST(GameLauncher, StartsAnExecutableWithoutArgumentsAndFailsWhenNothingStarts) {
     GameFolder folder;
-    const std::string marker = folder.Path() + "/started";
+    const std::string marker = folder.Path("started");
     const std::string game =
         folder.Write("gpl.exe", "#!/bin/sh\necho \"args $#\" > '" + marker + "'\n", true);
     GameLauncher launcher(true);
     ASSERT_TRUE(launcher.Launch(game));
     EXPECT_EQ(WaitForFile(marker), "args 0");
 
-    EXPECT_FALSE(launcher.Launch(folder.Path() + "/missing.exe"));
+    EXPECT_FALSE(launcher.Launch(folder.Path("missing.exe")));
     EXPECT_FALSE(launcher.Launch(folder.Write("data.exe", "#!/bin/sh\nexit 0\n", false)));
     // Without a desktop the game is not even tried.
     GameLauncher headless(false);
@@ -69,19 +58,16 @@ TEST(GameLauncher, StartsAnExecutableWithoutArgumentsAndFailsWhenNothingStarts) 
 TEST(GameLauncher, RecognisesWindowsExecutablesByTheirFirstTwoBytes) {
     GameFolder folder;
     EXPECT_TRUE(GameLauncher::IsWindowsExecutable(folder.Write("a.exe", "MZ\x90\x00", false)));
-    EXPECT_FALSE(GameLauncher::IsWindowsExecutable(folder.Write("b.exe", "#!/bin/sh\n", false)));
-    EXPECT_FALSE(GameLauncher::IsWindowsExecutable(folder.Write("c.exe", "M", false)));
-    EXPECT_FALSE(GameLauncher::IsWindowsExecutable(folder.Write("d.exe", "", false)));
-    EXPECT_FALSE(GameLauncher::IsWindowsExecutable(folder.Path() + "/none.exe"));
+    for (const char* content : {"#!/bin/sh\n", "M", ""})
+        EXPECT_FALSE(GameLauncher::IsWindowsExecutable(folder.Write("b.exe", content, false)));
+    EXPECT_FALSE(GameLauncher::IsWindowsExecutable(folder.Path("none.exe")));
 }
 
 TEST(X11MouseInjector, NormalisedPositionsMapBackToPixelsInsideTheScreen) {
-    EXPECT_EQ(X11MouseInjector::ToPixel(32768, 1024), 512);
-    EXPECT_EQ(X11MouseInjector::ToPixel(0, 1024), 0);
-    EXPECT_EQ(X11MouseInjector::ToPixel(65535, 1024), 1023);
-    EXPECT_EQ(X11MouseInjector::ToPixel(-7, 1024), 0);
-    EXPECT_EQ(X11MouseInjector::ToPixel(1 << 30, 768), 767);
-    EXPECT_EQ(X11MouseInjector::ToPixel(500, 0), 0);
+    // {normalised, screen size, pixel}
+    const int rows[][3] = {{32768, 1024, 512}, {0, 1024, 0},        {65535, 1024, 1023},
+                           {-7, 1024, 0},      {1 << 30, 768, 767}, {500, 0, 0}};
+    for (const auto& [n, size, pixel] : rows) EXPECT_EQ(X11MouseInjector::ToPixel(n, size), pixel);
 }
 
 // The editor must start and its Test button answer even where no X server is.
@@ -101,7 +87,7 @@ TEST(DesktopGameRemote, WithoutAnXServerEveryLaunchFailsPolitely) {
     ASSERT_NE(remote, nullptr);
 
     Settings settings;
-    settings.GPLFolder = folder.Path();
+    settings.GPLFolder = folder.Root();
     settings.ShowInformation = false;
     settings.PlayScript = true;
     settings.ClickCount = 1;

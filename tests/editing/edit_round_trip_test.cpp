@@ -32,13 +32,6 @@ CamDocument RandomDocument() {
     return doc;
 }
 
-std::uint32_t WordAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-    return static_cast<std::uint32_t>(bytes.at(offset)) |
-           static_cast<std::uint32_t>(bytes.at(offset + 1)) << 8 |
-           static_cast<std::uint32_t>(bytes.at(offset + 2)) << 16 |
-           static_cast<std::uint32_t>(bytes.at(offset + 3)) << 24;
-}
-
 TEST(EditRoundTrip, EverythingUntouchedByTheEditsIsWrittenBitForBit) {
     ScopedLocale locale("en_US");
     const CamDocument original = RandomDocument();
@@ -67,22 +60,6 @@ TEST(EditRoundTrip, EverythingUntouchedByTheEditsIsWrittenBitForBit) {
 
     const std::vector<std::uint8_t> bytes = SerializeCamDocument(doc);
     ASSERT_EQ(bytes.size(), 72u + 56u * 10u);
-    for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(bytes[i], expected.Header[i]) << i;
-    std::size_t offset = 12;
-    for (const CameraSet* set : {&expected.TV1, &expected.TV2}) {
-        for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(bytes[offset + i], set->CountBytes[i]);
-        offset += 4;
-        for (int camera = 1; camera <= 5; ++camera) {
-            for (int f = 0; f < kTvFieldCount; ++f, offset += 4) {
-                EXPECT_EQ(WordAt(bytes, offset), set->Camera(camera).Raw(f))
-                    << SetName(set == &expected.TV1 ? SetId::TV1 : SetId::TV2) << " camera "
-                    << camera << " field " << f;
-            }
-        }
-    }
-    for (int f = 0; f < kPitlaneFieldCount; ++f, offset += 4) {
-        EXPECT_EQ(WordAt(bytes, offset), expected.Pitlane.Raw(f)) << "pitlane field " << f;
-    }
     EXPECT_EQ(bytes, SerializeCamDocument(expected));
     EXPECT_FALSE(doc.DataSaved);
 }

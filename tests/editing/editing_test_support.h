@@ -2,7 +2,7 @@
 
 #include <QLocale>
 #include <cstdint>
-#include <initializer_list>
+#include <vector>
 
 #include "document/cam_document.h"
 #include "editing/locale_number.h"
@@ -35,7 +35,7 @@ inline CameraDefaults TestDefaults(float placement) {
 // A saved document whose set holds cameras at the given distances; every other field
 // of camera i holds a pattern that names camera and field, so moved cameras are
 // recognisable.
-inline CamDocument DocumentWith(SetId set, std::initializer_list<float> distances) {
+inline CamDocument DocumentWith(SetId set, const std::vector<float>& distances) {
     CamDocument doc;
     NewDocument(doc);
     CameraSet& cameras = doc.Set(set);

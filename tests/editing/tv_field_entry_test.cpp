@@ -31,40 +31,26 @@ class TvEntry : public ::testing::Test {
     }
 };
 
-TEST_F(TvEntry, YawAcceptsTheFullTurnBothWaysAndNothingBeyond) {
-    EXPECT_EQ(Enter(8, "360"), EntryResult::Accepted);
-    EXPECT_EQ(Camera().Raw(8), FloatBits(RadiansOf(360)));
-    EXPECT_EQ(Enter(8, "-360"), EntryResult::Accepted);
-    EXPECT_EQ(Camera().Raw(8), FloatBits(RadiansOf(-360)));
+TEST_F(TvEntry, EachTypedFieldTakesItsRangeAndNothingBeyond) {
+    // The height starts at the ground although its tooltip names -200; the yaw takes the
+    // full turn both ways, 370 is refused rather than reduced to 10; the opening angle
+    // has no negative half.
+    const std::pair<int, const char*> accepted[] = {{0, "50000"}, {0, "0"},      {1, "-200"},
+                                                    {2, "0"},     {3, "-10000"}, {5, "10"},
+                                                    {8, "360"},   {8, "-360"},   {11, "0"}};
+    const std::pair<int, const char*> refused[] = {{0, "50000.01"}, {0, "-0.5"},   {2, "-1"},
+                                                   {3, "10000.5"},  {6, "10.001"}, {8, "360.0001"},
+                                                   {8, "370"},      {11, "-1"}};
+    for (const auto& [field, text] : accepted) {
+        doc_.DataSaved = true;
+        EXPECT_EQ(Enter(field, text), EntryResult::Accepted) << field << " " << text;
+        const double value = std::stod(text);
+        const float stored = field >= 8 ? RadiansOf(value) : static_cast<float>(value);
+        EXPECT_EQ(Camera().Raw(field), FloatBits(stored)) << field << " " << text;
+        EXPECT_FALSE(doc_.DataSaved);
+    }
     doc_.DataSaved = true;
-    ExpectRefused(8, "360.0001");
-    // Refused, not reduced to 10 degrees.
-    ExpectRefused(8, "370");
-    EXPECT_EQ(Camera().Raw(8), FloatBits(RadiansOf(-360)));
-    // The opening angle has no negative half.
-    ExpectRefused(11, "-1");
-    EXPECT_EQ(Enter(11, "0"), EntryResult::Accepted);
-}
-
-TEST_F(TvEntry, HeightStartsAtTheGroundAlthoughItsTooltipNamesMinus200) {
-    EXPECT_EQ(Enter(2, "0"), EntryResult::Accepted);
-    EXPECT_EQ(Camera().Raw(2), FloatBits(0.0f));
-    doc_.DataSaved = true;
-    ExpectRefused(2, "-1");
-    EXPECT_EQ(Enter(1, "-200"), EntryResult::Accepted);
-}
-
-TEST_F(TvEntry, DistanceRunsFromZeroTo50000) {
-    EXPECT_EQ(Enter(0, "50000"), EntryResult::Accepted);
-    EXPECT_EQ(Camera().Float(0), 50000.0f);
-    doc_.DataSaved = true;
-    ExpectRefused(0, "50000.01");
-    ExpectRefused(0, "-0.5");
-    EXPECT_EQ(Enter(0, "0"), EntryResult::Accepted);
-    EXPECT_EQ(Enter(3, "-10000"), EntryResult::Accepted);
-    ExpectRefused(3, "10000.5");
-    EXPECT_EQ(Enter(5, "10"), EntryResult::Accepted);
-    ExpectRefused(6, "10.001");
+    for (const auto& [field, text] : refused) ExpectRefused(field, text);
 }
 
 TEST_F(TvEntry, TextThatIsNoNumberIsRefusedInEveryTypedField) {
@@ -154,14 +140,13 @@ TEST_F(TvEntry, SwitchOverLeavesFieldThreeAloneForNonFiniteLoadedValues) {
     EXPECT_EQ(Camera().Raw(3), nanBits);
 }
 
-TEST_F(TvEntry, EveryAcceptedEntryClearsDataSavedEvenWithoutAChange) {
-    const std::uint32_t before = Camera().Raw(0);
-    EXPECT_EQ(Enter(0, FormatTvField(Camera(), 0)), EntryResult::Accepted);
-    EXPECT_EQ(Camera().Raw(0), before);
-    EXPECT_FALSE(doc_.DataSaved);
-}
-
 TEST_F(TvEntry, OnlyTheEnteredFieldAndTheChangeOverPointChange) {
+    // Every accepted entry clears DataSaved, even one that changes nothing.
+    const std::uint32_t distance = Camera().Raw(0);
+    EXPECT_EQ(Enter(0, FormatTvField(Camera(), 0)), EntryResult::Accepted);
+    EXPECT_EQ(Camera().Raw(0), distance);
+    EXPECT_FALSE(doc_.DataSaved);
+
     const CamDocument before = doc_;
     EXPECT_EQ(Enter(0, "120", true), EntryResult::Accepted);
     for (int f = 1; f < kTvFieldCount; ++f) {

@@ -30,14 +30,12 @@ class TvStepper : public ::testing::Test {
     }
 };
 
-TEST_F(TvStepper, ALengthStepsFromItsShownGridValue) {
+TEST_F(TvStepper, LengthsStepFromTheShownGridAnglesToWholeDegreesHeightsBelowGround) {
     Camera().SetFloat(1, 12.3456f);
     EXPECT_EQ(Position(1), 12346);
     Click(1, +1);
     EXPECT_EQ(Camera().Raw(1), FloatBits(13.346f));
-}
 
-TEST_F(TvStepper, AnAngleStepsToWholeDegrees) {
     Camera().SetFloat(8, RadiansOf(45.6));
     EXPECT_EQ(Position(8), 46);
     Click(8, +1);
@@ -45,27 +43,38 @@ TEST_F(TvStepper, AnAngleStepsToWholeDegrees) {
     // 45.4996 degrees rounds to 45.5 first and then to the even 46.
     Camera().SetFloat(9, RadiansOf(45.4996));
     EXPECT_EQ(Position(9), 46);
-}
 
-TEST_F(TvStepper, HeightStepsBelowGroundWhereTypingCannotGo) {
+    // Stepping reaches below the ground, where typing cannot go.
     Camera().SetFloat(2, 0.0f);
     Click(2, -1);
     EXPECT_EQ(Camera().Float(2), -1.0f);
 }
 
-TEST_F(TvStepper, PositionsAtTheRangeEndsMatchTheStepperRange) {
+TEST_F(TvStepper, PositionsSitWithinTheStepperRangeAndClicksStopAtItsEnds) {
+    const float kNaN = std::numeric_limits<float>::quiet_NaN();
+    // Loaded values beyond the range sit at its ends; the unknown field 12 has no
+    // stepper range, only the integer range.
+    const struct {
+        int field;
+        float value;
+        std::int32_t position;
+    } cases[] = {
+        {0, 50000.0f, 50000000},   {0, 0.0f, 0},
+        {2, -200.0f, -200000},     {3, 10000.0f, 10000000},
+        {5, 10.0f, 10000},         {10, RadiansOf(-360), -360},
+        {11, RadiansOf(360), 360}, {0, 60000.0f, 50000000},
+        {5, -3.0e38f, 0},          {1, kNaN, 0},
+        {8, 1.0e30f, 360},         {12, -1.0e30f, std::numeric_limits<std::int32_t>::min()}};
+    for (const auto& c : cases) {
+        Camera().SetFloat(c.field, c.value);
+        EXPECT_EQ(Position(c.field), c.position) << c.field << " " << c.value;
+    }
+    EXPECT_EQ(TvFieldInfo(SetId::TV1, 0).stepper.maximum, 50000000);
+
     Camera().SetFloat(0, 50000.0f);
-    EXPECT_EQ(Position(0), TvFieldInfo(SetId::TV1, 0).stepper.maximum);
     Click(0, +1);
     EXPECT_EQ(Camera().Float(0), 50000.0f);
-    Camera().SetFloat(0, 0.0f);
-    EXPECT_EQ(Position(0), 0);
-    Camera().SetFloat(2, -200.0f);
-    EXPECT_EQ(Position(2), -200000);
-    Camera().SetFloat(3, 10000.0f);
-    EXPECT_EQ(Position(3), 10000000);
     Camera().SetFloat(5, 10.0f);
-    EXPECT_EQ(Position(5), 10000);
     Click(5, +1);
     EXPECT_EQ(Camera().Float(5), 10.0f);
     Camera().SetFloat(6, 0.0f);
@@ -73,24 +82,6 @@ TEST_F(TvStepper, PositionsAtTheRangeEndsMatchTheStepperRange) {
     EXPECT_EQ(Camera().Float(6), 0.0f);
     Click(6, +1);
     EXPECT_EQ(Camera().Float(6), 0.001f);
-    Camera().SetFloat(10, RadiansOf(-360));
-    EXPECT_EQ(Position(10), -360);
-    Camera().SetFloat(11, RadiansOf(360));
-    EXPECT_EQ(Position(11), 360);
-}
-
-TEST_F(TvStepper, LoadedValuesBeyondTheRangeSitAtItsEnds) {
-    Camera().SetFloat(0, 60000.0f);
-    EXPECT_EQ(Position(0), 50000000);
-    Camera().SetFloat(5, -3.0e38f);
-    EXPECT_EQ(Position(5), 0);
-    Camera().SetFloat(1, std::numeric_limits<float>::quiet_NaN());
-    EXPECT_EQ(Position(1), 0);
-    Camera().SetFloat(8, 1.0e30f);
-    EXPECT_EQ(Position(8), 360);
-    // Unknown fields have no stepper range, only the integer range.
-    Camera().SetFloat(12, -1.0e30f);
-    EXPECT_EQ(Position(12), std::numeric_limits<std::int32_t>::min());
 }
 
 TEST_F(TvStepper, StepsLeaveDataSavedTheSwitchOverPointAndTheUnknownFieldsAlone) {

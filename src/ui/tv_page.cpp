@@ -1,14 +1,22 @@
 #include "ui/tv_page.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "editing/camera_set_ops.h"
 #include "editing/field_entry.h"
 #include "platform/beeper.h"
 #include "platform/message_box.h"
+#include "ui/camera_clipboard.h"
+#include "ui/camera_clipboard_paste.h"
+#include "ui/camera_overview.h"
 #include "ui/entry_box.h"
 #include "ui/main_window_texts.h"
 #include "ui/page_frame.h"
@@ -24,11 +32,16 @@ QString Indexed(const QString& name, int index) { return name + u'_' + QString::
 
 int RowTop(int field) { return 600 + 360 * field; }
 
+constexpr int kFrameHeight = 5775 + kOverviewStripTwips;
+// Just below the last row (5280 + 285), across the frame's width.
+constexpr int kOverviewTop = 5640;
+
 }  // namespace
 
 TvPage::TvPage(SetId set, EditorContext& context, const Twips& twips, QWidget* parent)
     : QWidget(parent), set_(set), ctx_(context), twips_(twips) {
     BuildControls();
+    BuildClipboardActions();
     SetTabOrder();
     ApplyEnabling();
 }
@@ -40,7 +53,7 @@ void TvPage::BuildControls() {
 
     frame_ = new QGroupBox(this);
     frame_->setObjectName(QStringLiteral("fr") + name);
-    frame_->resize(twips_(8775), twips_(5775));
+    frame_->resize(twips_(8775), twips_(kFrameHeight));
 
     auto button = [&](const QString& objectName, const char* caption, const char* tooltip,
                       QRect where) {
@@ -132,6 +145,15 @@ void TvPage::BuildControls() {
     camFixed_->setToolTip(QString::fromUtf8(CameraModeTooltip()));
     camFixed_->setGeometry(twips_.Rect(4800, 2055, 255, 255));
 
+    overview_ = new CameraOverview(QStringLiteral("ov") + name, frame_);
+    overview_->setFixedHeight(twips_(kOverviewStripTwips));
+    overview_->setGeometry(twips_.Rect(120, kOverviewTop, 8535, kOverviewStripTwips));
+    // A click on the strip takes the focus, so that a pending entry is committed to
+    // the camera it was typed for before another camera is shown.
+    overview_->setFocusPolicy(Qt::ClickFocus);
+    connect(overview_, &CameraOverview::cameraClicked, this,
+            [this](int number) { ovCamera_Click(number); });
+
     connect(camFixed_, &QCheckBox::toggled, this, [this] { chkCamFixed_Change(); });
     connect(addBefore_, &QPushButton::clicked, this, [this] { cmdAddBefore_Click(); });
     connect(addBehind_, &QPushButton::clicked, this, [this] { cmdAddBehind_Click(); });
@@ -140,6 +162,28 @@ void TvPage::BuildControls() {
             [this](std::int32_t value) { UpDown_Change(value); });
     connect(currentCam_, &EntryBox::focusLost, this, [this] { txtCurrentCam_LostFocus(); });
     connect(totalCams_, &EntryBox::focusLost, this, [this] { txtTotalCams_LostFocus(); });
+}
+
+void TvPage::BuildClipboardActions() {
+    auto action = [this](const char* text, QKeySequence keys, void (TvPage::*handler)()) {
+        auto* a = new QAction(QString::fromUtf8(text), this);
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        addAction(a);
+        return a;
+    };
+    copyCamera_ =
+        action("Copy camera", QKeySequence(Qt::CTRL | Qt::Key_C), &TvPage::CopyCamera_Click);
+    pasteBefore_ = action("Paste camera before", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+                          &TvPage::PasteCameraBefore_Click);
+    pasteBehind_ = action("Paste camera behind", QKeySequence(Qt::CTRL | Qt::Key_V),
+                          &TvPage::PasteCameraBehind_Click);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The boxes would take these keys for their own text; the filter decides.
+    for (EntryBox* box : camData_) box->installEventFilter(this);
+    currentCam_->installEventFilter(this);
+    totalCams_->installEventFilter(this);
 }
 
 void TvPage::SetTabOrder() {
@@ -169,6 +213,7 @@ void TvPage::ShowTvCamera() {
         currentCam_->setText(QStringLiteral("0"));
         for (EntryBox* box : camData_) box->clear();
         ApplyEnabling();
+        RefreshOverview();
         refreshing_ = false;
         return;
     }
@@ -184,8 +229,11 @@ void TvPage::ShowTvCamera() {
     ApplyEnabling();
     // A change of the box's state runs the mode switch, as a click would.
     camFixed_->setChecked(camera.IsFixed());
+    RefreshOverview();
     refreshing_ = false;
 }
+
+void TvPage::RefreshOverview() { overview_->ShowSet(ctx_.doc.Set(set_), shown_); }
 
 void TvPage::ShowFirstCamera() {
     const int count = ctx_.doc.Set(set_).Count();
@@ -217,16 +265,20 @@ void TvPage::ApplyEnabling() {
     camFixed_->setEnabled(any);
     currentCam_->setEnabled(any);
     selection_->setEnabled(any);
+    copyCamera_->setEnabled(ctx_.doc.Set(set_).Count() > 0);
 }
 
-void TvPage::txtCamData_LostFocus(int field) {
-    if (refreshing_ || shown_ == 0) return;
+void TvPage::txtCamData_LostFocus(int field) { EnterField(field); }
+
+bool TvPage::EnterField(int field) {
+    if (refreshing_ || shown_ == 0) return true;
     const EntryResult result =
         EnterTvField(ctx_.doc, set_, shown_, field, CamData(field)->text().toStdString(),
                      ctx_.settings.FixedSwitchOver);
     if (result == EntryResult::Rejected) ctx_.beeper.Beep();
     ShowTvCamera();
     if (result == EntryResult::Rejected) ctx_.status(kEntryRefusedText);
+    return result == EntryResult::Accepted;
 }
 
 void TvPage::chkCamFixed_Change() {
@@ -235,6 +287,7 @@ void TvPage::chkCamFixed_Change() {
     rowsFixed_ = fixed;
     ApplyEnabling();
     SetCameraMode(ctx_.doc, set_, shown_, fixed);
+    RefreshOverview();
 }
 
 void TvPage::UpDownValue_Change(int field, std::int32_t position) {
@@ -297,6 +350,8 @@ void TvPage::cmdAssignToAll_Click(int field) {
         return;
     }
     AssignFieldToAll(ctx_.doc, set_, field, shown_);
+    // Distances, change-over points and modes of other cameras may have changed.
+    RefreshOverview();
     ctx_.status(kValuesCopiedText);
 }
 
@@ -306,27 +361,112 @@ void TvPage::UpDown_Change(int value) {
     ShowTvCamera();
 }
 
-void TvPage::txtCurrentCam_LostFocus() {
+void TvPage::txtCurrentCam_LostFocus() { SelectTypedCamera(); }
+
+bool TvPage::SelectTypedCamera() {
     const int count = ctx_.doc.Set(set_).Count();
-    if (count == 0) return;
+    if (count == 0) return true;
     const Selection selection = SelectCamera(currentCam_->text().toStdString(), count);
     if (!selection.ok) {
         currentCam_->setText(QString::number(shown_));
         if (selection.beep) ctx_.beeper.Beep();
         ctx_.status(selection.refusal);
-        return;
+        return false;
     }
     SetSpinnerValue(selection.camera);
     ShowTvCamera();
+    return true;
 }
 
-void TvPage::txtTotalCams_LostFocus() {
+void TvPage::txtTotalCams_LostFocus() { GuardCount(); }
+
+bool TvPage::GuardCount() {
     const int count = ctx_.doc.Set(set_).Count();
     if (auto refusal = CountFieldGuard(totalCams_->text().toStdString(), count)) {
         totalCams_->setText(QString::number(count));
         ctx_.beeper.Beep();
         ctx_.status(*refusal);
+        return false;
     }
+    return true;
+}
+
+void TvPage::ovCamera_Click(int number) {
+    if (!CommitPendingEntry()) return;
+    currentCam_->setText(QString::number(number));
+    SelectTypedCamera();
+}
+
+bool TvPage::CommitPendingEntry() {
+    // The window's focus widget, which stays the box while a context menu is open.
+    auto* box = qobject_cast<EntryBox*>(window()->focusWidget());
+    if (box == nullptr || !frame_->isAncestorOf(box)) return true;
+    bool accepted = true;
+    if (box == currentCam_) {
+        accepted = SelectTypedCamera();
+    } else if (box == totalCams_) {
+        accepted = GuardCount();
+    } else {
+        for (int field = 0; field < kTvFieldCount; ++field) {
+            if (box == CamData(field)) accepted = EnterField(field);
+        }
+    }
+    // Left in the box, its later focus loss would enter the shown text once more, and
+    // after a paste into another camera than the one it was typed for.
+    const QSignalBlocker quiet(box);
+    overview_->setFocus(Qt::OtherFocusReason);
+    return accepted;
+}
+
+void TvPage::CopyCamera_Click() {
+    if (!CommitPendingEntry() || shown_ == 0) return;
+    const TvCamera& camera = ctx_.doc.Set(set_).Camera(shown_);
+    QGuiApplication::clipboard()->setMimeData(CameraMimeData(set_, shown_, camera).release());
+    ctx_.status(kCameraCopiedText);
+}
+
+void TvPage::PasteCameraBefore_Click() { PasteCamera(Placement::Before); }
+
+void TvPage::PasteCameraBehind_Click() { PasteCamera(Placement::Behind); }
+
+void TvPage::PasteCamera(Placement where) {
+    if (!CommitPendingEntry()) return;
+    const ClipboardCameras pasted = CamerasFromMimeData(QGuiApplication::clipboard()->mimeData());
+    SetOperation op;
+    if (pasted.Ok()) {
+        op = PasteCameras(ctx_.doc, set_, shown_, where, pasted.cameras);
+    } else {
+        op.refusal = pasted.refusal;
+    }
+    if (!op.ok) {
+        ctx_.beeper.Beep();
+        ctx_.status(op.refusal);
+        return;
+    }
+    AfterCountChange(op.showCamera);
+}
+
+bool TvPage::TakesCameraShortcut(const EntryBox& box, const QKeySequence& keys) const {
+    // A selection is copied as text; with nothing selected there is no text to copy.
+    if (keys == copyCamera_->shortcut()) return !box.hasSelectedText();
+    // Camera rows are never a value of a box; other text is pasted into it as usual.
+    if (keys == pasteBehind_->shortcut() || keys == pasteBefore_->shortcut()) {
+        return HoldsCameras(QGuiApplication::clipboard()->mimeData());
+    }
+    return false;
+}
+
+bool TvPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* box = qobject_cast<EntryBox*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (box != nullptr && TakesCameraShortcut(*box, QKeySequence(key->keyCombination()))) {
+            // Left unclaimed, the key runs the page's shortcut instead of the box's own.
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace vx

@@ -6,25 +6,34 @@
 #include <optional>
 
 #include "document/cam_document.h"
+#include "editing/camera_set_ops.h"
 #include "editing/field_table.h"
 #include "ui/editor_context.h"
 #include "ui/twips.h"
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
+class QKeySequence;
 class QLabel;
 class QPushButton;
 
 namespace vx {
 
+class CameraOverview;
 class EntryBox;
 class ValueStepper;
+
+// The overview strip below the 14 rows makes the page's frame, the tab strip and the
+// window this much taller than the rows alone need.
+inline constexpr int kOverviewStripTwips = 1050;
 
 // One TV page of the editor window: the frame frTV1 (or frTV2) with its controls
 // and the handlers of that set. Object names are the control names; the arrays
 // indexed by field number are named <control>_<field>: txtTV1CamData_0 ..
 // txtTV1CamData_13, lblTV1Description_0 .., UpDownValueTV1_0 .., cmdAssignToAllTV1_0
-// .. cmdAssignToAllTV1_11 (and the same with TV2 on the other page).
+// .. cmdAssignToAllTV1_11 (and the same with TV2 on the other page). Below the rows
+// the overview strip ovTV1 (ovTV2) shows the whole set.
 class TvPage : public QWidget {
     Q_OBJECT
   public:
@@ -51,6 +60,13 @@ class TvPage : public QWidget {
     void UpDown_Change(int value);
     void txtCurrentCam_LostFocus();
     void txtTotalCams_LostFocus();
+    // A click on a mark of the overview strip: as if the number had been typed into
+    // the camera-number field and the field left.
+    void ovCamera_Click(int number);
+    // The camera clipboard (Ctrl+C, Ctrl+Shift+V, Ctrl+V and the page's context menu).
+    void CopyCamera_Click();
+    void PasteCameraBefore_Click();
+    void PasteCameraBehind_Click();
 
     // The controls, for the window's tab order and for tests.
     EntryBox* CamData(int field) const { return camData_[static_cast<std::size_t>(field)]; }
@@ -66,17 +82,34 @@ class TvPage : public QWidget {
     QPushButton* AddBehind() const { return addBehind_; }
     QPushButton* Remove() const { return remove_; }
     QGroupBox* Frame() const { return frame_; }
+    CameraOverview* Overview() const { return overview_; }
+    QAction* CopyCameraAction() const { return copyCamera_; }
+    QAction* PasteBeforeAction() const { return pasteBefore_; }
+    QAction* PasteBehindAction() const { return pasteBehind_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildControls();
+    void BuildClipboardActions();
     void SetTabOrder();
     // Sets the spinner's value; a change of value runs its Change handler.
     void SetSpinnerValue(int value);
     void ApplyEnabling();
     void AfterCountChange(int showCamera);
+    void RefreshOverview();
+    // The work of the focus-lost handlers; false when the entry was refused.
+    bool EnterField(int field);
+    bool SelectTypedCamera();
+    bool GuardCount();
+    // Commits what an entry box of the page holds and leaves the box; false when the
+    // entry was refused, and the refusal then stands in the status line.
+    bool CommitPendingEntry();
+    void PasteCamera(Placement where);
+    // Whether a key an entry box would take for itself is the page's camera shortcut.
+    bool TakesCameraShortcut(const EntryBox& box, const QKeySequence& keys) const;
 
     SetId set_;
     EditorContext& ctx_;
@@ -100,6 +133,10 @@ class TvPage : public QWidget {
     std::array<EntryBox*, kTvFieldCount> camData_{};
     std::array<ValueStepper*, kTvFieldCount> upDownValue_{};
     std::array<QPushButton*, kAssignableFieldCount> assign_{};
+    CameraOverview* overview_ = nullptr;
+    QAction* copyCamera_ = nullptr;
+    QAction* pasteBefore_ = nullptr;
+    QAction* pasteBehind_ = nullptr;
 };
 
 }  // namespace vx

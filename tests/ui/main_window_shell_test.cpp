@@ -122,7 +122,8 @@ TEST_F(ShellTest, ControlsSitAtTheirDesignedPlacesWithTheirTexts) {
     Activate();
     EXPECT_EQ(w.objectName(), "frmMain");
     EXPECT_EQ(w.windowTitle(), "Vistolarex V1.53");
-    EXPECT_EQ(w.size(), QSize(Px(11055), Px(7215)));
+    // The overview strip below the rows adds 1050 twips to the design height.
+    EXPECT_EQ(w.size(), QSize(Px(11055), Px(7215 + 1050)));
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
 
     struct ButtonSpec {
@@ -154,24 +155,27 @@ TEST_F(ShellTest, ControlsSitAtTheirDesignedPlacesWithTheirTexts) {
     EXPECT_TRUE(Child<QPushButton>(w, "cmdLoadCAMFile")->hasFocus());
 
     auto* tabs = Child<QTabWidget>(w, "sstCamData");
-    EXPECT_EQ(tabs->geometry(), TwipRect(120, 120, 9015, 6255));
+    EXPECT_EQ(tabs->geometry(), TwipRect(120, 120, 9015, 6255 + 1050));
     ASSERT_EQ(tabs->count(), 3);
     EXPECT_EQ(tabs->tabText(0), "TV1-Cameras");
     EXPECT_EQ(tabs->tabText(1), "TV2-Cameras");
     EXPECT_EQ(tabs->tabText(2), "Pitlane-Camera");
     auto* status = Child<QGroupBox>(w, "frStatus");
     EXPECT_EQ(status->title(), "Status report");
-    EXPECT_EQ(status->geometry(), TwipRect(120, 6480, 10815, 615));
+    EXPECT_EQ(status->geometry(), TwipRect(120, 6480 + 1050, 10815, 615));
     auto* line = Child<QLineEdit>(w, "txtStatusLine");
     EXPECT_EQ(line->toolTip(), "Shows errors and status messages");
-    EXPECT_EQ(QRect(line->mapTo(&w, QPoint(0, 0)), line->size()), TwipRect(240, 6720, 10575, 285));
+    EXPECT_EQ(QRect(line->mapTo(&w, QPoint(0, 0)), line->size()),
+              TwipRect(240, 6720 + 1050, 10575, 285));
 
     // The page's frame sits at 120, 360 on the strip, or just below the tabs when
     // they are taller; rows inside it 360 apart.
     auto* frame = Child<QGroupBox>(w, "frTV1");
     const int pageTop = Tv1().mapTo(tabs, QPoint(0, 0)).y();
     EXPECT_EQ(frame->mapTo(tabs, QPoint(0, 0)), QPoint(Px(120), std::max(Px(360), pageTop)));
-    EXPECT_EQ(frame->size(), QSize(Px(8775), Px(5775)));
+    EXPECT_EQ(frame->size(), QSize(Px(8775), Px(5775 + 1050)));
+    // The overview strip lies below the last row (5280 + 285), inside the frame.
+    EXPECT_EQ(Child<QWidget>(w, "ovTV2")->geometry(), TwipRect(120, 5640, 8535, 1050));
     EXPECT_EQ(Child<QWidget>(w, "txtTV1CamData_3")->geometry(),
               TwipRect(4800, 600 + 360 * 3, 2055, 285));
     EXPECT_EQ(Child<QWidget>(w, "UpDownValueTV1_13")->geometry(),

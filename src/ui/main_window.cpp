@@ -51,7 +51,7 @@ void FrmMain::BuildControls() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
     // The window keeps its designed size; the frame cannot resize it.
-    setFixedSize(twips_(11055), twips_(7215));
+    setFixedSize(twips_(11055), twips_(7215 + kOverviewStripTwips));
 
     auto button = [this](const char* name, const char* caption, const char* tooltip, int top) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
@@ -72,7 +72,7 @@ void FrmMain::BuildControls() {
 
     camData_ = new QTabWidget(this);
     camData_->setObjectName(QStringLiteral("sstCamData"));
-    camData_->setGeometry(twips_.Rect(120, 120, 9015, 6255));
+    camData_->setGeometry(twips_.Rect(120, 120, 9015, 6255 + kOverviewStripTwips));
     tv1_ = new TvPage(SetId::TV1, context_, twips_);
     tv2_ = new TvPage(SetId::TV2, context_, twips_);
     pit_ = new PitlanePage(context_, twips_);
@@ -82,12 +82,12 @@ void FrmMain::BuildControls() {
 
     statusFrame_ = new QGroupBox(QString::fromUtf8(kStatusFrameCaption), this);
     statusFrame_->setObjectName(QStringLiteral("frStatus"));
-    statusFrame_->setGeometry(twips_.Rect(120, 6480, 10815, 615));
+    statusFrame_->setGeometry(twips_.Rect(120, 6480 + kOverviewStripTwips, 10815, 615));
     statusLine_ = new QLineEdit(QString::fromUtf8(kWelcomeLine), statusFrame_);
     statusLine_->setObjectName(QStringLiteral("txtStatusLine"));
     statusLine_->setToolTip(QString::fromUtf8(kStatusLineTooltip));
     statusLine_->setReadOnly(true);
-    // 240, 6720 on the window, inside the frame at 120, 6480.
+    // 240, 6720 on the window, inside the frame at 120, 6480; both lie lower by the strip.
     statusLine_->setGeometry(twips_.Rect(240 - 120, 6720 - 6480, 10575, 285));
 
     QWidget::setTabOrder(load_, save_);

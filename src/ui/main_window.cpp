@@ -62,8 +62,8 @@ void FrmMain::BuildControls() {
         return b;
     };
     load_ = button("cmdLoadCAMFile", "Load", "Loads an existing CAM-file (Ctrl+O)", 120);
-    save_ = button("cmdSaveCAMFile", "Save", "Saves current shown data into a CAM-file (Ctrl+S)",
-                   600);
+    save_ =
+        button("cmdSaveCAMFile", "Save", "Saves current shown data into a CAM-file (Ctrl+S)", 600);
     test_ = button("cmdTestCams", "Test", "Launches GPL [and plays recorded script]", 1080);
     test_->setEnabled(false);
     options_ = button("cmdOptions", "Options", "Opens the options dialogue", 1560);
@@ -150,9 +150,8 @@ void FrmMain::cmdHelp_Click() { platform_.opener.Open(ManualPath()); }
 
 void FrmMain::cmdOptions_Click() {
     CopyAllButSignature(settings_, working_);
-    OptionsContext options{working_,         platform_.boxes,
-                           platform_.beeper, platform_.opener,
-                           platform_.remote, ManualPath()};
+    OptionsContext options{working_,         platform_.boxes,  platform_.beeper,
+                           platform_.opener, platform_.remote, ManualPath()};
     acceptOptions_ = platform_.runOptions(this, options);
     if (!acceptOptions_) {
         CopyAllButSignature(settings_, working_);

@@ -40,7 +40,8 @@ grep -q "^MimeType=.*$mime;" "$desktop" || fail "desktop entry does not claim $m
 chmod 0555 "$prefix/bin"
 
 run_editor() {
-    env -i PATH="$PATH" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+    # No desktop: neither a display for the game remote nor the tester's own home.
+    env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
         XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=offscreen \
         "$prefix/bin/vistolarex" --print-manual-path 2>"$scratch/boxes.txt"
 }

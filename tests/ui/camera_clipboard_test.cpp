@@ -161,26 +161,5 @@ TEST(PasteCameras, BlockGoesBeforeOrBehindTheShownCameraWithAllItsFields) {
     EXPECT_EQ(doc.SizeField(), doc.ExpectedSizeField());
 }
 
-TEST(PasteCameras, BlockThatDoesNotFitIsRefusedWhole) {
-    CamDocument doc;
-    NewDocument(doc);
-    doc.TV2.SetCount(254);
-    doc.DataSaved = true;
-    const CamDocument before = doc;
-    SetOperation op = PasteCameras(doc, SetId::TV2, 1, Placement::Behind, {Camera(1), Camera(2)});
-    EXPECT_FALSE(op.ok);
-    EXPECT_TRUE(op.beep);
-    EXPECT_EQ(op.refusal, MaximumReachedText(SetId::TV2));
-    EXPECT_TRUE(doc.SameContent(before));
-    EXPECT_TRUE(doc.DataSaved);
-
-    op = PasteCameras(doc, SetId::TV2, 254, Placement::Behind, {Camera(1)});
-    ASSERT_TRUE(op.ok);
-    EXPECT_EQ(doc.TV2.Count(), 255);
-    op = PasteCameras(doc, SetId::TV2, 1, Placement::Before, {Camera(1)});
-    EXPECT_EQ(op.refusal, MaximumReachedText(SetId::TV2));
-    EXPECT_EQ(doc.TV2.Count(), 255);
-}
-
 }  // namespace
 }  // namespace vx

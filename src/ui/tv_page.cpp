@@ -411,8 +411,8 @@ bool TvPage::CommitPendingEntry() {
             if (box == CamData(field)) accepted = EnterField(field);
         }
     }
-    // Left in the box, its later focus loss would enter the shown text once more, and
-    // after a paste into another camera than the one it was typed for.
+    // Leave the box: its later focus loss would enter its text once more, after a
+    // paste into a camera it was never typed for.
     const QSignalBlocker quiet(box);
     overview_->setFocus(Qt::OtherFocusReason);
     return accepted;

@@ -10,6 +10,8 @@ namespace vx::camtool {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+// check and diff answer 1 for findings, so unreadable input needs a code of its own.
+inline constexpr int kExitUnreadable = 2;
 
 // An operand count meaning that the command checks its own operands (options, --help).
 inline constexpr std::size_t kOwnOperands = static_cast<std::size_t>(-1);

@@ -8,13 +8,6 @@
 
 namespace vx::camtool {
 
-namespace {
-
-// Unreadable input, told apart from a result of 1.
-constexpr int kExitUnreadable = 2;
-
-}  // namespace
-
 int RunDiff(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
     if (AsksForHelp(operands)) {
         out << DiffHelp();

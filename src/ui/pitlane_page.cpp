@@ -16,7 +16,8 @@ PitlanePage::PitlanePage(EditorContext& context, const Twips& twips, QWidget* pa
     : QWidget(parent), ctx_(context), twips_(twips), frame_(new QGroupBox(this)) {
     setObjectName(QStringLiteral("pagePit"));
     frame_->setObjectName(QStringLiteral("frPit"));
-    frame_->resize(twips_(8775), twips_(5775));
+    // As tall as the TV pages' frames, which hold the overview strip below their rows.
+    frame_->resize(twips_(8775), twips_(5775 + kOverviewStripTwips));
     QWidget* previous = nullptr;
     for (int field = 0; field < kPitlaneFieldCount; ++field) {
         const FieldInfo& info = PitlaneFieldInfo(field);

@@ -9,6 +9,7 @@
 #include "editing/camera_set_ops.h"
 #include "editing/field_table.h"
 #include "ui/editor_context.h"
+#include "ui/page_frame.h"
 #include "ui/twips.h"
 
 class QAction;
@@ -23,10 +24,6 @@ namespace vx {
 class CameraOverview;
 class EntryBox;
 class ValueStepper;
-
-// The overview strip below the 14 rows makes the page's frame, the tab strip and the
-// window this much taller than the rows alone need.
-inline constexpr int kOverviewStripTwips = 1050;
 
 // One TV page of the editor window: the frame frTV1 (or frTV2) with its controls
 // and the handlers of that set. Object names are the control names; the arrays

@@ -215,9 +215,9 @@ void OptionsWindow::BuildEditingTab(QWidget* page) {
             grid->addWidget(chkValue5_, row, 1);
             continue;
         }
-        const Row& spec = rows[k];
-        grid->addWidget(AddValueField(k, spec.tooltip), row, 1);
-        grid->addWidget(unitLabel(k, spec.unit), row, 2);
+        const Row& value = rows[k];
+        grid->addWidget(AddValueField(k, value.tooltip), row, 1);
+        grid->addWidget(unitLabel(k, value.unit), row, 2);
     }
     chkFixedSwitchOver_ =
         AddCheckBox(page, "chkFixedSwitchOver",

@@ -126,13 +126,13 @@ TEST_F(ShellTest, ControlsSitAtTheirDesignedPlacesWithTheirTexts) {
     EXPECT_EQ(w.size(), QSize(Px(11055), Px(7215 + 1050)));
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
 
-    struct ButtonSpec {
+    struct ButtonRow {
         const char* name;
         const char* caption;
         const char* tooltip;
         int top;
     };
-    const ButtonSpec buttons[] = {
+    const ButtonRow buttons[] = {
         {"cmdLoadCAMFile", "Load", "Loads an existing CAM-file (Ctrl+O)", 120},
         {"cmdSaveCAMFile", "Save", "Saves current shown data into a CAM-file (Ctrl+S)", 600},
         {"cmdTestCams", "Test", "Launches GPL [and plays recorded script]", 1080},
@@ -141,14 +141,14 @@ TEST_F(ShellTest, ControlsSitAtTheirDesignedPlacesWithTheirTexts) {
         {"cmdExit", "Exit", "Terminates Vistolarex", 2520},
     };
     QWidget* previous = nullptr;
-    for (const ButtonSpec& spec : buttons) {
-        auto* b = Child<QPushButton>(w, spec.name);
+    for (const ButtonRow& expected : buttons) {
+        auto* b = Child<QPushButton>(w, expected.name);
         ASSERT_NE(b, nullptr);
-        EXPECT_EQ(b->text(), spec.caption);
-        EXPECT_EQ(b->toolTip(), spec.tooltip);
-        EXPECT_EQ(b->geometry(), TwipRect(9240, spec.top, 1695, 375)) << spec.name;
+        EXPECT_EQ(b->text(), expected.caption);
+        EXPECT_EQ(b->toolTip(), expected.tooltip);
+        EXPECT_EQ(b->geometry(), TwipRect(9240, expected.top, 1695, 375)) << expected.name;
         if (previous != nullptr) {
-            EXPECT_EQ(previous->nextInFocusChain(), b) << spec.name;
+            EXPECT_EQ(previous->nextInFocusChain(), b) << expected.name;
         }
         previous = b;
     }

@@ -15,11 +15,13 @@ std::string SetText(const char* before, SetId set, const char* after) {
 }
 
 // Loaded files may hold NaN or inf as a distance. A non-finite neighbour counts as
-// absent; a non-finite current distance is clamped into 0..50000 (NaN to 0), so the
-// placement rule always yields a distance the field accepts.
+// absent; a non-finite current distance stands at the nearer end of the track (NaN
+// at the start line). Finite distances, even out-of-range ones, are taken as they
+// are, so the rule keeps the new camera between its neighbours.
 float SaneDistance(float value) {
     if (std::isnan(value)) return 0.0f;
-    return std::clamp(value, 0.0f, kMaxDistance);
+    if (std::isinf(value)) return value < 0.0f ? 0.0f : kMaxDistance;
+    return value;
 }
 
 std::optional<float> SaneNeighbour(std::optional<float> value) {
@@ -90,13 +92,16 @@ float NewCameraDistance(Placement where, float rule, float cur, std::optional<fl
         if (where == Placement::Before) {
             result = prev ? Middle(*prev, cur) : 0.0f;
         } else {
-            result = next ? Middle(cur, *next) : cur + kGapBehindLast;
+            result = next ? Middle(cur, *next) : std::min(cur + kGapBehindLast, kMaxDistance);
         }
+    } else if (where == Placement::Before) {
+        result = std::max(cur - rule, 0.0f);
     } else {
-        result = where == Placement::Before ? cur - rule : cur + rule;
+        result = std::min(cur + rule, kMaxDistance);
     }
-    // Beside the two limits of the rule this also catches out-of-range neighbours of a
-    // loaded file; a rule that is no number places the camera at the shown one.
+    if (std::isfinite(result)) return result;
+    // Only a rule that is no finite number gets here: NaN keeps the shown camera's
+    // distance, an infinite offset ends at the nearer end of the track.
     if (std::isnan(result)) return cur;
     return std::clamp(result, 0.0f, kMaxDistance);
 }
@@ -157,7 +162,7 @@ void AssignFieldToAll(CamDocument& doc, SetId setId, int field, int shown) {
 
 std::string AssignQuestionText(SetId set) {
     return SetText("This will overwrite the same value of all other cameras in the ", set,
-                   "-set. Undo is NOT possible. Continue?");
+                   "-set. Continue?");
 }
 
 Selection SelectCamera(const std::string& text, int count) {

@@ -49,8 +49,9 @@ SetOperation InsertCameraBehind(CamDocument& doc, SetId set, int shown,
 SetOperation RemoveCurrentCamera(CamDocument& doc, SetId set, int shown);
 
 // The placement rule. rule is element 0 of the defaults; prev / next are the
-// neighbours' distances when they exist. The result always lies in 0..50000, also
-// for non-finite distances of a loaded file.
+// neighbours' distances when they exist. Finite distances follow the rule as written
+// (a middle between two out-of-range neighbours stays between them); a non-finite
+// distance or rule falls back to a result within 0..50000.
 enum class Placement { Before, Behind };
 float NewCameraDistance(Placement where, float rule, float cur, std::optional<float> prev,
                         std::optional<float> next);

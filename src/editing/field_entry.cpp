@@ -128,11 +128,11 @@ EntryResult EnterTvField(CamDocument& doc, SetId set, int cameraNumber, int fiel
 }
 
 void StepTvField(CamDocument& doc, SetId set, int cameraNumber, int field, std::int32_t position) {
-    const FieldInfo& info = TvFieldInfo(set, field);
-    // The unknown fields are kept bit for bit: they have no usable stepper to step.
-    if (!info.stepper.usable || !HasCamera(doc, set, cameraNumber)) return;
+    // Field 12 has no stepper in the window, but it holds radians like 8 to 11; only
+    // the mode flag and field 13 take no position.
+    if (field == kModeField || field == 13 || !HasCamera(doc, set, cameraNumber)) return;
     TvCamera& camera = doc.Set(set).Camera(cameraNumber);
-    if (info.kind == FieldKind::Angle) {
+    if (field >= 8) {
         camera.SetFloat(field, Radians(position));
     } else {
         camera.SetFloat(field, static_cast<float>(position / 1000.0));

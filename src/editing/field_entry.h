@@ -24,8 +24,9 @@ std::int32_t TvStepperPosition(const TvCamera& camera, int field);
 EntryResult EnterTvField(CamDocument& doc, SetId set, int cameraNumber, int field,
                          const std::string& text, bool fixedSwitchOver);
 
-// Stores the value of a stepper position; DataSaved is left as it was. Fields 4, 12
-// and 13 and camera numbers outside 1..count are left alone.
+// Stores the value of a stepper position (radians of whole degrees for fields 8 to
+// 12); DataSaved is left as it was. Fields 4 and 13 and camera numbers outside
+// 1..count are left alone.
 void StepTvField(CamDocument& doc, SetId set, int cameraNumber, int field, std::int32_t position);
 
 // Field 4 := the integer 1 (fixed) or 0 (moving); DataSaved := false. A camera

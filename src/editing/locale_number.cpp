@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <QString>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace vx {
@@ -32,6 +34,13 @@ std::string FormatLocaleNumber(double value, int significant) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
     if (value == 0.0) value = 0.0;  // a negative zero shows as "0", not "-0"
+    // Qt rounds an exact half at the last shown digit away from zero; to_chars rounds
+    // the exact binary value with halves to even. Rounded here first, the value has
+    // no tie left for Qt to break.
+    std::array<char, 64> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                       std::chars_format::scientific, significant - 1);
+    std::from_chars(digits.data(), written.ptr, value);
     // 'g' drops trailing zeros and the separator of whole numbers, and turns to an
     // exponent form only where the integer part needs more digits than allowed.
     return NumberLocale().toString(value, 'g', significant).toStdString();

@@ -1,7 +1,10 @@
 #include "ui/entry_box.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QTimer>
+
+#include "ui/undo_keys.h"
 
 namespace vx {
 
@@ -11,12 +14,35 @@ bool MovesInsideWindow(Qt::FocusReason reason) {
 }
 }  // namespace
 
+EntryBox::EntryBox(const QString& text, QWidget* parent) : QLineEdit(text, parent), shown_(text) {}
+
+void EntryBox::Show(const QString& text) {
+    shown_ = text;
+    setText(text);
+}
+
+bool EntryBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence keys(key->keyCombination());
+        // Typing of its own is undone in the box, as in any text box; without it the
+        // keys belong to the document's Undo and Redo.
+        if ((IsUndoKey(keys) && !isUndoAvailable()) || (IsRedoKey(keys) && !isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void EntryBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (!MovesInsideWindow(event->reason())) return;
-    // Gaining the focus selects the whole text, so typing replaces it.
+    // Every focus gain selects the whole text, so typing replaces it: also the one that
+    // arrives as the window becomes active, as with the first click after start-up,
+    // which activates the window and focuses the box in one.
+    if (event->reason() == Qt::PopupFocusReason) return;
     selectAll();
-    if (event->reason() == Qt::MouseFocusReason) {
+    if (event->reason() == Qt::MouseFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
         // The press that brought the focus would place the cursor after us.
         QTimer::singleShot(0, this, [this] {
             if (hasFocus()) selectAll();

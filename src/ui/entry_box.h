@@ -10,15 +10,25 @@ namespace vx {
 class EntryBox : public QLineEdit {
     Q_OBJECT
   public:
-    using QLineEdit::QLineEdit;
+    explicit EntryBox(const QString& text, QWidget* parent = nullptr);
+
+    // The program's own writing of the box; typing over it is what Changed() tells.
+    void Show(const QString& text);
+    // Whether the text differs from what the program last showed: only such a text
+    // is the user's, so only it is committed.
+    bool Changed() const { return text() != shown_; }
 
   signals:
     void focusGained();
     void focusLost();
 
   protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    QString shown_;
 };
 
 }  // namespace vx

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -16,10 +17,12 @@
 #include "remote/game_remote.h"
 #include "settings/config_file.h"
 #include "settings/config_folder.h"
+#include "ui/edit_history.h"
 #include "ui/entry_box.h"
 #include "ui/main_window_texts.h"
 #include "ui/pitlane_page.h"
 #include "ui/tv_page.h"
+#include "ui/undo_keys.h"
 
 namespace vx {
 
@@ -38,9 +41,18 @@ FrmMain::FrmMain(std::string programFolder, std::string commandLine, EditorPlatf
       programFolder_(std::move(programFolder)),
       platform_(std::move(platform)),
       twips_(LogicalDpi()),
-      context_{doc_, settings_, platform_.boxes, platform_.beeper,
-               [this](const std::string& text) { SetStatus(text); }} {
+      context_{doc_,
+               settings_,
+               platform_.boxes,
+               platform_.beeper,
+               [this](const std::string& text) { SetStatus(text); },
+               [this](const CamDocument& before, StepInfo step) {
+                   history_->Record(before, std::move(step));
+               }} {
+    history_ = new EditHistory(
+        doc_, [this](EditTab tab, int camera) { ShowStep(tab, camera); }, this);
     BuildControls();
+    BuildUndoRedo();
     InstallDesktopConventions();
     FormLoad(commandLine);
 }
@@ -125,14 +137,18 @@ void FrmMain::FormLoad(const std::string& commandLine) {
     // configuration lives.
     if (settings_.HasGameFolder()) camPath_ = config.camPath;
     platform_.fileDialog.SetInitialFolder(camPath_);
-    if (config.startupAborted) return;
+    if (config.startupAborted) {
+        history_->Loaded();
+        return;
+    }
 
     ApplyNewCameraDefaults(doc_, settings_.NewCameraDefaults);
     tv1_->ShowTvCamera();
     tv2_->ShowTvCamera();
     pit_->ShowPitlaneCamera();
     EnableTest();
-    doc_.DataSaved = true;
+    // The start-up document is what "unsaved" is measured against until a load or save.
+    history_->Loaded();
     if (!commandLine.empty()) ReadCamFile(commandLine);
 }
 
@@ -188,6 +204,89 @@ void FrmMain::cmdExit_Click() {
     exitConfirmed_ = true;
     ended_ = true;
     close();
+}
+
+void FrmMain::BuildUndoRedo() {
+    auto button = [this](const char* name, const char* caption, int top) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QString::fromUtf8(name));
+        b->setGeometry(twips_.Rect(9240, top, 1695, 375));
+        b->setAutoDefault(false);
+        return b;
+    };
+    undo_ = button("cmdUndo", "Undo", 3000);
+    redo_ = button("cmdRedo", "Redo", 3480);
+    QWidget::setTabOrder(exit_, undo_);
+    QWidget::setTabOrder(undo_, redo_);
+    QWidget::setTabOrder(redo_, camData_);
+    connect(undo_, &QPushButton::clicked, this, [this] { cmdUndo_Click(); });
+    connect(redo_, &QPushButton::clicked, this, [this] { cmdRedo_Click(); });
+
+    auto action = [this](const char* text, const QList<QKeySequence>& keys,
+                         void (FrmMain::*run)()) {
+        auto* a = new QAction(QString::fromUtf8(text), this);
+        a->setShortcuts(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [this, run] { (this->*run)(); });
+        addAction(a);
+        return a;
+    };
+    undoAction_ = action("Undo", UndoKeys(), &FrmMain::cmdUndo_Click);
+    redoAction_ = action("Redo", RedoKeys(), &FrmMain::cmdRedo_Click);
+    // The same two entries close the TV pages' context menus.
+    for (TvPage* page : {tv1_, tv2_}) {
+        auto* separator = new QAction(page);
+        separator->setSeparator(true);
+        page->addAction(separator);
+        page->addAction(undoAction_);
+        page->addAction(redoAction_);
+    }
+    connect(history_, &EditHistory::changed, this, [this] { UpdateUndoRedo(); });
+    UpdateUndoRedo();
+}
+
+void FrmMain::UpdateUndoRedo() {
+    QUndoStack& stack = history_->Stack();
+    const QString undoKey = UndoKeys().value(0).toString(QKeySequence::NativeText);
+    const QString redoKey = RedoKeys().value(0).toString(QKeySequence::NativeText);
+    const QString undoTip = stack.canUndo()
+                                ? QStringLiteral("Undoes: %1 (%2)").arg(stack.undoText(), undoKey)
+                                : QStringLiteral("Nothing to undo");
+    const QString redoTip = stack.canRedo()
+                                ? QStringLiteral("Redoes: %1 (%2)").arg(stack.redoText(), redoKey)
+                                : QStringLiteral("Nothing to redo");
+    undo_->setEnabled(stack.canUndo());
+    redo_->setEnabled(stack.canRedo());
+    undo_->setToolTip(undoTip);
+    redo_->setToolTip(redoTip);
+    undoAction_->setEnabled(stack.canUndo());
+    redoAction_->setEnabled(stack.canRedo());
+    undoAction_->setToolTip(undoTip);
+    redoAction_->setToolTip(redoTip);
+}
+
+void FrmMain::ShowStep(EditTab tab, int camera) {
+    if (tab == EditTab::Pitlane) {
+        pit_->ShowPitlaneCamera();
+        camData_->setCurrentWidget(pit_);
+        return;
+    }
+    TvPage& page = tab == EditTab::TV1 ? *tv1_ : *tv2_;
+    page.ShowCamera(camera);
+    camData_->setCurrentWidget(&page);
+}
+
+void FrmMain::cmdUndo_Click() {
+    // A value typed into a box counts as the last step, so it is the one taken back.
+    CommitFocusedEntry();
+    const std::string text = history_->Undo();
+    if (!text.empty()) SetStatus(text);
+}
+
+void FrmMain::cmdRedo_Click() {
+    CommitFocusedEntry();
+    const std::string text = history_->Redo();
+    if (!text.empty()) SetStatus(text);
 }
 
 void FrmMain::CommitFocusedEntry() {

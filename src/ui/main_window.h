@@ -12,6 +12,7 @@
 #include "ui/twips.h"
 
 class QGroupBox;
+class QAction;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -20,6 +21,7 @@ namespace vx {
 
 class Beeper;
 class DocumentOpener;
+class EditHistory;
 class FileDialog;
 class GameRemote;
 class MessageBoxes;
@@ -77,6 +79,11 @@ class FrmMain : public QWidget {
     void cmdOptions_Click();
     void cmdHelp_Click();
     void cmdExit_Click();
+    // Take back / do again the last step on the document (also Ctrl+Z, Ctrl+Shift+Z,
+    // Ctrl+Y and the TV pages' context menus).
+    void cmdUndo_Click();
+    void cmdRedo_Click();
+    EditHistory& History() const { return *history_; }
 
     void SetStatus(const std::string& text);
     std::string StatusLine() const;
@@ -86,6 +93,10 @@ class FrmMain : public QWidget {
     TvPage& Page(SetId set) const { return set == SetId::TV1 ? *tv1_ : *tv2_; }
     PitlanePage& PitPage() const { return *pit_; }
     QTabWidget* CamData() const { return camData_; }
+    QPushButton* UndoButton() const { return undo_; }
+    QPushButton* RedoButton() const { return redo_; }
+    QAction* UndoAction() const { return undoAction_; }
+    QAction* RedoAction() const { return redoAction_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +107,11 @@ class FrmMain : public QWidget {
 
   private:
     void BuildControls();
+    void BuildUndoRedo();
+    // Buttons, actions and tooltips as the history stands.
+    void UpdateUndoRedo();
+    // Puts the tab and camera of an undone or redone step on screen.
+    void ShowStep(EditTab tab, int camera);
     // Drops and the Ctrl+O / Ctrl+S keys.
     void InstallDesktopConventions();
     // The SafetyLoad question; false (status line written) when the user cancels.
@@ -124,6 +140,7 @@ class FrmMain : public QWidget {
     bool exitConfirmed_ = false;
     Twips twips_;
     EditorContext context_;
+    EditHistory* history_ = nullptr;
 
     QPushButton* load_ = nullptr;
     QPushButton* save_ = nullptr;
@@ -131,6 +148,10 @@ class FrmMain : public QWidget {
     QPushButton* options_ = nullptr;
     QPushButton* help_ = nullptr;
     QPushButton* exit_ = nullptr;
+    QPushButton* undo_ = nullptr;
+    QPushButton* redo_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QTabWidget* camData_ = nullptr;
     QGroupBox* statusFrame_ = nullptr;
     QLineEdit* statusLine_ = nullptr;

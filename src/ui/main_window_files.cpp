@@ -6,6 +6,7 @@
 #include "editing/camera_set_ops.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "ui/edit_history.h"
 #include "ui/main_window.h"
 #include "ui/main_window_texts.h"
 #include "ui/pitlane_page.h"
@@ -24,6 +25,8 @@ void FrmMain::ReadCamFile(const std::string& name) {
         vx::ReadCamFile(name, doc_, [this](const std::string& stage) { SetStatus(stage); });
     switch (result.outcome) {
         case LoadOutcome::Success:
+            // The loaded file is the saved state and the start of a new history.
+            history_->Loaded();
             tv1_->ShowFirstCamera();
             tv2_->ShowFirstCamera();
             pit_->ShowPitlaneCamera();
@@ -93,6 +96,7 @@ void FrmMain::cmdSaveCAMFile_Click() {
         SetStatus(kSaveAbortedText);
         return;
     }
+    if (result.outcome == SaveOutcome::Success) history_->Saved();
     SetStatus(SaveStatusText(result.outcome));
 }
 

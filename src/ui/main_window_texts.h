@@ -13,7 +13,7 @@ inline constexpr const char* kSafetyRequestTitle = "Vistolarex: Safety request";
 inline constexpr const char* kExitQuestion = "There is unsaved data in memory. Really exit?";
 inline constexpr const char* kLoadQuestion = "There is unsaved data in memory. Load anyway?";
 inline constexpr const char* kRemoveQuestion =
-    "This will remove the currently shown camera. Undo is NOT possible. Continue?";
+    "This will remove the currently shown camera. Continue?";
 inline constexpr const char* kOverwriteQuestion = "File exists. Overwrite?";
 
 inline constexpr const char* kRuntimeErrorTitle = "Runtime-Error!";

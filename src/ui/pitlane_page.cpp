@@ -67,7 +67,7 @@ void PitlanePage::resizeEvent(QResizeEvent* event) {
 void PitlanePage::ShowPitlaneCamera() {
     const PitlaneCamera& camera = ctx_.doc.Pitlane;
     for (int field = 0; field < kPitlaneFieldCount; ++field) {
-        CamData(field)->setText(QString::fromStdString(FormatPitlaneField(camera, field)));
+        CamData(field)->Show(QString::fromStdString(FormatPitlaneField(camera, field)));
         if (PitlaneFieldInfo(field).stepper.usable) {
             ValueStepperOf(field)->SetPosition(PitlaneStepperPosition(camera, field));
         }
@@ -75,8 +75,14 @@ void PitlanePage::ShowPitlaneCamera() {
 }
 
 void PitlanePage::txtPitlaneCamData_LostFocus(int field) {
+    // Passing through a box, as the page switch's focus does, is no entry.
+    if (!CamData(field)->Changed()) return;
+    const CamDocument before = ctx_.doc;
     const EntryResult result =
         EnterPitlaneField(ctx_.doc, field, CamData(field)->text().toStdString());
+    ctx_.record(before,
+                {PitlaneStepText(("Entry " + FieldName(PitlaneFieldInfo(field).label)).c_str()),
+                 {EditTab::Pitlane, 0, 0}});
     ShowPitlaneCamera();
     if (result == EntryResult::Rejected) {
         ctx_.beeper.Beep();
@@ -85,7 +91,12 @@ void PitlanePage::txtPitlaneCamData_LostFocus(int field) {
 }
 
 void PitlanePage::UpDownValuePit_Change(int field, std::int32_t position) {
+    const CamDocument before = ctx_.doc;
     StepPitlaneField(ctx_.doc, field, position);
+    ctx_.record(before,
+                {PitlaneStepText(("Step " + FieldName(PitlaneFieldInfo(field).label)).c_str()),
+                 {EditTab::Pitlane, 0, 0},
+                 field});
     ShowPitlaneCamera();
 }
 

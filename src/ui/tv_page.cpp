@@ -92,7 +92,7 @@ void TvPage::BuildControls() {
     currentCam_ = entry(QStringLiteral("txtCurrent%1Cam").arg(name),
                         QStringLiteral("Shows the index of the currently selected camera"),
                         twips_.Rect(5400, 240, 375, 285));
-    currentCam_->setText(QStringLiteral("1"));
+    currentCam_->Show(QStringLiteral("1"));
     selection_ = new ValueStepper(frame_);
     selection_->setObjectName(QStringLiteral("UpDown") + name);
     selection_->setToolTip(QStringLiteral("Changes camera selection"));
@@ -105,7 +105,7 @@ void TvPage::BuildControls() {
     totalCams_ = entry(QStringLiteral("txtTotal%1Cams").arg(name),
                        QStringLiteral("Shows the total number of cameras in the %1-set").arg(name),
                        twips_.Rect(6480, 240, 375, 285));
-    totalCams_->setText(QStringLiteral("1"));
+    totalCams_->Show(QStringLiteral("1"));
 
     for (int field = 0; field < kTvFieldCount; ++field) {
         const FieldInfo& info = TvFieldInfo(set_, field);
@@ -154,7 +154,8 @@ void TvPage::BuildControls() {
     connect(overview_, &CameraOverview::cameraClicked, this,
             [this](int number) { ovCamera_Click(number); });
 
-    connect(camFixed_, &QCheckBox::toggled, this, [this] { chkCamFixed_Change(); });
+    // Only the user's click switches the mode; showing a camera sets the box quietly.
+    connect(camFixed_, &QCheckBox::clicked, this, [this] { chkCamFixed_Change(); });
     connect(addBefore_, &QPushButton::clicked, this, [this] { cmdAddBefore_Click(); });
     connect(addBehind_, &QPushButton::clicked, this, [this] { cmdAddBehind_Click(); });
     connect(remove_, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
@@ -187,7 +188,9 @@ void TvPage::BuildClipboardActions() {
 }
 
 void TvPage::SetTabOrder() {
-    QList<QWidget*> chain{addBefore_, addBehind_, remove_, currentCam_, totalCams_};
+    // The count box takes a click but is no stop on the way to the values.
+    totalCams_->setFocusPolicy(Qt::ClickFocus);
+    QList<QWidget*> chain{addBefore_, addBehind_, remove_, currentCam_};
     for (int field = 0; field <= 11; ++field) {
         chain << (field == kModeField ? static_cast<QWidget*>(camFixed_) : CamData(field));
     }
@@ -206,12 +209,12 @@ void TvPage::ShowTvCamera() {
     const int count = cameras.Count();
     everShown_ = true;
     refreshing_ = true;
-    totalCams_->setText(QString::number(count));
+    totalCams_->Show(QString::number(count));
     if (count == 0) {
         // A loaded file may leave a set empty: nothing to show until a camera is added.
         shown_ = 0;
-        currentCam_->setText(QStringLiteral("0"));
-        for (EntryBox* box : camData_) box->clear();
+        currentCam_->Show(QStringLiteral("0"));
+        for (EntryBox* box : camData_) box->Show(QString());
         ApplyEnabling();
         RefreshOverview();
         refreshing_ = false;
@@ -221,14 +224,19 @@ void TvPage::ShowTvCamera() {
     const TvCamera& camera = cameras.Camera(shown_);
     for (int field = 0; field < kTvFieldCount; ++field) {
         if (field == kModeField) continue;
-        CamData(field)->setText(Text(FormatTvField(camera, field)));
+        CamData(field)->Show(Text(FormatTvField(camera, field)));
         if (TvFieldInfo(set_, field).stepper.usable) {
             ValueStepperOf(field)->SetPosition(TvStepperPosition(camera, field));
         }
     }
+    // Looking at a camera changes nothing in it: the box and the rows follow its mode,
+    // and field 4 keeps whatever pattern the file holds.
+    rowsFixed_ = camera.IsFixed();
+    {
+        const QSignalBlocker quiet(camFixed_);
+        camFixed_->setChecked(camera.IsFixed());
+    }
     ApplyEnabling();
-    // A change of the box's state runs the mode switch, as a click would.
-    camFixed_->setChecked(camera.IsFixed());
     RefreshOverview();
     refreshing_ = false;
 }
@@ -244,6 +252,16 @@ void TvPage::ShowFirstCamera() {
     }
     SetSpinnerValue(1);
     ShowTvCamera();
+}
+
+void TvPage::ShowCamera(int number) {
+    selection_->SetRange(1, std::max(ctx_.doc.Set(set_).Count(), 1));
+    if (number >= 1) SetSpinnerValue(number);
+    ShowTvCamera();
+}
+
+StepPlace TvPage::Place(int cameraAfter) const {
+    return {set_ == SetId::TV1 ? EditTab::TV1 : EditTab::TV2, shown_, cameraAfter};
 }
 
 void TvPage::SetSpinnerValue(int value) {
@@ -271,11 +289,16 @@ void TvPage::ApplyEnabling() {
 void TvPage::txtCamData_LostFocus(int field) { EnterField(field); }
 
 bool TvPage::EnterField(int field) {
-    if (refreshing_ || shown_ == 0) return true;
+    // Passing through a box is no entry: the stored pattern stays as it is.
+    if (refreshing_ || shown_ == 0 || !CamData(field)->Changed()) return true;
+    const CamDocument before = ctx_.doc;
     const EntryResult result =
         EnterTvField(ctx_.doc, set_, shown_, field, CamData(field)->text().toStdString(),
                      ctx_.settings.FixedSwitchOver);
     if (result == EntryResult::Rejected) ctx_.beeper.Beep();
+    ctx_.record(before, {StepText(("Entry " + FieldName(TvFieldInfo(set_, field).label)).c_str(),
+                                  set_, shown_),
+                         Place(shown_)});
     ShowTvCamera();
     if (result == EntryResult::Rejected) ctx_.status(kEntryRefusedText);
     return result == EntryResult::Accepted;
@@ -286,23 +309,30 @@ void TvPage::chkCamFixed_Change() {
     const bool fixed = camFixed_->isChecked();
     rowsFixed_ = fixed;
     ApplyEnabling();
+    const CamDocument before = ctx_.doc;
     SetCameraMode(ctx_.doc, set_, shown_, fixed);
+    ctx_.record(before,
+                {StepText(fixed ? "Fixed camera" : "Moving camera", set_, shown_), Place(shown_)});
     RefreshOverview();
 }
 
 void TvPage::UpDownValue_Change(int field, std::int32_t position) {
     if (shown_ == 0) return;
+    const CamDocument before = ctx_.doc;
     StepTvField(ctx_.doc, set_, shown_, field, position);
+    ctx_.record(before, {StepText(("Step " + FieldName(TvFieldInfo(set_, field).label)).c_str(),
+                                  set_, shown_),
+                         Place(shown_), field});
     ShowTvCamera();
 }
 
-void TvPage::AfterCountChange(int showCamera) {
-    selection_->SetRange(1, std::max(ctx_.doc.Set(set_).Count(), 1));
-    SetSpinnerValue(showCamera);
-    ShowTvCamera();
+void TvPage::AfterCountChange(const CamDocument& before, const char* what, int showCamera) {
+    ctx_.record(before, {StepText(what, set_, shown_), Place(showCamera)});
+    ShowCamera(showCamera);
 }
 
 void TvPage::cmdAddBefore_Click() {
+    const CamDocument before = ctx_.doc;
     const SetOperation op =
         InsertCameraBefore(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
     if (!op.ok) {
@@ -310,10 +340,11 @@ void TvPage::cmdAddBefore_Click() {
         ctx_.status(op.refusal);
         return;
     }
-    AfterCountChange(op.showCamera);
+    AfterCountChange(before, "Add Before", op.showCamera);
 }
 
 void TvPage::cmdAddBehind_Click() {
+    const CamDocument before = ctx_.doc;
     const SetOperation op =
         InsertCameraBehind(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
     if (!op.ok) {
@@ -321,7 +352,7 @@ void TvPage::cmdAddBehind_Click() {
         ctx_.status(op.refusal);
         return;
     }
-    AfterCountChange(op.showCamera);
+    AfterCountChange(before, "Add Behind", op.showCamera);
 }
 
 void TvPage::cmdRemove_Click() {
@@ -332,13 +363,14 @@ void TvPage::cmdRemove_Click() {
         ctx_.status(kActionCanceledText);
         return;
     }
+    const CamDocument before = ctx_.doc;
     const SetOperation op = RemoveCurrentCamera(ctx_.doc, set_, shown_);
     if (!op.ok) {
         ctx_.beeper.Beep();
         ctx_.status(op.refusal);
         return;
     }
-    AfterCountChange(op.showCamera);
+    AfterCountChange(before, "Remove", op.showCamera);
 }
 
 void TvPage::cmdAssignToAll_Click(int field) {
@@ -349,7 +381,12 @@ void TvPage::cmdAssignToAll_Click(int field) {
         ctx_.status(kActionCanceledText);
         return;
     }
+    const CamDocument before = ctx_.doc;
     AssignFieldToAll(ctx_.doc, set_, field, shown_);
+    ctx_.record(before,
+                {StepText(("Assign to all " + FieldName(TvFieldInfo(set_, field).label)).c_str(),
+                          set_, shown_),
+                 Place(shown_)});
     // Distances, change-over points and modes of other cameras may have changed.
     RefreshOverview();
     ctx_.status(kValuesCopiedText);
@@ -357,7 +394,7 @@ void TvPage::cmdAssignToAll_Click(int field) {
 
 void TvPage::UpDown_Change(int value) {
     shown_ = value;
-    currentCam_->setText(QString::number(value));
+    currentCam_->Show(QString::number(value));
     ShowTvCamera();
 }
 
@@ -368,7 +405,7 @@ bool TvPage::SelectTypedCamera() {
     if (count == 0) return true;
     const Selection selection = SelectCamera(currentCam_->text().toStdString(), count);
     if (!selection.ok) {
-        currentCam_->setText(QString::number(shown_));
+        currentCam_->Show(QString::number(shown_));
         if (selection.beep) ctx_.beeper.Beep();
         ctx_.status(selection.refusal);
         return false;
@@ -383,7 +420,7 @@ void TvPage::txtTotalCams_LostFocus() { GuardCount(); }
 bool TvPage::GuardCount() {
     const int count = ctx_.doc.Set(set_).Count();
     if (auto refusal = CountFieldGuard(totalCams_->text().toStdString(), count)) {
-        totalCams_->setText(QString::number(count));
+        totalCams_->Show(QString::number(count));
         ctx_.beeper.Beep();
         ctx_.status(*refusal);
         return false;
@@ -432,6 +469,7 @@ void TvPage::PasteCameraBehind_Click() { PasteCamera(Placement::Behind); }
 void TvPage::PasteCamera(Placement where) {
     if (!CommitPendingEntry()) return;
     const ClipboardCameras pasted = CamerasFromMimeData(QGuiApplication::clipboard()->mimeData());
+    const CamDocument before = ctx_.doc;
     SetOperation op;
     if (pasted.Ok()) {
         op = PasteCameras(ctx_.doc, set_, shown_, where, pasted.cameras);
@@ -443,7 +481,9 @@ void TvPage::PasteCamera(Placement where) {
         ctx_.status(op.refusal);
         return;
     }
-    AfterCountChange(op.showCamera);
+    AfterCountChange(before,
+                     where == Placement::Before ? "Paste camera before" : "Paste camera behind",
+                     op.showCamera);
 }
 
 bool TvPage::TakesCameraShortcut(const EntryBox& box, const QKeySequence& keys) const {

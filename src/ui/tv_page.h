@@ -8,6 +8,7 @@
 #include "document/cam_document.h"
 #include "editing/camera_set_ops.h"
 #include "editing/field_table.h"
+#include "ui/edit_history.h"
 #include "ui/editor_context.h"
 #include "ui/page_frame.h"
 #include "ui/twips.h"
@@ -45,6 +46,8 @@ class TvPage : public QWidget {
     void ShowTvCamera();
     // After a load: spinner maximum := count, shown camera := 1, page refreshed.
     void ShowFirstCamera();
+    // After Undo or Redo: spinner maximum := count, the given camera shown.
+    void ShowCamera(int number);
 
     // The handlers, named after the designer's controls.
     void txtCamData_LostFocus(int field);
@@ -95,7 +98,10 @@ class TvPage : public QWidget {
     // Sets the spinner's value; a change of value runs its Change handler.
     void SetSpinnerValue(int value);
     void ApplyEnabling();
-    void AfterCountChange(int showCamera);
+    // Records the step from `before` and shows the camera it leads to.
+    void AfterCountChange(const CamDocument& before, const char* what, int showCamera);
+    // The place of a step on the shown camera.
+    StepPlace Place(int cameraAfter) const;
     void RefreshOverview();
     // The work of the focus-lost handlers; false when the entry was refused.
     bool EnterField(int field);

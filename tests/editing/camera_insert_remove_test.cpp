@@ -67,6 +67,9 @@ TEST(InsertCamera, NewDistancesFollowThePlacementRuleWithinTheTrack) {
         {{10.0f, 30.0f, 500.0f}, InsertCameraBefore, 3, 50.0f, 450.0f},
         {{10.0f, 30.0f, 500.0f}, InsertCameraBehind, 1, 50.0f, 60.0f},
         {{49990.0f}, InsertCameraBehind, 1, 50.0f, 50000.0f},
+        // Finite out-of-range neighbours of a loaded file keep the rule as written.
+        {{70000.0f, 60000.0f}, InsertCameraBefore, 2, kMiddlePlacement, 65000.0f},
+        {{70000.0f}, InsertCameraBefore, 1, 50.0f, 69950.0f},
         // A NaN loaded distance counts as the start line.
         {{kNaN, 100.0f}, InsertCameraBehind, 1, kMiddlePlacement, 50.0f},
         {{kNaN, 100.0f}, InsertCameraBefore, 1, kMiddlePlacement, 0.0f},

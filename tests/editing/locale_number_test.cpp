@@ -61,10 +61,21 @@ TEST(FormatLocaleNumber, GeneralFormatWithoutGroupingOrTrailingZeros) {
         double value;
         int digits;
         const char* text;
-    } cases[] = {{100.0, 7, "100"},          {0.5, 7, "0.5"},           {-0.125, 7, "-0.125"},
-                 {12345.68f, 7, "12345.68"}, {1234567.0, 7, "1234567"}, {-0.0, 7, "0"},
-                 {28.648, 15, "28.648"},     {359.999, 15, "359.999"},  {std::nan(""), 7, "NaN"},
-                 {kInf, 7, "Infinity"},      {-kInf, 7, "-Infinity"}};
+    } cases[] = {{100.0, 7, "100"},
+                 {0.5, 7, "0.5"},
+                 {-0.125, 7, "-0.125"},
+                 {12345.68f, 7, "12345.68"},
+                 {1234567.0, 7, "1234567"},
+                 {-0.0, 7, "0"},
+                 {28.648, 15, "28.648"},
+                 {359.999, 15, "359.999"},
+                 {std::nan(""), 7, "NaN"},
+                 // Exact halves at the last digit go to the even neighbour.
+                 {10000.125, 7, "10000.12"},
+                 {10000.375, 7, "10000.38"},
+                 {-1234.5625, 7, "-1234.562"},
+                 {kInf, 7, "Infinity"},
+                 {-kInf, 7, "-Infinity"}};
     for (const auto& c : cases) EXPECT_EQ(FormatLocaleNumber(c.value, c.digits), c.text);
     // Huge values stay readable and read back.
     const std::string huge = FormatLocaleNumber(1.0e20, 7);
@@ -83,6 +94,7 @@ TEST(LocaleNumber, CommaLocaleTakesAndShowsTheCommaAndRefusesTheFullStop) {
     EXPECT_EQ(ParseLocaleNumber("1.000"), std::nullopt);
     EXPECT_EQ(FormatLocaleNumber(12.5, 7), "12,5");
     EXPECT_EQ(FormatLocaleNumber(12345.68f, 7), "12345,68");
+    EXPECT_EQ(FormatLocaleNumber(10000.125, 7), "10000,12");
     EXPECT_EQ(ParseLocaleNumber(FormatLocaleNumber(-0.001, 7)), -0.001);
 }
 

@@ -90,8 +90,7 @@ TEST(AssignToAll, FieldsWithoutAButtonAndMissingCamerasChangeNothing) {
 
 TEST(AssignToAll, QuestionAndStatusTexts) {
     EXPECT_EQ(AssignQuestionText(SetId::TV2),
-              "This will overwrite the same value of all other cameras in the TV2-set. Undo is NOT "
-              "possible. Continue?");
+              "This will overwrite the same value of all other cameras in the TV2-set. Continue?");
     EXPECT_STREQ(kValuesCopiedText, "Values copied.Ready.");
     EXPECT_STREQ(kActionCanceledText, "Action canceled by user. Ready.");
 }

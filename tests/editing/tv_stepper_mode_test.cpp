@@ -84,14 +84,17 @@ TEST_F(TvStepper, PositionsSitWithinTheStepperRangeAndClicksStopAtItsEnds) {
     EXPECT_EQ(Camera().Float(6), 0.001f);
 }
 
-TEST_F(TvStepper, StepsLeaveDataSavedTheSwitchOverPointAndTheUnknownFieldsAlone) {
+TEST_F(TvStepper, StepsLeaveDataSavedTheSwitchOverPointTheModeAndField13Alone) {
     Camera().SetFloat(3, 20.0f);
     Click(0, +1);
     EXPECT_EQ(Camera().Float(0), 101.0f);
     EXPECT_EQ(Camera().Float(3), 20.0f);
     EXPECT_TRUE(doc_.DataSaved);
+    // Field 12 stores radians like the angles; 4 and 13 take no position.
+    StepTvField(doc_, SetId::TV1, 1, 12, 7);
+    EXPECT_EQ(Camera().Raw(12), FloatBits(RadiansOf(7)));
     const TvCamera before = Camera();
-    for (int field : {4, 12, 13}) StepTvField(doc_, SetId::TV1, 1, field, 7);
+    for (int field : {4, 13}) StepTvField(doc_, SetId::TV1, 1, field, 7);
     StepTvField(doc_, SetId::TV1, 2, 0, 7000);  // beyond the count
     EXPECT_EQ(Camera(), before);
     EXPECT_EQ(doc_.TV1.Camera(2), TvCamera{});

@@ -45,8 +45,7 @@ TEST_F(SetsTest, InsertAndRemoveShowTheNewCameraAndItsNumberOfTheCount) {
     Click(Tv1().Remove());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Safety request");
-    EXPECT_EQ(boxes.shown[0].text,
-              "This will remove the currently shown camera. Undo is NOT possible. Continue?");
+    EXPECT_EQ(boxes.shown[0].text, "This will remove the currently shown camera. Continue?");
     EXPECT_EQ(boxes.shown[0].buttons, BoxButtons::OkCancel);
     EXPECT_EQ(KOfN(), "2 of 2");
     EXPECT_EQ(Shown(Tv1().CamData(0)), "100");

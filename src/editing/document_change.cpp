@@ -1,0 +1,102 @@
+#include "editing/document_change.h"
+
+#include <algorithm>
+#include <cstring>
+#include <type_traits>
+
+namespace vx {
+
+namespace {
+
+constexpr std::uint32_t kHeaderWords = kHeaderBytes / 4;
+constexpr std::uint32_t kSetWords = 1 + kSlotCount * kTvFieldCount;
+constexpr std::uint32_t kWordCount = kHeaderWords + 2 * kSetWords + kPitlaneFieldCount;
+
+std::uint32_t Bytes4(const std::uint8_t* bytes) {
+    std::uint32_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Every word of the document is one of these; the byte arrays are read and written
+// whole, four bytes at a time.
+template <typename Doc, typename Visit>
+void AtWord(Doc& doc, std::uint32_t index, Visit visit) {
+    if (index < kHeaderWords) {
+        visit(doc.Header.data() + 4 * index);
+        return;
+    }
+    index -= kHeaderWords;
+    for (auto* set : {&doc.TV1, &doc.TV2}) {
+        if (index < kSetWords) {
+            if (index == 0) {
+                visit(set->CountBytes.data());
+            } else {
+                const std::uint32_t slot = (index - 1) / kTvFieldCount;
+                visit(&set->Cameras[slot].Fields[(index - 1) % kTvFieldCount]);
+            }
+            return;
+        }
+        index -= kSetWords;
+    }
+    visit(&doc.Pitlane.Fields[index]);
+}
+
+std::uint32_t Get(const CamDocument& doc, std::uint32_t index) {
+    std::uint32_t word = 0;
+    AtWord(doc, index, [&word](const auto* where) {
+        if constexpr (std::is_same_v<decltype(where), const std::uint8_t*>) {
+            word = Bytes4(where);
+        } else {
+            word = *where;
+        }
+    });
+    return word;
+}
+
+void Set(CamDocument& doc, std::uint32_t index, std::uint32_t word) {
+    AtWord(doc, index, [word](auto* where) {
+        if constexpr (std::is_same_v<decltype(where), std::uint8_t*>) {
+            std::memcpy(where, &word, sizeof word);
+        } else {
+            *where = word;
+        }
+    });
+}
+
+}  // namespace
+
+DocumentChange ChangeBetween(const CamDocument& before, const CamDocument& after) {
+    DocumentChange change;
+    for (std::uint32_t i = 0; i < kWordCount; ++i) {
+        const std::uint32_t old = Get(before, i);
+        const std::uint32_t now = Get(after, i);
+        if (old != now) change.words.push_back({i, old, now});
+    }
+    return change;
+}
+
+void Revert(CamDocument& doc, const DocumentChange& change) {
+    for (const auto& word : change.words) Set(doc, word.index, word.before);
+}
+
+void Reapply(CamDocument& doc, const DocumentChange& change) {
+    for (const auto& word : change.words) Set(doc, word.index, word.after);
+}
+
+void Absorb(DocumentChange& first, const DocumentChange& next) {
+    for (const auto& word : next.words) {
+        auto at = std::find_if(first.words.begin(), first.words.end(),
+                               [&word](const auto& w) { return w.index == word.index; });
+        if (at == first.words.end()) {
+            first.words.push_back(word);
+        } else {
+            at->after = word.after;
+        }
+    }
+    std::erase_if(first.words, [](const auto& w) { return w.before == w.after; });
+    std::sort(first.words.begin(), first.words.end(),
+              [](const auto& a, const auto& b) { return a.index < b.index; });
+}
+
+}  // namespace vx

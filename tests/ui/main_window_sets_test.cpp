@@ -68,34 +68,33 @@ TEST_F(SetsTest, InsertAndRemoveShowTheNewCameraAndItsNumberOfTheCount) {
     EXPECT_EQ(Status(), "Sorry, no more TV2-cameras there to delete. Ready.");
 }
 
-TEST_F(SetsTest, AssignToAllAsksFirstAndCopiesWithoutMarkingAChange) {
+TEST_F(SetsTest, AssignToAllAsksFirstAndCopiesAsAChange) {
     FrmMain& w = Restart();
     Activate();
     Load(WriteCam("three.cam", DocumentWithTv1({10.0f, 20.0f, 30.0f}, true)));
     ClickUp(Tv1().SelectionSpinner());
     ASSERT_EQ(Tv1().Shown(), 2);
-    const bool saved = w.Document().DataSaved;
+    ASSERT_TRUE(w.Document().DataSaved);
 
     boxes.answers = {BoxAnswer::Cancel};
     Click(Tv1().AssignToAll(2));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text,
-              "This will overwrite the same value of all other cameras in the TV1-set. Undo is "
-              "NOT possible. Continue?");
+              "This will overwrite the same value of all other cameras in the TV1-set. Continue?");
     EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Exclamation);
     EXPECT_EQ(Status(), "Action canceled by user. Ready.");
     EXPECT_FLOAT_EQ(Tv1Set().Camera(1).Float(2), 5.0f);
+    EXPECT_TRUE(w.Document().DataSaved);
 
     Click(Tv1().AssignToAll(2));
     EXPECT_EQ(Status(), "Values copied.Ready.");
     for (int i = 1; i <= 3; ++i) EXPECT_FLOAT_EQ(Tv1Set().Camera(i).Float(2), 6.0f) << i;
     EXPECT_FLOAT_EQ(Tv1Set().Camera(1).Float(0), 10.0f);
-    EXPECT_EQ(w.Document().DataSaved, saved);
+    EXPECT_FALSE(w.Document().DataSaved);
 
     Click(Tv2().AssignToAll(0));
     EXPECT_EQ(boxes.shown.back().text,
-              "This will overwrite the same value of all other cameras in the TV2-set. Undo is "
-              "NOT possible. Continue?");
+              "This will overwrite the same value of all other cameras in the TV2-set. Continue?");
     EXPECT_EQ(Status(), "Values copied.Ready.");
 }
 

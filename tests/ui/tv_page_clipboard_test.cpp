@@ -302,7 +302,8 @@ TEST_F(ClipboardTest, ContextMenuOffersTheThreeEntries) {
     EXPECT_EQ(page.contextMenuPolicy(), Qt::ActionsContextMenu);
     QStringList texts;
     for (QAction* action : page.actions()) texts << action->text();
-    EXPECT_EQ(texts, (QStringList{"Copy camera", "Paste camera before", "Paste camera behind"}));
+    EXPECT_EQ(texts, (QStringList{"Copy camera", "Paste camera before", "Paste camera behind", "",
+                                  "Undo", "Redo"}));
 
     ClickUp(page.SelectionSpinner());
     page.CopyCameraAction()->trigger();

@@ -253,5 +253,16 @@ TEST_F(EntryTest, CameraIsSelectedByTypingItsNumberOrByTheSpinner) {
     EXPECT_EQ(beeper.beeps, beeps + 1);
 }
 
+TEST_F(EntryTest, TheFirstClickAfterStartUpSelectsTheBoxsText) {
+    Restart();
+    // The click that activates the window focuses the box before the window is
+    // active: the box gains the focus only as the window becomes active.
+    Tv1().CamData(0)->setFocus(Qt::MouseFocusReason);
+    Activate();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(Tv1().CamData(0)->hasFocus());
+    EXPECT_EQ(Tv1().CamData(0)->selectedText(), Tv1().CamData(0)->text());
+}
+
 }  // namespace
 }  // namespace vx::testing

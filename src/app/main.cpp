@@ -4,12 +4,12 @@
 #include <iostream>
 
 #include "app/command_line.h"
+#include "app/desktop_game_remote.h"
 #include "app/printed_message_boxes.h"
 #include "platform/qt/qt_beeper.h"
 #include "platform/qt/qt_document_opener.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_message_boxes.h"
-#include "platform/x11/desktop_game_remote.h"
 #include "ui/main_window.h"
 
 namespace {

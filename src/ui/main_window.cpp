@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "editing/camera_set_ops.h"
+#include "editing/field_table.h"
 #include "platform/beeper.h"
 #include "platform/document_opener.h"
 #include "platform/file_dialog.h"
@@ -21,12 +23,32 @@
 #include "ui/entry_box.h"
 #include "ui/main_window_texts.h"
 #include "ui/pitlane_page.h"
+#include "ui/text_fit.h"
 #include "ui/tv_page.h"
 #include "ui/undo_keys.h"
 
 namespace vx {
 
 namespace {
+
+// The widest line the program writes into the status line: a refusal of insertion,
+// or Undo naming the step with the longest field name.
+QString LongestStatusLine(const QFontMetrics& metrics) {
+    std::string longestField;
+    for (int field = 0; field < kTvFieldCount; ++field) {
+        const std::string name = FieldName(TvFieldInfo(SetId::TV1, field).label);
+        if (name.size() > longestField.size()) longestField = name;
+    }
+    QString widest;
+    for (const std::string& line :
+         {HighestDistanceText(), MaximumReachedText(SetId::TV1), BeginningOfTrackText(),
+          "Undone: " + StepText(("Assign to all " + longestField).c_str(), SetId::TV1, 255) +
+              ". Ready."}) {
+        const QString text = QString::fromStdString(line);
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
+    }
+    return widest;
+}
 
 double LogicalDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -52,6 +74,7 @@ FrmMain::FrmMain(std::string programFolder, std::string commandLine, EditorPlatf
     history_ = new EditHistory(
         doc_, [this](EditTab tab, int camera) { ShowStep(tab, camera); }, this);
     BuildControls();
+    FitTextsToFont();
     BuildUndoRedo();
     InstallDesktopConventions();
     FormLoad(commandLine);
@@ -101,6 +124,7 @@ void FrmMain::BuildControls() {
     statusLine_->setReadOnly(true);
     // 240, 6720 on the window, inside the frame at 120, 6480; both lie lower by the strip.
     statusLine_->setGeometry(twips_.Rect(240 - 120, 6720 - 6480, 10575, 285));
+    ReserveRoomFor(*statusLine_, LongestStatusLine(statusLine_->fontMetrics()));
 
     QWidget::setTabOrder(load_, save_);
     QWidget::setTabOrder(save_, test_);
@@ -116,6 +140,17 @@ void FrmMain::BuildControls() {
     connect(help_, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
     connect(exit_, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
     load_->setFocus();
+}
+
+void FrmMain::FitTextsToFont() {
+    // The twips were designed for an 8-point font; a larger desktop font draws the
+    // whole window larger by the factor its tightest text needs, so that nothing is
+    // cut off and the proportions stay.
+    const double scale = NeededScale(*this);
+    if (scale <= 1.0) return;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) delete child;
+    twips_ = Twips(twips_.Dpi() * scale);
+    BuildControls();
 }
 
 void FrmMain::FormLoad(const std::string& commandLine) {

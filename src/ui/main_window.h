@@ -107,6 +107,8 @@ class FrmMain : public QWidget {
 
   private:
     void BuildControls();
+    // Builds the controls again, larger, when the font needs more room than designed.
+    void FitTextsToFont();
     void BuildUndoRedo();
     // Buttons, actions and tooltips as the history stands.
     void UpdateUndoRedo();

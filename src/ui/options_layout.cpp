@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/elided_label.h"
 #include "ui/options_default_values.h"
 #include "ui/options_geometry.h"
 #include "ui/options_window.h"
@@ -59,9 +60,10 @@ void OptionsWindow::BuildGeneralTab(QWidget* page) {
     auto* column = CompactColumn(page);
     column->addWidget(AddLabel(page, "lblGPLFolderDescription", "Folder where GPL is installed:"));
     auto* folderRow = new QHBoxLayout;
-    lblGPLFolder_ = AddLabel(page, "lblGPLFolder", kNoGameFolder);
+    lblGPLFolder_ = new ElidedLabel(QString::fromUtf8(kNoGameFolder), page);
+    lblGPLFolder_->setObjectName("lblGPLFolder");
     lblGPLFolder_->setTextFormat(Qt::PlainText);
-    // A long path is cut at the button rather than pushing the button out of the tab.
+    // A long path is elided in its middle rather than pushing the button out of the tab.
     lblGPLFolder_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     folderRow->addWidget(lblGPLFolder_, 1);
     auto* cmdChange = AddButton(page, "cmdChange", "Change",

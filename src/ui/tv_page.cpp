@@ -20,6 +20,7 @@
 #include "ui/entry_box.h"
 #include "ui/main_window_texts.h"
 #include "ui/page_frame.h"
+#include "ui/text_fit.h"
 #include "ui/value_stepper.h"
 
 namespace vx {
@@ -89,23 +90,27 @@ void TvPage::BuildControls() {
                      twips_.Rect(3240, 240, 1335, 285));
     label(QStringLiteral("lblCurrent%1Cam").arg(name), QStringLiteral("Cam #"),
           twips_.Rect(4800, 285, 615, 255));
+    // The number boxes hold three digits, the spinner and "of" moved right to make room.
     currentCam_ = entry(QStringLiteral("txtCurrent%1Cam").arg(name),
                         QStringLiteral("Shows the index of the currently selected camera"),
-                        twips_.Rect(5400, 240, 375, 285));
+                        twips_.Rect(5400, 240, 495, 285));
     currentCam_->Show(QStringLiteral("1"));
     selection_ = new ValueStepper(frame_);
     selection_->setObjectName(QStringLiteral("UpDown") + name);
     selection_->setToolTip(QStringLiteral("Changes camera selection"));
-    selection_->setGeometry(twips_.Rect(5880, 240, 240, 285));
+    selection_->setGeometry(twips_.Rect(5940, 240, 240, 285));
     selection_->SetRange(1, 1);
     selection_->SetIncrement(1);
     selection_->SetPosition(1);
     label(tv1 ? QStringLiteral("lblOf") : QStringLiteral("lblOf2"), QStringLiteral("of"),
-          twips_.Rect(6120, 285, 375, 255));
+          twips_.Rect(6240, 285, 300, 255));
     totalCams_ = entry(QStringLiteral("txtTotal%1Cams").arg(name),
                        QStringLiteral("Shows the total number of cameras in the %1-set").arg(name),
-                       twips_.Rect(6480, 240, 375, 285));
+                       twips_.Rect(6600, 240, 495, 285));
     totalCams_->Show(QStringLiteral("1"));
+    const QString widestCount = QString::number(kMaxCamerasPerSet);
+    ReserveRoomFor(*currentCam_, widestCount);
+    ReserveRoomFor(*totalCams_, widestCount);
 
     for (int field = 0; field < kTvFieldCount; ++field) {
         const FieldInfo& info = TvFieldInfo(set_, field);

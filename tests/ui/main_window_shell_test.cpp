@@ -118,7 +118,13 @@ TEST_F(ShellTest, CommandLineTextIsLoadedAtTheEndOfStartUp) {
 }
 
 TEST_F(ShellTest, ControlsSitAtTheirDesignedPlacesWithTheirTexts) {
+    // The twips hold at the design font; larger fonts draw the window larger.
+    const QFont desktop = QApplication::font();
+    QFont design = desktop;
+    design.setPointSize(8);
+    QApplication::setFont(design);
     FrmMain& w = Start();
+    QApplication::setFont(desktop);
     Activate();
     EXPECT_EQ(w.objectName(), "frmMain");
     EXPECT_EQ(w.windowTitle(), "Vistolarex V1.53");
@@ -139,6 +145,8 @@ TEST_F(ShellTest, ControlsSitAtTheirDesignedPlacesWithTheirTexts) {
         {"cmdOptions", "Options", "Opens the options dialogue", 1560},
         {"cmdHelp", "Help", "Opens the online manual", 2040},
         {"cmdExit", "Exit", "Terminates Vistolarex", 2520},
+        {"cmdUndo", "Undo", "Nothing to undo", 3000},
+        {"cmdRedo", "Redo", "Nothing to redo", 3480},
     };
     QWidget* previous = nullptr;
     for (const ButtonRow& expected : buttons) {
@@ -203,8 +211,8 @@ TEST_F(ShellTest, ControlsSitAtTheirDesignedPlacesWithTheirTexts) {
     EXPECT_EQ(Child<QLabel>(w, "lblPitDescription_8")->text(), "Leave this value at -0.125! -->");
 
     // Tab order on a page: the camera number, fields 0 to 3, the check box, 5 to 11.
-    QWidget* expected[] = {Tv1().CamData(0), Tv1().CamData(1), Tv1().CamData(2),
-                           Tv1().CamData(3), Tv1().CamFixed(), Tv1().CamData(5)};
+    QWidget* expected[] = {Tv1().CurrentCam(), Tv1().CamData(0), Tv1().CamData(1), Tv1().CamData(2),
+                           Tv1().CamData(3),   Tv1().CamFixed(), Tv1().CamData(5)};
     for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
         QWidget* next = expected[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vx {
+
+// How much larger than its design a window laid out in twips must be drawn so that
+// every caption, label, button text and box text of it fits whole in the room its
+// style leaves, at the window's font: 1 when everything fits as designed.
+double NeededScale(const QWidget& root);
+
+// A text box whose text changes keeps room for this text as well ("255" in a
+// camera-number box, the longest message in the status line).
+void ReserveRoomFor(QWidget& box, const QString& widest);
+
+}  // namespace vx

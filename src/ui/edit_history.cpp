@@ -66,6 +66,11 @@ EditHistory::EditHistory(CamDocument& doc, std::function<void(EditTab, int)> sho
     connect(&stack_, &QUndoStack::indexChanged, this, [this] { Sync(); });
 }
 
+EditHistory::~EditHistory() {
+    // The stack empties itself as it goes, after the window's document may be gone.
+    disconnect(&stack_, nullptr, this, nullptr);
+}
+
 void EditHistory::Record(const CamDocument& before, StepInfo info) {
     DocumentChange change = ChangeBetween(before, doc_);
     if (!change.Empty()) stack_.push(new EditStep(doc_, std::move(change), std::move(info), show_));

@@ -37,6 +37,7 @@ class EditHistory : public QObject {
     // (camera before) or done again (camera after).
     EditHistory(CamDocument& doc, std::function<void(EditTab, int camera)> show,
                 QObject* parent = nullptr);
+    ~EditHistory() override;
 
     // The step that led from `before` to the document as it stands now. A step that
     // changed nothing is none.

@@ -107,11 +107,11 @@ void EditHistory::Sync() {
     emit changed();
 }
 
-std::string StepText(const char* what, SetId set, int camera) {
-    return std::string(what) + " (" + SetName(set) + " camera " + std::to_string(camera) + ")";
+std::string StepText(const std::string& what, SetId set, int camera) {
+    return what + " (" + SetName(set) + " camera " + std::to_string(camera) + ")";
 }
 
-std::string PitlaneStepText(const char* what) { return std::string(what) + " (pitlane camera)"; }
+std::string PitlaneStepText(const std::string& what) { return what + " (pitlane camera)"; }
 
 std::string FieldName(const char* label) {
     std::string name(label);

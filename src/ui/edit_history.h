@@ -69,8 +69,8 @@ class EditHistory : public QObject {
 };
 
 // The texts of the steps, the set and camera in brackets.
-std::string StepText(const char* what, SetId set, int camera);
-std::string PitlaneStepText(const char* what);
+std::string StepText(const std::string& what, SetId set, int camera);
+std::string PitlaneStepText(const std::string& what);
 // A field's label as a step names it, without the arrow.
 std::string FieldName(const char* label);
 

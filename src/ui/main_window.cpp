@@ -42,8 +42,7 @@ QString LongestStatusLine(const QFontMetrics& metrics) {
     QString widest;
     for (const std::string& line :
          {HighestDistanceText(), MaximumReachedText(SetId::TV1), BeginningOfTrackText(),
-          "Undone: " + StepText(("Assign to all " + longestField).c_str(), SetId::TV1, 255) +
-              ". Ready."}) {
+          "Undone: " + StepText("Assign to all " + longestField, SetId::TV1, 255) + ". Ready."}) {
         const QString text = QString::fromStdString(line);
         if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
     }

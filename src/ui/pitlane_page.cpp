@@ -80,9 +80,8 @@ void PitlanePage::txtPitlaneCamData_LostFocus(int field) {
     const CamDocument before = ctx_.doc;
     const EntryResult result =
         EnterPitlaneField(ctx_.doc, field, CamData(field)->text().toStdString());
-    ctx_.record(before,
-                {PitlaneStepText(("Entry " + FieldName(PitlaneFieldInfo(field).label)).c_str()),
-                 {EditTab::Pitlane, 0, 0}});
+    ctx_.record(before, {PitlaneStepText("Entry " + FieldName(PitlaneFieldInfo(field).label)),
+                         {EditTab::Pitlane, 0, 0}});
     ShowPitlaneCamera();
     if (result == EntryResult::Rejected) {
         ctx_.beeper.Beep();
@@ -93,10 +92,9 @@ void PitlanePage::txtPitlaneCamData_LostFocus(int field) {
 void PitlanePage::UpDownValuePit_Change(int field, std::int32_t position) {
     const CamDocument before = ctx_.doc;
     StepPitlaneField(ctx_.doc, field, position);
-    ctx_.record(before,
-                {PitlaneStepText(("Step " + FieldName(PitlaneFieldInfo(field).label)).c_str()),
-                 {EditTab::Pitlane, 0, 0},
-                 field});
+    ctx_.record(before, {PitlaneStepText("Step " + FieldName(PitlaneFieldInfo(field).label)),
+                         {EditTab::Pitlane, 0, 0},
+                         field});
     ShowPitlaneCamera();
 }
 

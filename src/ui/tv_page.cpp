@@ -265,6 +265,11 @@ void TvPage::ShowCamera(int number) {
     ShowTvCamera();
 }
 
+std::string TvPage::FieldStep(const char* verb, int field) const {
+    return StepText(std::string(verb) + " " + FieldName(TvFieldInfo(set_, field).label), set_,
+                    shown_);
+}
+
 StepPlace TvPage::Place(int cameraAfter) const {
     return {set_ == SetId::TV1 ? EditTab::TV1 : EditTab::TV2, shown_, cameraAfter};
 }
@@ -301,9 +306,7 @@ bool TvPage::EnterField(int field) {
         EnterTvField(ctx_.doc, set_, shown_, field, CamData(field)->text().toStdString(),
                      ctx_.settings.FixedSwitchOver);
     if (result == EntryResult::Rejected) ctx_.beeper.Beep();
-    ctx_.record(before, {StepText(("Entry " + FieldName(TvFieldInfo(set_, field).label)).c_str(),
-                                  set_, shown_),
-                         Place(shown_)});
+    ctx_.record(before, {FieldStep("Entry", field), Place(shown_)});
     ShowTvCamera();
     if (result == EntryResult::Rejected) ctx_.status(kEntryRefusedText);
     return result == EntryResult::Accepted;
@@ -325,9 +328,7 @@ void TvPage::UpDownValue_Change(int field, std::int32_t position) {
     if (shown_ == 0) return;
     const CamDocument before = ctx_.doc;
     StepTvField(ctx_.doc, set_, shown_, field, position);
-    ctx_.record(before, {StepText(("Step " + FieldName(TvFieldInfo(set_, field).label)).c_str(),
-                                  set_, shown_),
-                         Place(shown_), field});
+    ctx_.record(before, {FieldStep("Step", field), Place(shown_), field});
     ShowTvCamera();
 }
 
@@ -388,10 +389,7 @@ void TvPage::cmdAssignToAll_Click(int field) {
     }
     const CamDocument before = ctx_.doc;
     AssignFieldToAll(ctx_.doc, set_, field, shown_);
-    ctx_.record(before,
-                {StepText(("Assign to all " + FieldName(TvFieldInfo(set_, field).label)).c_str(),
-                          set_, shown_),
-                 Place(shown_)});
+    ctx_.record(before, {FieldStep("Assign to all", field), Place(shown_)});
     // Distances, change-over points and modes of other cameras may have changed.
     RefreshOverview();
     ctx_.status(kValuesCopiedText);

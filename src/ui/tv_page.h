@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "document/cam_document.h"
 #include "editing/camera_set_ops.h"
@@ -100,6 +101,8 @@ class TvPage : public QWidget {
     void ApplyEnabling();
     // Records the step from `before` and shows the camera it leads to.
     void AfterCountChange(const CamDocument& before, const char* what, int showCamera);
+    // "Entry Yaw [°] (fixed cam) (TV1 camera 3)" and the like.
+    std::string FieldStep(const char* verb, int field) const;
     // The place of a step on the shown camera.
     StepPlace Place(int cameraAfter) const;
     void RefreshOverview();

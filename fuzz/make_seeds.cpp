@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "camtool/cam_csv_file.h"
 #include "document/cam_reader.h"
 #include "document/cam_writer.h"
+#include "formats/cam_csv_file.h"
 #include "settings/config_file.h"
 
 namespace {

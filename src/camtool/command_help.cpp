@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "camtool/field_quantity.h"
 #include "document/cam_document.h"
 #include "editing/field_table.h"
+#include "formats/field_quantity.h"
 
 namespace vx::camtool {
 

@@ -15,7 +15,6 @@
 #include "platform/beeper.h"
 #include "platform/message_box.h"
 #include "ui/camera_clipboard.h"
-#include "ui/camera_clipboard_paste.h"
 #include "ui/camera_overview.h"
 #include "ui/entry_box.h"
 #include "ui/main_window_texts.h"

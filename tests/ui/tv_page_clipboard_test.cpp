@@ -4,10 +4,10 @@
 #include <QClipboard>
 #include <QMimeData>
 
-#include "camtool/cam_csv.h"
 #include "editing/camera_set_ops.h"
 #include "editor_fixture.h"
-#include "ui/camera_clipboard_format.h"
+#include "formats/cam_csv.h"
+#include "formats/camera_clipboard_format.h"
 #include "ui/camera_overview.h"
 
 namespace vx::testing {

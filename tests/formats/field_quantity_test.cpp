@@ -1,4 +1,4 @@
-#include "camtool/field_quantity.h"
+#include "formats/field_quantity.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <random>
 
-#include "camtool_fixtures.h"
+#include "formats/angle_patterns.h"
 
 namespace vx {
 namespace {

@@ -1,10 +1,10 @@
-#include "camtool/cam_diff.h"
+#include "formats/cam_diff.h"
 
 #include <algorithm>
 
-#include "camtool/cam_csv.h"
-#include "camtool/field_quantity.h"
 #include "editing/field_table.h"
+#include "formats/cam_csv.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 

@@ -1,7 +1,7 @@
-#include "camtool/cam_text_table.h"
+#include "formats/cam_text_table.h"
 
-#include "camtool/field_quantity.h"
 #include "editing/field_table.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 

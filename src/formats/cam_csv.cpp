@@ -1,7 +1,7 @@
-#include "camtool/cam_csv.h"
+#include "formats/cam_csv.h"
 
-#include "camtool/field_quantity.h"
 #include "editing/field_table.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 

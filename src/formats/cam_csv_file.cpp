@@ -1,10 +1,10 @@
-#include "camtool/cam_csv_file.h"
+#include "formats/cam_csv_file.h"
 
 #include <optional>
 #include <vector>
 
-#include "camtool/cam_csv.h"
-#include "camtool/field_quantity.h"
+#include "formats/cam_csv.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 

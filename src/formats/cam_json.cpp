@@ -1,9 +1,9 @@
-#include "camtool/cam_json.h"
+#include "formats/cam_json.h"
 
 #include <cmath>
 
-#include "camtool/field_quantity.h"
 #include "editing/field_table.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 

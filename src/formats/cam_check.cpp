@@ -1,10 +1,10 @@
-#include "camtool/cam_check.h"
+#include "formats/cam_check.h"
 
 #include <cmath>
 
-#include "camtool/cam_csv.h"
-#include "camtool/field_quantity.h"
 #include "editing/field_table.h"
+#include "formats/cam_csv.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 

@@ -1,4 +1,4 @@
-#include "camtool/field_quantity.h"
+#include "formats/field_quantity.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,5 @@
-#include "ui/options_default_values.h"
+#include "editing/camera_defaults_entry.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -95,13 +94,4 @@ std::string ChooseDistancePlacement(CameraDefaults& defaults) {
     CellBits(defaults, kPlacementValue) = FloatBits(kDefaultDistance);
     return kDefaultDistanceText;
 }
-
-int ShutdownBarPosition(std::int32_t delay) {
-    return kSlowestShutdown - std::clamp(delay, 0, kSlowestShutdown);
-}
-
-std::int32_t ShutdownDelayAt(int position) {
-    return kSlowestShutdown - std::clamp(position, 0, kSlowestShutdown);
-}
-
 }  // namespace vx

@@ -1,7 +1,7 @@
-#include "ui/camera_clipboard_format.h"
+#include "formats/camera_clipboard_format.h"
 
-#include "camtool/cam_csv.h"
 #include "editing/camera_set_ops.h"
+#include "formats/cam_csv.h"
 
 namespace vx {
 

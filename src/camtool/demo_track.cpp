@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "editing/field_value.h"
+
 namespace vx::camtool {
 
 namespace {
@@ -48,9 +50,7 @@ constexpr DemoCamera kTv2[] = {
     Moving(3700, 15, 6, -170, 2.0f, 1.1f, 2.9f),  Fixed(4250, -30, 11, -240, 30, -9, -1, 38),
 };
 
-float Radians(float degrees) {
-    return static_cast<float>(static_cast<double>(degrees) * 3.14159265358979 / 180.0);
-}
+float Radians(float degrees) { return static_cast<float>(DegreesToRadians(degrees)); }
 
 void FillSet(CameraSet& set, std::span<const DemoCamera> cameras) {
     set.CountBytes = {static_cast<std::uint8_t>(cameras.size()), 0, 0, 0};

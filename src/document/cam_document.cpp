@@ -1,13 +1,20 @@
 #include "document/cam_document.h"
 
+#include "document/little_endian.h"
+
 namespace vx {
+
+namespace {
+
+// The size field is the header's bytes 8 to 11.
+constexpr std::ptrdiff_t kSizeFieldOffset = 8;
+
+}  // namespace
 
 const char* SetName(SetId set) { return set == SetId::TV1 ? "TV1" : "TV2"; }
 
 std::uint32_t CamDocument::SizeField() const {
-    return static_cast<std::uint32_t>(Header[8]) | static_cast<std::uint32_t>(Header[9]) << 8 |
-           static_cast<std::uint32_t>(Header[10]) << 16 |
-           static_cast<std::uint32_t>(Header[11]) << 24;
+    return LoadLittleEndian(Header.begin() + kSizeFieldOffset);
 }
 
 std::uint32_t CamDocument::ExpectedSizeField() const {
@@ -56,10 +63,7 @@ void ApplyNewCameraDefaults(CamDocument& doc, const CameraDefaults& defaults) {
 
 void UpdateHeaderSize(CamDocument& doc) {
     const std::uint32_t size = doc.ExpectedSizeField();
-    doc.Header[8] = static_cast<std::uint8_t>(size & 0xFF);
-    doc.Header[9] = static_cast<std::uint8_t>((size >> 8) & 0xFF);
-    doc.Header[10] = static_cast<std::uint8_t>((size >> 16) & 0xFF);
-    doc.Header[11] = static_cast<std::uint8_t>((size >> 24) & 0xFF);
+    StoreLittleEndian(doc.Header.begin() + kSizeFieldOffset, size);
 }
 
 }  // namespace vx

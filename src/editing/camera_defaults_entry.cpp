@@ -1,8 +1,6 @@
 #include "editing/camera_defaults_entry.h"
 
-#include <cmath>
-#include <limits>
-
+#include "editing/field_value.h"
 #include "editing/locale_number.h"
 
 namespace vx {
@@ -25,8 +23,7 @@ std::uint32_t& CellBits(CameraDefaults& defaults, int k) {
 }
 
 std::string WholeDegrees(float radians) {
-    return FormatLocaleNumber(RoundHalfEven(static_cast<double>(radians) * 180.0 / kPi),
-                              kRoundedDigits);
+    return FormatLocaleNumber(RoundHalfEven(RadiansToDegrees(radians)), kRoundedDigits);
 }
 
 }  // namespace
@@ -73,11 +70,12 @@ bool EnterDefaultValue(CameraDefaults& defaults, int k, const std::string& text)
     const auto range = DefaultValueRangeOf(k);
     if (!range) return false;
     const auto number = ParseLocaleNumber(text);
-    if (!number || std::fabs(*number) > std::numeric_limits<float>::max()) return false;
-    const double entered = static_cast<double>(static_cast<float>(*number));
-    if (entered < range->low || entered > range->high) return false;
-    const double stored = range->degrees ? entered * kPi / 180.0 : entered;
-    CellBits(defaults, k) = FloatBits(static_cast<float>(stored));
+    if (!number || !FitsSingle(*number)) return false;
+    // Checked as the single it becomes, in the units shown.
+    const float entered = static_cast<float>(*number);
+    if (!InRange(entered, {range->low, range->high})) return false;
+    CellBits(defaults, k) =
+        FloatBits(range->degrees ? static_cast<float>(DegreesToRadians(entered)) : entered);
     return true;
 }
 

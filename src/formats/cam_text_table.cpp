@@ -25,7 +25,7 @@ std::string Padded(const std::string& text, std::size_t width) {
 template <std::size_t N>
 std::string Bytes(const std::array<std::uint8_t, N>& bytes) {
     std::string text;
-    for (std::size_t i = 0; i < N; ++i) text += (i ? " " : "") + HexPattern(bytes[i]).substr(6);
+    for (std::size_t i = 0; i < N; ++i) text += (i ? " " : "") + HexByte(bytes[i]);
     return text;
 }
 

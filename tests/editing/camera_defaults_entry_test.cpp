@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include "editing/field_value.h"
 #include "editing/locale_number.h"
 #include "settings/settings.h"
 

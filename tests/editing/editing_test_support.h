@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/cam_document.h"
+#include "editing/field_value.h"
 #include "editing/locale_number.h"
 
 namespace vx::testing {

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <cmath>
 
+#include "editing/field_value.h"
 #include "editing/locale_number.h"
 #include "editor_fixture.h"
 

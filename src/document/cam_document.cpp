@@ -46,17 +46,18 @@ void NewDocument(CamDocument& doc) {
     doc.TV1.CountBytes = {1, 0, 0, 0};
     doc.TV2.CountBytes = {1, 0, 0, 0};
     UpdateHeaderSize(doc);
-    doc.Pitlane.SetFloat(8, -0.125f);
+    doc.Pitlane.SetFloat(PitlaneField::MinusEighth, -0.125f);
     doc.DataSaved = true;
 }
 
 void ApplyNewCameraDefaults(CamDocument& doc, const CameraDefaults& defaults) {
     for (CameraSet* set : {&doc.TV1, &doc.TV2}) {
         TvCamera& camera = set->Camera(1);
-        camera.SetFloat(0, 0.0f);
-        for (int k = 1; k <= 11; ++k) camera.SetRaw(k, defaults[static_cast<std::size_t>(k)]);
-        camera.SetFloat(12, 0.0f);
-        camera.SetFloat(13, 0.0f);
+        camera.SetFloat(TvField::Distance, 0.0f);
+        for (int k = TvField::SideOffset; k <= TvField::OpeningAngle; ++k)
+            camera.SetRaw(k, defaults[static_cast<std::size_t>(k)]);
+        camera.SetFloat(TvField::Unknown12, 0.0f);
+        camera.SetFloat(TvField::Unknown13, 0.0f);
     }
     doc.DataSaved = true;
 }

@@ -30,24 +30,24 @@ std::string WholeDegrees(float radians) {
 
 std::optional<DefaultValueRange> DefaultValueRangeOf(int k) {
     switch (k) {
-        case 0:
+        case TvField::Distance:
             return DefaultValueRange{0.0, 1000.0, false};
-        case 1:
+        case TvField::SideOffset:
             return DefaultValueRange{-200.0, 200.0, false};
-        case 2:
+        case TvField::Height:
             return DefaultValueRange{0.0, 200.0, false};
-        case 3:
+        case TvField::ChangeOver:
             return DefaultValueRange{-10000.0, 10000.0, false};
-        case 5:
-        case 6:
-        case 7:
+        case TvField::ZoomStart:
+        case TvField::ZoomFirst:
+        case TvField::ZoomSecond:
             // The lower bound is the single nearest to 0.001, so that 0.001 itself passes.
             return DefaultValueRange{static_cast<double>(0.001f), 10.0, false};
-        case 8:
-        case 9:
-        case 10:
+        case TvField::Yaw:
+        case TvField::Pitch:
+        case TvField::Bank:
             return DefaultValueRange{-180.0, 180.0, true};
-        case 11:
+        case TvField::OpeningAngle:
             return DefaultValueRange{0.0, 180.0, true};
         default:
             return std::nullopt;

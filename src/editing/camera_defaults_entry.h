@@ -10,9 +10,9 @@ namespace vx {
 
 // The new-camera defaults as the options dialog shows and takes them, without a window.
 inline constexpr int kDefaultValueCount = 12;
-inline constexpr int kPlacementValue = 0;  // -1.0 = in the middle, else metres
-inline constexpr int kFixedFlagValue = 4;  // integer flag, edited by a check box
-inline constexpr int kFirstAngleValue = 8;
+inline constexpr int kPlacementValue = TvField::Distance;  // -1.0 = in the middle, else metres
+inline constexpr int kFixedFlagValue = TvField::Mode;      // integer flag, edited by a check box
+inline constexpr int kFirstAngleValue = TvField::Yaw;
 inline constexpr const char* kDefaultDistanceText = "200";
 inline constexpr float kDefaultDistance = 200.0f;
 

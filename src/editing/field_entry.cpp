@@ -54,11 +54,12 @@ bool HasCamera(const CamDocument& doc, SetId set, int number) {
 // Keeps the switch point in place when the camera moves by new - old.
 void ShiftChangeOver(TvCamera& camera, float oldDistance, float newDistance) {
     const float delta = newDistance - oldDistance;
-    const float shifted = camera.Float(3) - delta;
+    const float shifted = camera.Float(TvField::ChangeOver) - delta;
     // A non-finite distance or change-over point from a loaded file gives no shift
     // that means anything; field 3 then keeps its pattern.
     if (!std::isfinite(delta) || std::isnan(shifted)) return;
-    camera.SetFloat(3, std::fabs(shifted) > 10000.0f ? std::copysign(10000.0f, shifted) : shifted);
+    camera.SetFloat(TvField::ChangeOver,
+                    std::fabs(shifted) > 10000.0f ? std::copysign(10000.0f, shifted) : shifted);
 }
 
 }  // namespace
@@ -105,7 +106,7 @@ EntryResult EnterTvField(CamDocument& doc, SetId set, int cameraNumber, int fiel
     if (!value) return EntryResult::Rejected;
     const float oldValue = camera.Float(field);
     camera.SetFloat(field, *value);
-    if (field == 0 && fixedSwitchOver) ShiftChangeOver(camera, oldValue, *value);
+    if (field == TvField::Distance && fixedSwitchOver) ShiftChangeOver(camera, oldValue, *value);
     doc.DataSaved = false;
     return EntryResult::Accepted;
 }
@@ -125,7 +126,7 @@ void StepTvField(CamDocument& doc, SetId set, int cameraNumber, int field, std::
 void SetCameraMode(CamDocument& doc, SetId set, int cameraNumber, bool fixed) {
     if (!HasCamera(doc, set, cameraNumber)) return;
     // The flag is an integer in the file; 1.0f would be a different pattern.
-    doc.Set(set).Camera(cameraNumber).SetInt(kModeField, fixed ? 1 : 0);
+    doc.Set(set).Camera(cameraNumber).SetInt(TvField::Mode, fixed ? 1 : 0);
     doc.DataSaved = false;
 }
 

@@ -9,7 +9,7 @@ TvCamera Camera(float distance, std::uint32_t field13 = 0) {
     TvCamera camera;
     camera.SetFloat(0, distance);
     camera.SetFloat(2, 12.5f);
-    camera.SetInt(kModeField, 1);
+    camera.SetInt(TvField::Mode, 1);
     camera.SetFloat(11, 0.75f);
     camera.SetRaw(13, field13);
     return camera;

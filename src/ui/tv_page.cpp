@@ -302,49 +302,43 @@ void TvPage::AfterCountChange(int showCamera) {
     ShowTvCamera();
 }
 
-void TvPage::cmdAddBefore_Click() {
-    const SetOperation op =
-        InsertCameraBefore(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
+void TvPage::FinishSetOperation(const SetOperation& op) {
     if (!op.ok) {
         ctx_.beeper.Beep();
         ctx_.status(op.refusal);
         return;
     }
     AfterCountChange(op.showCamera);
+}
+
+void TvPage::cmdAddBefore_Click() {
+    const SetOperation op =
+        InsertCameraBefore(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
+    FinishSetOperation(op);
 }
 
 void TvPage::cmdAddBehind_Click() {
     const SetOperation op =
         InsertCameraBehind(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
-    if (!op.ok) {
-        ctx_.beeper.Beep();
-        ctx_.status(op.refusal);
-        return;
-    }
-    AfterCountChange(op.showCamera);
+    FinishSetOperation(op);
 }
 
 void TvPage::cmdRemove_Click() {
     // Ask only when there is something to remove; a refusal needs no question.
     if (ctx_.settings.SafetyRemove && ctx_.doc.Set(set_).Count() > 1 &&
-        ctx_.boxes.Show(kSafetyRequestTitle, kRemoveQuestion, BoxIcon::Exclamation,
+        ctx_.boxes.Show(kSafetyTitle, kRemoveQuestion, BoxIcon::Exclamation,
                         BoxButtons::OkCancel) != BoxAnswer::Ok) {
         ctx_.status(kActionCanceledText);
         return;
     }
     const SetOperation op = RemoveCurrentCamera(ctx_.doc, set_, shown_);
-    if (!op.ok) {
-        ctx_.beeper.Beep();
-        ctx_.status(op.refusal);
-        return;
-    }
-    AfterCountChange(op.showCamera);
+    FinishSetOperation(op);
 }
 
 void TvPage::cmdAssignToAll_Click(int field) {
     if (shown_ == 0) return;
     if (ctx_.settings.SafetyAssign &&
-        ctx_.boxes.Show(kSafetyRequestTitle, AssignQuestionText(set_), BoxIcon::Exclamation,
+        ctx_.boxes.Show(kSafetyTitle, AssignQuestionText(set_), BoxIcon::Exclamation,
                         BoxButtons::OkCancel) != BoxAnswer::Ok) {
         ctx_.status(kActionCanceledText);
         return;
@@ -438,12 +432,7 @@ void TvPage::PasteCamera(Placement where) {
     } else {
         op.refusal = pasted.refusal;
     }
-    if (!op.ok) {
-        ctx_.beeper.Beep();
-        ctx_.status(op.refusal);
-        return;
-    }
-    AfterCountChange(op.showCamera);
+    FinishSetOperation(op);
 }
 
 bool TvPage::TakesCameraShortcut(const EntryBox& box, const QKeySequence& keys) const {

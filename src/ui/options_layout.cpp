@@ -10,10 +10,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "editing/camera_defaults_entry.h"
 #include "ui/elided_label.h"
-#include "ui/options_default_values.h"
 #include "ui/options_geometry.h"
 #include "ui/options_window.h"
+#include "ui/shutdown_bar.h"
 
 namespace vx {
 

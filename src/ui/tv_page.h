@@ -99,8 +99,9 @@ class TvPage : public QWidget {
     // Sets the spinner's value; a change of value runs its Change handler.
     void SetSpinnerValue(int value);
     void ApplyEnabling();
-    // Records the step from `before` and shows the camera it leads to.
-    void AfterCountChange(const CamDocument& before, const char* what, int showCamera);
+    // A refused insertion, removal or paste beeps and shows its line; a done one is
+    // recorded as the step `what` from `before` and shows the camera it names.
+    void FinishSetOperation(const CamDocument& before, const char* what, const SetOperation& op);
     // "Entry Yaw [°] (fixed cam) (TV1 camera 3)" and the like.
     std::string FieldStep(const char* verb, int field) const;
     // The place of a step on the shown camera.

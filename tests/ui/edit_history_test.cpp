@@ -75,7 +75,7 @@ class RandomEditor {
             case 8: {
                 // A stepper click: the last stepper again, or a new one.
                 if (lastStepper_ < 0 || Pick(4) == 0) {
-                    lastStepper_ = field == kModeField ? 0 : field;
+                    lastStepper_ = field == TvField::Mode ? 0 : field;
                     stepperCamera_ = camera;
                     stepperSet_ = set;
                 }

@@ -1,7 +1,7 @@
 // Undo and redo in the window, and a document that only changes when the user changes it.
 #include <QAction>
 
-#include "editing/locale_number.h"
+#include "editing/field_value.h"
 #include "editor_fixture.h"
 #include "ui/edit_history.h"
 
@@ -40,8 +40,8 @@ TEST_F(UndoTest, BrowsingAndTabbingALoadedFileChangesNothingAndSavesItByteForByt
     // Fixed and moving cameras in turn, a mode flag stored as 7, and values finer than
     // the boxes show them.
     CamDocument doc = DocumentWithTv1({10000.125f, 200.0f, 300.5f, 400.0f});
-    for (int i = 1; i <= 4; ++i) doc.TV1.Camera(i).SetInt(kModeField, i % 2);
-    doc.TV1.Camera(3).SetInt(kModeField, 7);
+    for (int i = 1; i <= 4; ++i) doc.TV1.Camera(i).SetInt(TvField::Mode, i % 2);
+    doc.TV1.Camera(3).SetInt(TvField::Mode, 7);
     doc.TV1.Camera(2).SetFloat(1, 123.4567f);
     doc.TV1.Camera(3).SetFloat(8, RadiansOf(45.6));
     doc.Pitlane.SetFloat(0, 123.4567f);

@@ -35,13 +35,13 @@ void ReadRecord(ByteCursor& in, FieldRecord<N>& record) {
     for (int k = 0; k < N; ++k) record.SetRaw(k, in.Word());
 }
 
-bool ReadSet(ByteCursor& in, SetId id, CameraSet& set, const ProgressSink& report) {
+bool ReadSet(ByteCursor& in, SetId id, CameraSet& set, const ProgressSink& progress) {
     const std::string name = SetName(id);
-    report("Reading number of " + name + "-cams...");
+    if (progress) progress("Reading number of " + name + "-cams...");
     if (!in.Has(kCountBytes)) return false;
     for (std::uint8_t& byte : set.CountBytes) byte = in.Byte();
     for (int i = 1; i <= set.Count(); ++i) {
-        report("Reading data of " + name + "-cam # " + std::to_string(i) + "...");
+        if (progress) progress("Reading data of " + name + "-cam # " + std::to_string(i) + "...");
         if (!in.Has(kTvRecordBytes)) return false;
         ReadRecord(in, set.Camera(i));
     }
@@ -52,23 +52,20 @@ bool ReadSet(ByteCursor& in, SetId id, CameraSet& set, const ProgressSink& repor
 
 LoadOutcome ParseCamBytes(const std::vector<std::uint8_t>& bytes, CamDocument& staging,
                           const ProgressSink& progress) {
-    const ProgressSink report = [&progress](const std::string& text) {
-        if (progress) progress(text);
-    };
     // Parsed apart so that a refused file leaves staging exactly as it was.
     auto parsed = std::make_unique<CamDocument>();
     ByteCursor in(bytes);
 
-    report("Reading CAMFile-Header...");
+    if (progress) progress("Reading CAMFile-Header...");
     // A file too short to hold byte 3 has no signature at all.
     if (bytes.size() < 4 || bytes[3] != kSignatureByte3) return LoadOutcome::NotACameraFile;
     if (!in.Has(kHeaderBytes)) return LoadOutcome::Truncated;
     for (std::uint8_t& byte : parsed->Header) byte = in.Byte();
 
-    if (!ReadSet(in, SetId::TV1, parsed->TV1, report)) return LoadOutcome::Truncated;
-    if (!ReadSet(in, SetId::TV2, parsed->TV2, report)) return LoadOutcome::Truncated;
+    if (!ReadSet(in, SetId::TV1, parsed->TV1, progress)) return LoadOutcome::Truncated;
+    if (!ReadSet(in, SetId::TV2, parsed->TV2, progress)) return LoadOutcome::Truncated;
 
-    report("Reading data of Pitlane-cam...");
+    if (progress) progress("Reading data of Pitlane-cam...");
     if (!in.Has(kPitlaneRecordBytes)) return LoadOutcome::Truncated;
     ReadRecord(in, parsed->Pitlane);
 
@@ -78,12 +75,14 @@ LoadOutcome ParseCamBytes(const std::vector<std::uint8_t>& bytes, CamDocument& s
 }
 
 LoadResult ReadCamFile(const std::string& name, CamDocument& doc, const ProgressSink& progress) {
-    if (name.empty()) return {LoadOutcome::NoName, {}};
+    if (name.empty()) return {LoadOutcome::NoName, {}, {}};
     std::vector<std::uint8_t> bytes;
-    if (const int error = ReadFilePrefix(name, kMaxCamFileBytes, bytes); error != 0) {
-        return {LoadOutcomeForError(error), SystemError(error)};
+    FileStamp stamp;
+    if (const int error = ReadFilePrefix(name, kMaxCamFileBytes, bytes, &stamp); error != 0) {
+        return {LoadOutcomeForError(error), SystemError(error), {}};
     }
-    return {ParseCamBytes(bytes, doc, progress), {}};
+    const LoadOutcome outcome = ParseCamBytes(bytes, doc, progress);
+    return {outcome, {}, outcome == LoadOutcome::Success ? stamp : FileStamp{}};
 }
 
 std::string ExtractCamPath(const std::string& camFileName) {

@@ -297,8 +297,14 @@ TEST_F(ShellTest, RealOptionsDialogCommitsOnOkAndRevertsOnCancel) {
 // Saving fails at the rename into place, as on a full or read-only disk.
 class RefusingLayer : public FileLayer {
   public:
+    int CreateUnnamed(const std::string& folder, int& handle) override {
+        return SystemFileLayer().CreateUnnamed(folder, handle);
+    }
     int CreateExclusive(const std::string& path, int& handle) override {
         return SystemFileLayer().CreateExclusive(path, handle);
+    }
+    int Link(int handle, const std::string& path) override {
+        return SystemFileLayer().Link(handle, path);
     }
     int Write(int handle, const std::uint8_t* data, std::size_t size,
               std::size_t& written) override {
@@ -310,6 +316,15 @@ class RefusingLayer : public FileLayer {
         return refuse ? EROFS : SystemFileLayer().Rename(from, to);
     }
     int Remove(const std::string& path) override { return SystemFileLayer().Remove(path); }
+    int SetMode(int handle, std::uint32_t mode) override {
+        return SystemFileLayer().SetMode(handle, mode);
+    }
+    int SetOwner(int handle, std::int64_t user, std::int64_t group) override {
+        return SystemFileLayer().SetOwner(handle, user, group);
+    }
+    int FlushFolder(const std::string& folder) override {
+        return SystemFileLayer().FlushFolder(folder);
+    }
     bool refuse = false;
 };
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <csignal>
 #include <iostream>
 
 #include "app/command_line.h"
@@ -19,6 +20,8 @@ std::string NativePath(const QString& path) { return QDir::toNativeSeparators(pa
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A save over the file-size limit is then reported in the window, not a crash.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // What Qt left of the arguments, after it took its own options out.
     const std::string commandLine = vx::CommandLineText(argc, argv);

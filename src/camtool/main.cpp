@@ -10,5 +10,5 @@ int main(int argc, char** argv) {
     // like any other failed save, instead of the signal ending the tool silently.
     std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return vx::camtool::RunCamtool(arguments, std::cout, std::cerr);
+    return vx::camtool::RunCamtool(arguments, std::cin, std::cout, std::cerr);
 }

@@ -1,9 +1,9 @@
 #include "document/cam_reader.h"
 
-#include <bit>
 #include <cstring>
 
 #include "document/io_error.h"
+#include "document/little_endian.h"
 #include "document/read_file_prefix.h"
 
 namespace vx {
@@ -46,19 +46,9 @@ LoadOutcome CheckStructure(const std::vector<std::uint8_t>& bytes, const Progres
     return LoadOutcome::Success;
 }
 
-// Little-endian 32-bit patterns into a record, in one copy where the machine's
-// order is the file's.
 template <std::size_t N>
 const std::uint8_t* TakeWords(const std::uint8_t* in, std::array<std::uint32_t, N>& words) {
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(words.data(), in, N * 4);
-    } else {
-        for (std::size_t k = 0; k < N; ++k) {
-            const std::uint8_t* b = in + 4 * k;
-            words[k] = std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8 | std::uint32_t{b[2]} << 16 |
-                       std::uint32_t{b[3]} << 24;
-        }
-    }
+    for (std::size_t k = 0; k < N; ++k) words[k] = LoadLittleEndian(in + 4 * k);
     return in + N * 4;
 }
 

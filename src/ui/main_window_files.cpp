@@ -54,7 +54,7 @@ void FrmMain::ReadCamFile(const std::string& name) {
 
 bool FrmMain::ConfirmLoad() {
     if (settings_.SafetyLoad && !doc_.DataSaved &&
-        platform_.boxes.Show(kSafetyRequestTitle, kLoadQuestion, BoxIcon::Exclamation,
+        platform_.boxes.Show(kSafetyTitle, kLoadQuestion, BoxIcon::Exclamation,
                              BoxButtons::OkCancel) != BoxAnswer::Ok) {
         SetStatus(kActionCanceledText);
         return false;
@@ -87,8 +87,7 @@ bool FrmMain::ConfirmOverwrite() {
     // asked whatever SafetyOverwrite says.
     const bool changed = ComparablePath(camFileName_) == seenPath_ && now != seenStamp_;
     if (!changed && !settings_.SafetyOverwrite) return true;
-    if (platform_.boxes.Show(kSafetyRequestTitle,
-                             changed ? kChangedOnDiskQuestion : kOverwriteQuestion,
+    if (platform_.boxes.Show(kSafetyTitle, changed ? kChangedOnDiskQuestion : kOverwriteQuestion,
                              BoxIcon::Exclamation, BoxButtons::OkCancel) == BoxAnswer::Ok) {
         return true;
     }

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "editing/field_entry.h"
-#include "editing/locale_number.h"
+#include "editing/field_value.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ std::uint32_t WordAt(const std::uint8_t* data) {
            std::uint32_t{data[3]} << 24;
 }
 
-bool InRange(const vx::FieldInfo& info, float stored) {
+bool WithinShownRange(const vx::FieldInfo& info, float stored) {
     double shown = static_cast<double>(stored);
     // Radians in single precision may land a hair beyond the bound in degrees.
     double slack = 0.0;
@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!doc.SameContent(before) || doc.DataSaved != before.DataSaved) std::abort();
         return 0;
     }
-    if (!info->typedEntry || doc.DataSaved || !InRange(*info, stored)) std::abort();
+    if (!info->typedEntry || doc.DataSaved || !WithinShownRange(*info, stored)) std::abort();
     if (!doc.SameContent(expected)) std::abort();
     return 0;
 }

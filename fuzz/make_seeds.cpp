@@ -32,9 +32,9 @@ Bytes CamWithCounts(int tv1, int tv2) {
     doc.TV1.SetCount(tv1);
     doc.TV2.SetCount(tv2);
     for (int i = 1; i <= tv1; ++i)
-        doc.TV1.Camera(i).SetFloat(TvField::Distance, 10.0f * static_cast<float>(i));
+        doc.TV1.Camera(i).SetFloat(vx::TvField::Distance, 10.0f * static_cast<float>(i));
     for (int i = 1; i <= tv2; ++i)
-        doc.TV2.Camera(i).SetFloat(TvField::Distance, 15.0f * static_cast<float>(i));
+        doc.TV2.Camera(i).SetFloat(vx::TvField::Distance, 15.0f * static_cast<float>(i));
     vx::UpdateHeaderSize(doc);
     return vx::SerializeCamDocument(doc);
 }

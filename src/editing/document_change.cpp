@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::uint32_t kHeaderWords = kHeaderBytes / 4;
 constexpr std::uint32_t kSetWords = 1 + kSlotCount * kTvFieldCount;
-constexpr std::uint32_t kWordCount = kHeaderWords + 2 * kSetWords + kPitlaneFieldCount;
 
 std::uint32_t Bytes4(const std::uint8_t* bytes) {
     std::uint32_t word;
@@ -68,11 +67,27 @@ void Set(CamDocument& doc, std::uint32_t index, std::uint32_t word) {
 
 DocumentChange ChangeBetween(const CamDocument& before, const CamDocument& after) {
     DocumentChange change;
-    for (std::uint32_t i = 0; i < kWordCount; ++i) {
-        const std::uint32_t old = Get(before, i);
-        const std::uint32_t now = Get(after, i);
-        if (old != now) change.words.push_back({i, old, now});
+    auto compare = [&](std::uint32_t index) {
+        const std::uint32_t old = Get(before, index);
+        const std::uint32_t now = Get(after, index);
+        if (old != now) change.words.push_back({index, old, now});
+    };
+    std::uint32_t index = 0;
+    for (; index < kHeaderWords; ++index) compare(index);
+    for (SetId id : {SetId::TV1, SetId::TV2}) {
+        const CameraSet& a = before.Set(id);
+        const CameraSet& b = after.Set(id);
+        compare(index++);
+        // Most steps touch few cameras: equal records are passed over whole.
+        for (int slot = 0; slot < kSlotCount; ++slot, index += kTvFieldCount) {
+            if (a.Cameras[static_cast<std::size_t>(slot)] ==
+                b.Cameras[static_cast<std::size_t>(slot)]) {
+                continue;
+            }
+            for (int field = 0; field < kTvFieldCount; ++field) compare(index + field);
+        }
     }
+    for (int field = 0; field < kPitlaneFieldCount; ++field) compare(index + field);
     return change;
 }
 

@@ -174,6 +174,11 @@ void OptionsWindow::cmdConfigure_Click() {
 
 void OptionsWindow::cmdTest_Click() { context_.remote.TestScript(working_); }
 
+void OptionsWindow::done(int result) {
+    context_.remote.CancelRunning();
+    QDialog::done(result);
+}
+
 void OptionsWindow::cmdHelp_Click() { context_.opener.Open(context_.manualPath); }
 
 void OptionsWindow::EnableForGameFolder() {

@@ -31,6 +31,10 @@ class OptionsWindow : public QDialog {
                            FolderChooser chooser = {});
     ~OptionsWindow() override;
 
+    // Every way of closing (OK, Cancel, Escape, the frame) ends a recording or test
+    // run that is waiting inside one of the dialog's handlers.
+    void done(int result) override;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

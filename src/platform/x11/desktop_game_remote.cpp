@@ -3,7 +3,8 @@
 #include "platform/x11/desktop_timing.h"
 #include "platform/x11/game_launcher.h"
 #include "platform/x11/x11_connection.h"
-#include "platform/x11/x11_input_state.h"
+#include "platform/x11/x11_game_windows.h"
+#include "platform/x11/x11_input_watch.h"
 #include "platform/x11/x11_key_sender.h"
 #include "platform/x11/x11_mouse_injector.h"
 #include "remote/click_script_remote.h"
@@ -16,22 +17,26 @@ class DesktopGameRemote : public GameRemote {
   public:
     DesktopGameRemote(MessageBoxes& boxes, Beeper& beeper)
         : mouse_(connection_),
-          input_(connection_),
           keySender_(connection_),
           launcher_(connection_.IsOpen()),
-          remote_(RemotePlatform{mouse_, input_, input_, clock_, sleeper_, pump_, keySender_,
-                                 launcher_},
-                  boxes, beeper) {}
+          remote_(RemotePlatform{mouse_, input_, clock_, sleeper_, pump_, keySender_, launcher_,
+                                 windows_},
+                  boxes, beeper) {
+        remote_.SetStatusLine([this](const std::string& text) { ReportStatus(text); });
+    }
 
     void TestFromEditor(const Settings& settings) override { remote_.TestFromEditor(settings); }
     void TestScript(const Settings& working) override { remote_.TestScript(working); }
     bool RecordScript(Settings& working) override { return remote_.RecordScript(working); }
     void RenewMouseDriver() override { remote_.RenewMouseDriver(); }
+    void CancelRunning() override { remote_.CancelRunning(); }
+    bool Running() const override { return remote_.Running(); }
 
   private:
     X11Connection connection_;
     X11MouseInjector mouse_;
-    X11InputState input_;
+    X11InputWatch input_;
+    X11GameWindows windows_;
     X11KeySender keySender_;
     SteadyMillisecondClock clock_;
     ThreadSleeper sleeper_;

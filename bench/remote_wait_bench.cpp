@@ -15,8 +15,9 @@
 #include <vector>
 
 #include "platform/message_box.h"
-#include "platform/x11/desktop_timing.h"
-#include "platform/x11/game_launcher.h"
+#include "platform/posix/posix_timing.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_process_launcher.h"
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_game_windows.h"
 #include "platform/x11/x11_input_watch.h"
@@ -141,7 +142,7 @@ struct Desktop {
     SteadyMillisecondClock clock;
     ThreadSleeper sleeper;
     QtEventPump pump;
-    GameLauncher launcher{connection.IsOpen()};
+    QtProcessLauncher launcher{connection.IsOpen()};
     RemoteWaits waits{pump, sleeper, clock, watch, windows};
     bool Available() const { return connection.CanInject(); }
 };

@@ -13,4 +13,7 @@ std::string CommandLineText(int argc, const char* const* argv);
 // manual that Help would open, and end. Used to check an installed copy.
 inline constexpr const char* kPrintManualPathOption = "--print-manual-path";
 
+// As the whole argument text: print "vistolarex VERSION" and end, without a display.
+inline constexpr const char* kVersionOption = "--version";
+
 }  // namespace vx

@@ -2,15 +2,17 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <iostream>
+#include <string_view>
 
 #include "app/command_line.h"
+#include "app/desktop_game_remote.h"
 #include "app/printed_message_boxes.h"
 #include "platform/qt/qt_beeper.h"
 #include "platform/qt/qt_document_opener.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_message_boxes.h"
-#include "platform/x11/desktop_game_remote.h"
 #include "ui/main_window.h"
+#include "vx_version.h"
 
 namespace {
 
@@ -19,6 +21,11 @@ std::string NativePath(const QString& path) { return QDir::toNativeSeparators(pa
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before the application object, which would need a display.
+    if (argc == 2 && std::string_view(argv[1]) == vx::kVersionOption) {
+        std::cout << "vistolarex " << vx::kVersion << '\n';
+        return 0;
+    }
     QApplication app(argc, argv);
     // What Qt left of the arguments, after it took its own options out.
     const std::string commandLine = vx::CommandLineText(argc, argv);

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "platform/beeper.h"
-#include "remote/input_state.h"
-#include "remote/mouse_injector.h"
+#include "platform/input_state.h"
+#include "platform/mouse_injector.h"
 #include "remote/remote_waits.h"
 #include "remote/shutdown_keys.h"
 #include "settings/settings.h"

@@ -8,7 +8,7 @@
 #include "platform/message_box.h"
 #include "remote/game_remote.h"
 #include "remote/mouse_event.h"
-#include "remote/remote_platform.h"
+#include "platform/remote_platform.h"
 #include "remote/remote_waits.h"
 
 namespace vx {

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "remote/game_window.h"
-#include "remote/input_state.h"
-#include "remote/timing.h"
+#include "platform/game_window.h"
+#include "platform/input_state.h"
+#include "platform/timing.h"
 
 namespace vx {
 

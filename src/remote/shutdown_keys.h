@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "remote/input_state.h"
-#include "remote/key_sender.h"
+#include "platform/input_state.h"
+#include "platform/key_sender.h"
 #include "remote/remote_waits.h"
 
 namespace vx {

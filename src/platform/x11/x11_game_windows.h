@@ -5,7 +5,7 @@
 #include <set>
 
 #include "platform/x11/x11_connection.h"
-#include "remote/game_window.h"
+#include "platform/game_window.h"
 
 namespace vx {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/x11/x11_connection.h"
-#include "remote/input_state.h"
+#include "platform/input_state.h"
 
 namespace vx {
 

@@ -1,7 +1,8 @@
-#include "platform/x11/desktop_game_remote.h"
+#include "app/desktop_game_remote.h"
 
-#include "platform/x11/desktop_timing.h"
-#include "platform/x11/game_launcher.h"
+#include "platform/posix/posix_timing.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_process_launcher.h"
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_game_windows.h"
 #include "platform/x11/x11_input_watch.h"
@@ -41,7 +42,7 @@ class DesktopGameRemote : public GameRemote {
     SteadyMillisecondClock clock_;
     ThreadSleeper sleeper_;
     QtEventPump pump_;
-    GameLauncher launcher_;
+    QtProcessLauncher launcher_;
     ClickScriptRemote remote_;
 };
 

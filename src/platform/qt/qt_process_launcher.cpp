@@ -1,4 +1,4 @@
-#include "platform/x11/game_launcher.h"
+#include "platform/qt/qt_process_launcher.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -8,13 +8,13 @@
 
 namespace vx {
 
-bool GameLauncher::IsWindowsExecutable(const std::string& path) {
+bool QtProcessLauncher::IsWindowsExecutable(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     char magic[2] = {};
     return file.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
 }
 
-LaunchResult GameLauncher::Launch(const std::string& path, const std::string& workingFolder) {
+LaunchResult QtProcessLauncher::Launch(const std::string& path, const std::string& workingFolder) {
     if (!desktopAvailable_) return {};
     const QString program = QString::fromStdString(path);
     const QString folder = QString::fromStdString(workingFolder);

@@ -120,7 +120,6 @@ bool ClickScriptRemote::ReplayClickScript(const Settings& record) {
 }
 
 bool ClickScriptRemote::WaitForShutdownKey() {
-    Watching watching(platform_.input);
     F5Tracker f5(platform_.input);
     return f5.WaitForShutdownKey(waits_);
 }
@@ -141,6 +140,8 @@ void ClickScriptRemote::LaunchAndReplay(const Settings& record) {
     const std::int32_t shutdownDelay = record.ShutdownDelay;
     if (!LaunchGame(record.GPLFolder)) return;
     if (!ReplayClickScript(record)) return;
+    // Watching before the beep: the user may answer it at once.
+    Watching watching(platform_.input);
     beeper_.Beep();
     if (!WaitForShutdownKey()) return;
     SendShutdownKeys(shutdownDelay);

@@ -30,6 +30,7 @@ class ClickScriptRemote : public GameRemote {
     bool LaunchGame(const std::string& folder);
     // False when cancelled.
     bool ReplayClickScript(const Settings& record);
+    // Needs the input watch started.
     bool WaitForShutdownKey();
     bool SendShutdownKeys(std::int32_t delay);
     bool RecordClickScript(Settings& working);

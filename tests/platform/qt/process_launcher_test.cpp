@@ -39,8 +39,8 @@ std::optional<std::string> WaitForFile(const fs::path& file) {
 TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhenNothingStarts) {
     GameFolder folder;
     const std::string marker = folder.Path("started");
-    const std::string game = folder.Write(
-        "gpl.exe", "#!/bin/sh\necho \"args $# in $(pwd)\" > '" + marker + "'\n", true);
+    const std::string game =
+        folder.Write("gpl.exe", "#!/bin/sh\necho \"args $# in $(pwd)\" > '" + marker + "'\n", true);
     QtProcessLauncher launcher(true);
     const LaunchResult started = launcher.Launch(game, folder.Root());
     ASSERT_TRUE(started.Started());

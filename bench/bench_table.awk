@@ -48,7 +48,7 @@ END {
         real[name] = micro(field[name, "real_time"], field[name, "time_unit"])
         cpu[name] = micro(field[name, "cpu_time"], field[name, "time_unit"])
     }
-    split("missed max_error_ms median_ms worst_ms latency_ms", figures, " ")
+    split("missed max_error_ms latency_ms median_ms worst_ms", figures, " ")
     printf "%-24s %14s %14s %10s %9s %8s  %s\n", "benchmark", "real us/run", "cpu us/run", "MiB/s",
         "x floor", "% core", "remote"
     for (i = 1; i <= n; ++i) {

@@ -1,5 +1,8 @@
 #include "app/desktop_game_remote.h"
 
+#include <QTimer>
+#include <chrono>
+
 #include "platform/posix/posix_timing.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_process_launcher.h"
@@ -24,9 +27,23 @@ class DesktopGameRemote : public GameRemote {
                                  windows_},
                   boxes, beeper) {
         remote_.SetStatusLine([this](const std::string& text) { ReportStatus(text); });
+        front_.setInterval(50);
+        QObject::connect(&front_, &QTimer::timeout, [this] {
+            windows_.BringGameToFront();
+            if (windows_.GameActivated() || std::chrono::steady_clock::now() > frontUntil_)
+                front_.stop();
+        });
     }
 
-    void TestFromEditor(const Settings& settings) override { remote_.TestFromEditor(settings); }
+    void TestFromEditor(const Settings& settings) override {
+        remote_.TestFromEditor(settings);
+        // A plain launch returns at once; the game's window, which appears later, is
+        // still brought to the front, while the editor goes on.
+        if (!settings.PlayScript) {
+            frontUntil_ = std::chrono::steady_clock::now() + kFrontLookTime;
+            front_.start();
+        }
+    }
     void TestScript(const Settings& working) override { remote_.TestScript(working); }
     bool RecordScript(Settings& working) override { return remote_.RecordScript(working); }
     void RenewMouseDriver() override { remote_.RenewMouseDriver(); }
@@ -44,6 +61,10 @@ class DesktopGameRemote : public GameRemote {
     QtEventPump pump_;
     QtProcessLauncher launcher_;
     ClickScriptRemote remote_;
+    // A game under wine may take this long to show its first window.
+    static constexpr auto kFrontLookTime = std::chrono::seconds(60);
+    QTimer front_;
+    std::chrono::steady_clock::time_point frontUntil_;
 };
 
 }  // namespace

@@ -437,6 +437,8 @@ TEST_F(OptionsDialogTest, AnswerIsTrueOnlyForOK) {
     WhenModal("frmOptions2", [](QWidget* window) { Press(window, "cmdCancel"); });
     EXPECT_FALSE(RunOptionsDialog(nullptr, context));
     EXPECT_EQ(remote.driverRenewals, 3) << "the dialog is built afresh at each opening";
+    // However it closes, a recording or test run waiting inside it is ended.
+    EXPECT_EQ(remote.cancels, 3);
 }
 
 TEST_F(OptionsDialogTest, CancelAfterChangingFolderAndOptionsAnswersFalse) {

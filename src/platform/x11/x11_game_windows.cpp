@@ -32,8 +32,15 @@ std::vector<unsigned long> Property(Display* d, Window w, const char* name, Atom
     return items;
 }
 
+// A window manager that ended without tidying up leaves its mark on the root; only
+// a check window that still exists counts.
 bool HasWindowManager(Display* d) {
-    return !Property(d, DefaultRootWindow(d), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
+    const std::vector<unsigned long> check =
+        Property(d, DefaultRootWindow(d), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+    if (check.empty()) return false;
+    X11ErrorTrap trap(d);
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(d, check.front(), &attributes) != 0 && !trap.Failed();
 }
 
 }  // namespace
@@ -111,6 +118,8 @@ void X11GameWindows::Activate(unsigned long window) {
     }
     XFlush(d);
 }
+
+bool X11GameWindows::WindowManagerRunning() { return x_.IsOpen() && HasWindowManager(x_.Get()); }
 
 bool X11GameWindows::FocusInOwnWindow() {
     if (!x_.IsOpen()) return false;

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <set>
 
-#include "platform/x11/x11_connection.h"
 #include "platform/game_window.h"
+#include "platform/x11/x11_connection.h"
 
 namespace vx {
 
@@ -21,11 +21,14 @@ class X11GameWindows : public GameWindows {
     void GameStarted(std::int64_t pid) override;
     void BringGameToFront() override;
     bool FocusInOwnWindow() override;
+    // True once a window of the game has been activated since its start.
+    bool GameActivated() const { return !activated_.empty(); }
 
     // The top-level client windows now: the window manager's list, or without one
     // the mapped children of the root.
     std::set<unsigned long> ClientWindows();
     void Activate(unsigned long window);
+    bool WindowManagerRunning();
 
   private:
     long WindowPid(unsigned long window);

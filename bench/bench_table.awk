@@ -1,9 +1,11 @@
 # Turns vx_bench's JSON report into one table: time per run, throughput, each load
-# and save beside the plain copy, read or write of the same bytes, and the
-# processor share of the remote's wait (the X server's included), and the remote's
-# own figures: clicks missed, errors against the schedule, latencies. In memory the ratio is taken on CPU time,
-# which a busy machine disturbs least; for the file system on real time, since
-# waiting for the disk is the cost there. The reporter writes one key per line.
+# and save beside the plain copy, read or write of the same bytes, camtool's import
+# beside its dump, the processor share of the remote's wait (the X server's
+# included), and the remote's own figures: clicks missed, errors against the
+# schedule, latencies. In memory, and for camtool, whose files stay in the page
+# cache, the ratio is taken on CPU time, which a busy machine disturbs least; for the
+# file system on real time, since waiting for the disk is the cost there. The
+# reporter writes one key per line.
 
 function value(line) {
     sub(/^[ \t]*"[A-Za-z0-9_]+": */, "", line)
@@ -22,6 +24,7 @@ BEGIN {
     floor["CamMemory/Save"] = "CamMemory/CopyFloor"
     floor["CamFile/Load"] = "CamFile/ReadFloor"
     floor["CamFile/Save"] = "CamFile/WriteFloor"
+    floor["Camtool/Import"] = "Camtool/Dump"
 }
 
 /"benchmarks": \[/ { inside = 1; next }
@@ -61,8 +64,9 @@ END {
             sprintf("%.1f", field[name, "bytes_per_second"] / 1048576) : "-"
         ratio = "-"
         f = floor[name]
-        if (name ~ /^CamMemory\// && cpu[f] > 0) ratio = sprintf("%.1f", cpu[name] / cpu[f])
-        else if (name in floor && real[f] > 0) ratio = sprintf("%.1f", real[name] / real[f])
+        if (name ~ /^(CamMemory|Camtool)\// && cpu[f] > 0) {
+            ratio = sprintf("%.1f", cpu[name] / cpu[f])
+        } else if (name in floor && real[f] > 0) ratio = sprintf("%.1f", real[name] / real[f])
         share = (name, "cpu_percent") in field ? sprintf("%.2f", field[name, "cpu_percent"]) : "-"
         remote = ""
         for (k = 1; k in figures; ++k) {

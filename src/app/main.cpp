@@ -1,8 +1,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <csignal>
+#include <filesystem>
 #include <iostream>
 #include <string_view>
+#include <system_error>
 
 #include "app/command_line.h"
 #include "app/desktop_game_remote.h"
@@ -18,9 +21,19 @@ namespace {
 
 std::string NativePath(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
+// The program's folder as bytes: Qt's text form would lose a name that is not UTF-8.
+std::string ProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return NativePath(QCoreApplication::applicationDirPath());
+    return program.parent_path().string();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A save over the file-size limit is then reported in the window, not a crash.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Before the application object, which would need a display.
     if (argc == 2 && std::string_view(argv[1]) == vx::kVersionOption) {
         std::cout << "vistolarex " << vx::kVersion << '\n';
@@ -44,8 +57,7 @@ int main(int argc, char** argv) {
     vx::EditorPlatform platform{boxes, beeper, fileDialog, opener, *remote};
     platform.configFallbackFolder =
         NativePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    vx::FrmMain window(NativePath(QCoreApplication::applicationDirPath()),
-                       probe ? std::string() : commandLine, platform);
+    vx::FrmMain window(ProgramFolder(), probe ? std::string() : commandLine, platform);
     if (probe) {
         std::cout << window.ManualPath() << '\n';
         return 0;

@@ -10,9 +10,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ui/options_default_values.h"
+#include "editing/camera_defaults_entry.h"
 #include "ui/options_geometry.h"
 #include "ui/options_window.h"
+#include "ui/shutdown_bar.h"
 
 namespace vx {
 

@@ -13,12 +13,13 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "editing/camera_defaults_entry.h"
 #include "platform/beeper.h"
 #include "platform/document_opener.h"
 #include "remote/game_remote.h"
 #include "ui/gpl_path_dialog.h"
-#include "ui/options_default_values.h"
 #include "ui/options_geometry.h"
+#include "ui/shutdown_bar.h"
 
 namespace vx {
 
@@ -81,7 +82,7 @@ void OptionsWindow::Form_Load() {
 
     chkInformation_->setChecked(working_.ShowInformation);
     chkFixedSwitchOver_->setChecked(working_.FixedSwitchOver);
-    lblGPLFolder_->setText(Text(working_.GPLFolder));
+    lblGPLFolder_->setText(DisplayPath(working_.GPLFolder));
 
     const int placement = IsMiddlePlacement(working_.NewCameraDefaults) ? 0 : 1;
     optValue1_[Slot(placement)]->setChecked(true);
@@ -162,7 +163,7 @@ void OptionsWindow::hscShutdown_Change(int position) {
 
 void OptionsWindow::cmdChange_Click() {
     chooser_(this, working_);
-    lblGPLFolder_->setText(Text(working_.GPLFolder));
+    lblGPLFolder_->setText(DisplayPath(working_.GPLFolder));
     EnableForGameFolder();
 }
 

@@ -6,9 +6,9 @@
 
 #include "platform/beeper.h"
 #include "platform/message_box.h"
+#include "platform/remote_platform.h"
 #include "remote/game_remote.h"
 #include "remote/mouse_event.h"
-#include "platform/remote_platform.h"
 #include "remote/remote_waits.h"
 
 namespace vx {

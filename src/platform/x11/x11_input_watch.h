@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/x11/x11_connection.h"
 #include "platform/input_state.h"
+#include "platform/x11/x11_connection.h"
 
 namespace vx {
 

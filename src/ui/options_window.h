@@ -63,8 +63,18 @@ class OptionsWindow : public QDialog {
     void cmdHelp_Click();
     void EnableForGameFolder();
 
+    // Marks a remote run started by this dialog for as long as its handler runs.
+    struct RunHere {
+        explicit RunHere(bool& flag) : flag_(flag) { flag_ = true; }
+        ~RunHere() { flag_ = false; }
+        RunHere(const RunHere&) = delete;
+        RunHere& operator=(const RunHere&) = delete;
+        bool& flag_;
+    };
+
     OptionsContext& context_;
     Settings& working_;
+    bool runningHere_ = false;
     FolderChooser chooser_;
 
     QTabWidget* sstOptions_ = nullptr;

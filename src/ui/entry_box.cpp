@@ -1,9 +1,19 @@
 #include "ui/entry_box.h"
 
 #include <QFocusEvent>
+#include <QLabel>
 #include <QTimer>
 
 namespace vx {
+
+void NameAfterLabel(QLabel* label, QWidget* field) {
+    label->setBuddy(field);
+    QString name = label->text().trimmed();
+    for (const QString& lead : {QStringLiteral("-->"), QStringLiteral(":")}) {
+        if (name.endsWith(lead)) name.chop(lead.size());
+    }
+    field->setAccessibleName(name.trimmed());
+}
 
 namespace {
 bool MovesInsideWindow(Qt::FocusReason reason) {

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 #include <iostream>
 
@@ -16,15 +17,45 @@ namespace {
 
 std::string NativePath(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
+// True when the arguments were only a question about the program, answered here.
+bool AnsweredWithoutWindow(const vx::CommandLine& line) {
+    switch (line.action) {
+        case vx::CommandLine::Action::Help:
+            std::cout << vx::UsageText();
+            return true;
+        case vx::CommandLine::Action::Version:
+            std::cout << "vistolarex " << VX_VERSION << '\n';
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before Qt starts, so that --help works without a display.
+    if (AnsweredWithoutWindow(vx::ParseCommandLine(argc, argv))) return 0;
     QApplication app(argc, argv);
     // What Qt left of the arguments, after it took its own options out.
-    const std::string commandLine = vx::CommandLineText(argc, argv);
+    const vx::CommandLine commandLine = vx::ParseCommandLine(argc, argv);
+    if (AnsweredWithoutWindow(commandLine)) return 0;
+    if (commandLine.action == vx::CommandLine::Action::Unknown) {
+        std::cerr << "vistolarex: unknown option " << commandLine.text
+                  << "\nTry 'vistolarex --help'; a file name that starts with a dash "
+                     "follows '--'.\n";
+        return 2;
+    }
     // Before any path is asked for: the user's configuration folder is named after it.
     QApplication::setApplicationName(QStringLiteral("Vistolarex"));
-    const bool probe = commandLine == vx::kPrintManualPathOption;
+    QApplication::setApplicationVersion(QStringLiteral(VX_VERSION));
+    // Taskbars and Wayland compositors find the name and icon through the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vistolarex"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/48x48/vistolarex.png"));
+    icon.addFile(QStringLiteral(":/icons/256x256/vistolarex.png"));
+    QApplication::setWindowIcon(icon);
+    const bool probe = commandLine.action == vx::CommandLine::Action::PrintManualPath;
 
     vx::QtMessageBoxes shownBoxes;
     vx::PrintedMessageBoxes printedBoxes(std::cerr);
@@ -38,7 +69,7 @@ int main(int argc, char** argv) {
     platform.configFallbackFolder =
         NativePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     vx::FrmMain window(NativePath(QCoreApplication::applicationDirPath()),
-                       probe ? std::string() : commandLine, platform);
+                       probe ? std::string() : commandLine.text, platform);
     if (probe) {
         std::cout << window.ManualPath() << '\n';
         return 0;

@@ -235,11 +235,11 @@ TEST_F(DesktopTest, EveryEntryBoxIsAnnouncedByItsRowInTheWindowAndTheOptions) {
 
     ASSERT_EQ(editor.size(), 2u * (14 + 2) + 13 + 1);
     ASSERT_EQ(options.size(), 11u);
-    for (const Names* names : {&editor, &options}) {
-        for (const auto& [box, name] : *names) EXPECT_NE(name, "") << box;
+    for (const Names& names : {editor, options}) {
+        for (const auto& [box, name] : names) EXPECT_NE(name, "") << box;
     }
     EXPECT_EQ(editor.at("txtTV1CamData_2"), "Height from the ground [m]");
-    EXPECT_EQ(editor.at("txtTV2CamData_7"), "Yaw [°] (fixed cam)");
+    EXPECT_EQ(editor.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
     EXPECT_EQ(editor.at("txtPitlaneCamData_0"), "Absolute x-coordinate [m]");
     EXPECT_EQ(editor.at("txtCurrentTV2Cam"), "TV2 camera number");
     EXPECT_EQ(options.at("txtDefaultValue_0"),

@@ -3,9 +3,10 @@
 #include <chrono>
 #include <ctime>
 
-#include "platform/x11/desktop_timing.h"
-#include "remote/input_state.h"
-#include "remote/poll_pause.h"
+#include "platform/input_state.h"
+#include "platform/poll_pause.h"
+#include "platform/posix/posix_timing.h"
+#include "platform/qt/qt_event_pump.h"
 #include "remote/shutdown_keys.h"
 
 namespace vx::bench {

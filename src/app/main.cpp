@@ -5,13 +5,14 @@
 #include <iostream>
 
 #include "app/command_line.h"
+#include "app/desktop_game_remote.h"
 #include "app/printed_message_boxes.h"
 #include "platform/qt/qt_beeper.h"
 #include "platform/qt/qt_document_opener.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_message_boxes.h"
-#include "platform/x11/desktop_game_remote.h"
 #include "ui/main_window.h"
+#include "vx_version.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ bool AnsweredWithoutWindow(const vx::CommandLine& line) {
             std::cout << vx::UsageText();
             return true;
         case vx::CommandLine::Action::Version:
-            std::cout << "vistolarex " << VX_VERSION << '\n';
+            std::cout << "vistolarex " << vx::kVersion << '\n';
             return true;
         default:
             return false;
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
     }
     // Before any path is asked for: the user's configuration folder is named after it.
     QApplication::setApplicationName(QStringLiteral("Vistolarex"));
-    QApplication::setApplicationVersion(QStringLiteral(VX_VERSION));
+    QApplication::setApplicationVersion(QString::fromUtf8(vx::kVersion));
     // Taskbars and Wayland compositors find the name and icon through the desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("vistolarex"));
     QIcon icon;

@@ -1,18 +1,13 @@
 #include "camtool/cam_input.h"
 
-#include <filesystem>
-
 #include "document/io_error.h"
 #include "document/read_file_prefix.h"
 
 namespace vx::camtool {
 
-std::uint64_t TrailingBytes(const std::string& path, const CamDocument& doc) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return 0;
-    const std::uintmax_t length = std::filesystem::file_size(path, error);
-    if (error || length < doc.FileLength()) return 0;
-    return length - doc.FileLength();
+std::uint64_t TrailingBytes(std::optional<std::uint64_t> length, const CamDocument& doc) {
+    if (!length || *length < doc.FileLength()) return 0;
+    return *length - doc.FileLength();
 }
 
 bool ReadTextFile(const std::string& path, std::string& text, std::string& error) {

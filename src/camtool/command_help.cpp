@@ -1,7 +1,5 @@
 #include "camtool/command_help.h"
 
-#include <algorithm>
-
 #include "camtool/field_quantity.h"
 #include "document/cam_document.h"
 #include "editing/field_table.h"
@@ -50,9 +48,29 @@ constexpr const char* kNumbers =
 
 }  // namespace
 
-bool AsksForHelp(const std::vector<std::string>& operands) {
-    return std::any_of(operands.begin(), operands.end(),
-                       [](const std::string& word) { return word == "--help" || word == "-h"; });
+std::string InfoHelp() {
+    return "usage: camtool info FILE\n"
+           "Shows the header bytes, the size field and whether it matches the counts, the\n"
+           "count bytes of TV1 and TV2, and the length of FILE against what its counts call\n"
+           "for. FILE - reads standard input.\n";
+}
+
+std::string CopyHelp() {
+    return "usage: camtool copy IN OUT\n"
+           "Reads the track-camera file IN and writes it to OUT as the editor saves it; OUT is\n"
+           "replaced whole or not at all. IN - reads standard input, OUT - writes the file to\n"
+           "standard output.\n";
+}
+
+std::string NewHelp() {
+    return "usage: camtool new OUT\n"
+           "Writes the document the editor starts with, one camera in each set with the\n"
+           "factory camera values, to OUT (- for standard output).\n";
+}
+
+std::string DemoHelp() {
+    return "usage: camtool demo OUT\n"
+           "Writes a demo track with fixed and moving cameras to OUT (- for standard output).\n";
 }
 
 std::string DumpHelp() {
@@ -63,7 +81,8 @@ std::string DumpHelp() {
                "Without an option: a table to read. --csv: the CSV that camtool import reads\n"
                "back. --json: one JSON object with the header bytes, the count bytes, and the "
                "sets\n"
-               "with their cameras and fields {field, label, kind, value, raw}.\n"
+               "with their cameras and fields {field, label, kind, value, raw}. FILE - reads\n"
+               "standard input.\n"
                "Quantities: metres and zoom factors as the shortest number that gives back the\n"
                "stored single-precision value; angles in degrees with as many digits as it takes\n"
                "to give back the stored radians exactly (not the editor's rounded display); the\n"
@@ -106,7 +125,8 @@ std::string ImportHelp() {
            kNumbers +
            "A refused cell is reported as \"camtool: line L, column C: reason\" (columns count\n"
            "cells from 1) and nothing is written; the exit status is then 1. OUT is replaced\n"
-           "whole or not at all.\n";
+           "whole or not at all. CSV - reads standard input, OUT - writes the file to\n"
+           "standard output.\n";
 }
 
 std::string CheckHelp() {
@@ -116,6 +136,7 @@ std::string CheckHelp() {
            "lies before the camera in front of it, values outside the editor's entry ranges,\n"
            "values that are not finite numbers, a mode flag other than 0 or 1, and bytes after\n"
            "the pitlane record. Each line names the set, the camera and the field label.\n"
+           "FILE - reads standard input.\n"
            "Exit status: 0 when there is nothing to report, 1 when there is, 2 when FILE\n"
            "cannot be read as a track-camera file.\n";
 }
@@ -125,7 +146,8 @@ std::string DiffHelp() {
            "Lists, one line each, what differs between the track-camera files A and B: header\n"
            "and count bytes, every field of the cameras both hold (by set, camera number and\n"
            "field label, with both quantities and hex patterns), the cameras only in A or only\n"
-           "in B, and the number of bytes after the pitlane record.\n"
+           "in B, and the number of bytes after the pitlane record. A or B - reads standard\n"
+           "input (one of them only).\n"
            "Exit status: 0 when the files are the same, 1 when they differ, 2 on errors.\n";
 }
 

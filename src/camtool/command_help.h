@@ -1,17 +1,17 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace vx::camtool {
 
-// The --help texts of dump, import, check and diff.
+// The --help texts of the subcommands, each beginning with its usage line.
+std::string InfoHelp();
+std::string CopyHelp();
+std::string NewHelp();
+std::string DemoHelp();
 std::string DumpHelp();
 std::string ImportHelp();
 std::string CheckHelp();
 std::string DiffHelp();
-
-// Whether the operands ask for a subcommand's help.
-bool AsksForHelp(const std::vector<std::string>& operands);
 
 }  // namespace vx::camtool

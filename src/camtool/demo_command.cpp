@@ -6,10 +6,11 @@
 
 namespace vx::camtool {
 
-int RunDemo(const std::vector<std::string>& operands, std::ostream&, std::ostream& err) {
+int RunDemo(const std::vector<std::string>& operands, std::istream&, std::ostream& out,
+            std::ostream& err) {
     auto doc = std::make_unique<CamDocument>();
     BuildDemoTrack(*doc);
-    return SaveOrReport(operands[0], *doc, err) ? kExitOk : kExitFailure;
+    return SaveOrReport(operands[0], *doc, out, err) ? kExitOk : kExitFailure;
 }
 
 }  // namespace vx::camtool

@@ -1,29 +1,29 @@
 #include <memory>
+#include <optional>
 
 #include "camtool/cam_diff.h"
 #include "camtool/cam_input.h"
-#include "camtool/command_help.h"
 #include "camtool/commands.h"
 #include "camtool/tool_files.h"
 
 namespace vx::camtool {
 
-int RunDiff(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
-    if (AsksForHelp(operands)) {
-        out << DiffHelp();
-        return kExitOk;
-    }
-    if (operands.size() != 2) {
-        err << "camtool: usage: camtool diff A B\n";
+int RunDiff(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
+            std::ostream& err) {
+    if (operands[0] == kStandardStream && operands[1] == kStandardStream) {
+        err << "camtool: diff: standard input can be only one of A and B\n";
         return kExitUsage;
     }
     auto a = std::make_unique<CamDocument>();
     auto b = std::make_unique<CamDocument>();
-    if (!LoadOrReport(operands[0], *a, err) || !LoadOrReport(operands[1], *b, err)) {
+    std::optional<std::uint64_t> lengthA;
+    std::optional<std::uint64_t> lengthB;
+    if (!LoadOrReport(operands[0], in, *a, err, &lengthA) ||
+        !LoadOrReport(operands[1], in, *b, err, &lengthB)) {
         return kExitUnreadable;
     }
-    const std::vector<std::string> lines = DiffCamDocuments({*a, TrailingBytes(operands[0], *a)},
-                                                            {*b, TrailingBytes(operands[1], *b)});
+    const std::vector<std::string> lines =
+        DiffCamDocuments({*a, TrailingBytes(lengthA, *a)}, {*b, TrailingBytes(lengthB, *b)});
     for (const std::string& line : lines) out << line << "\n";
     return lines.empty() ? kExitOk : kExitFailure;
 }

@@ -3,37 +3,30 @@
 #include "camtool/cam_csv_file.h"
 #include "camtool/cam_json.h"
 #include "camtool/cam_text_table.h"
-#include "camtool/command_help.h"
 #include "camtool/commands.h"
 #include "camtool/tool_files.h"
 
 namespace vx::camtool {
 
-int RunDump(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
-    if (AsksForHelp(operands)) {
-        out << DumpHelp();
-        return kExitOk;
-    }
+int RunDump(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
+            std::ostream& err) {
     enum class Format { Table, Csv, Json } format = Format::Table;
     int formats = 0;
-    std::vector<std::string> files;
+    std::string file;
     for (const std::string& word : operands) {
         if (word == "--csv" || word == "--json") {
             format = word == "--csv" ? Format::Csv : Format::Json;
             ++formats;
-        } else if (word.starts_with("--")) {
-            err << "camtool: dump: unknown option " << word << "\n";
-            return kExitUsage;
         } else {
-            files.push_back(word);
+            file = word;
         }
     }
-    if (files.size() != 1 || formats > 1) {
+    if (formats > 1) {
         err << "camtool: usage: camtool dump FILE [--json|--csv]\n";
         return kExitUsage;
     }
     auto doc = std::make_unique<CamDocument>();
-    if (!LoadOrReport(files[0], *doc, err)) return kExitFailure;
+    if (!LoadOrReport(file, in, *doc, err)) return kExitFailure;
     switch (format) {
         case Format::Csv:
             out << CamDocumentCsv(*doc);

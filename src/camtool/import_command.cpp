@@ -1,23 +1,20 @@
 #include "camtool/cam_csv_file.h"
 #include "camtool/cam_input.h"
-#include "camtool/command_help.h"
 #include "camtool/commands.h"
 #include "camtool/tool_files.h"
 
 namespace vx::camtool {
 
-int RunImport(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
-    if (AsksForHelp(operands)) {
-        out << ImportHelp();
-        return kExitOk;
-    }
-    if (operands.size() != 2) {
-        err << "camtool: usage: camtool import CSV OUT\n";
-        return kExitUsage;
-    }
+int RunImport(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
+              std::ostream& err) {
     std::string text;
     std::string error;
-    if (!ReadTextFile(operands[0], text, error)) {
+    if (operands[0] == kStandardStream) {
+        if (!ReadStream(in, kStreamLimit, text)) {
+            err << "camtool: cannot read standard input, or it holds more than 16 MiB\n";
+            return kExitFailure;
+        }
+    } else if (!ReadTextFile(operands[0], text, error)) {
         err << "camtool: " << error << "\n";
         return kExitFailure;
     }
@@ -26,7 +23,7 @@ int RunImport(const std::vector<std::string>& operands, std::ostream& out, std::
         err << "camtool: " << imported.Message() << "\n";
         return kExitFailure;
     }
-    if (!SaveOrReport(operands[1], *imported.doc, err)) return kExitFailure;
+    if (!SaveOrReport(operands[1], *imported.doc, out, err)) return kExitFailure;
     return kExitOk;
 }
 

@@ -1,4 +1,4 @@
-#include <filesystem>
+#include <optional>
 
 #include "camtool/commands.h"
 #include "camtool/tool_files.h"
@@ -24,15 +24,15 @@ void PrintSet(std::ostream& out, SetId id, const CameraSet& set) {
 
 }  // namespace
 
-int RunInfo(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
+int RunInfo(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
+            std::ostream& err) {
     const std::string& path = operands[0];
     CamDocument doc;
-    if (!LoadOrReport(path, doc, err)) return kExitFailure;
+    std::optional<std::uint64_t> length;
+    if (!LoadOrReport(path, in, doc, err, &length)) return kExitFailure;
 
-    std::error_code error;
-    const auto length = std::filesystem::file_size(path, error);
-    out << "file: " << path << "\n";
-    out << "length: " << (error ? std::string("unknown") : std::to_string(length))
+    out << "file: " << (path == kStandardStream ? "standard input" : path) << "\n";
+    out << "length: " << (length ? std::to_string(*length) : std::string("unknown"))
         << " bytes (the counts call for " << doc.FileLength() << ")\n";
     out << "header: " << Decimal(doc.Header) << "\n";
     out << "size field: " << doc.SizeField();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "camtool/commands.h"
+#include "vx_version.h"
 
 namespace vx::camtool {
 
@@ -15,19 +16,30 @@ void PrintUsage(std::ostream& stream) {
         stream << "  " << call << std::string(call.size() < 14 ? 14 - call.size() : 1, ' ')
                << command.summary << "\n";
     }
-    stream << "  --help        show this text\n";
+    stream << "  --help        show this text (COMMAND --help: that command's)\n"
+           << "  --version     show the version\n";
 }
+
+bool IsHelp(const std::string& word) { return word == "--help" || word == "-h"; }
+
+// A lone "-" is an operand: standard input or output.
+bool IsOption(const std::string& word) { return word.size() > 1 && word.front() == '-'; }
 
 }  // namespace
 
-int RunCamtool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunCamtool(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     if (arguments.empty()) {
         PrintUsage(err);
         return kExitUsage;
     }
     const std::string& name = arguments.front();
-    if (name == "--help" || name == "-h" || name == "help") {
+    if (IsHelp(name) || name == "help") {
         PrintUsage(out);
+        return kExitOk;
+    }
+    if (name == "--version") {
+        out << "camtool " << kVersion << "\n";
         return kExitOk;
     }
     const auto& commands = Commands();
@@ -39,11 +51,27 @@ int RunCamtool(const std::vector<std::string>& arguments, std::ostream& out, std
         return kExitUsage;
     }
     const std::vector<std::string> operands(arguments.begin() + 1, arguments.end());
-    if (command->operandCount != kOwnOperands && operands.size() != command->operandCount) {
+    if (std::any_of(operands.begin(), operands.end(), IsHelp)) {
+        out << command->help();
+        return kExitOk;
+    }
+    // Checked here, before any command runs, so that a mistyped call writes nothing
+    // (not even a file named after an option).
+    std::size_t words = 0;
+    for (const std::string& word : operands) {
+        if (!IsOption(word)) {
+            ++words;
+        } else if (std::find(command->options.begin(), command->options.end(), word) ==
+                   command->options.end()) {
+            err << "camtool: " << command->name << ": unknown option " << word << "\n";
+            return kExitUsage;
+        }
+    }
+    if (words != command->operandCount) {
         err << "camtool: usage: camtool " << command->name << " " << command->operands << "\n";
         return kExitUsage;
     }
-    return command->run(operands, out, err);
+    return command->run(operands, in, out, err);
 }
 
 }  // namespace vx::camtool

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -7,6 +8,8 @@
 namespace vx::camtool {
 
 // Runs the tool on its arguments (without the program name); returns the exit status.
-int RunCamtool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// in is read only where an operand is "-".
+int RunCamtool(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err);
 
 }  // namespace vx::camtool

@@ -3,10 +3,10 @@
 #include <cstdint>
 
 #include "platform/beeper.h"
-#include "remote/input_state.h"
-#include "remote/mouse_injector.h"
-#include "remote/poll_pause.h"
-#include "remote/timing.h"
+#include "platform/input_state.h"
+#include "platform/mouse_injector.h"
+#include "platform/poll_pause.h"
+#include "platform/timing.h"
 #include "settings/settings.h"
 
 namespace vx {

@@ -6,10 +6,10 @@
 
 #include "platform/beeper.h"
 #include "platform/message_box.h"
+#include "platform/poll_pause.h"
+#include "platform/remote_platform.h"
 #include "remote/game_remote.h"
 #include "remote/mouse_event.h"
-#include "remote/poll_pause.h"
-#include "remote/remote_platform.h"
 
 namespace vx {
 

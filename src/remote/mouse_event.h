@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "remote/mouse_injector.h"
-#include "remote/timing.h"
+#include "platform/mouse_injector.h"
+#include "platform/timing.h"
 
 namespace vx {
 

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "remote/input_state.h"
-#include "remote/key_sender.h"
-#include "remote/poll_pause.h"
-#include "remote/timing.h"
+#include "platform/input_state.h"
+#include "platform/key_sender.h"
+#include "platform/poll_pause.h"
+#include "platform/timing.h"
 
 namespace vx {
 

@@ -34,13 +34,19 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs the built camtool executable with the arguments and collects its output.
-inline ToolRun RunCamtoolProcess(const std::vector<std::string>& arguments) {
+// Runs the built camtool executable with the arguments, input as its standard input
+// and, when given, folder as its working folder, and collects its output.
+inline ToolRun RunCamtoolProcess(const std::vector<std::string>& arguments,
+                                 const std::string& input = {}, const std::string& folder = {}) {
     ScratchFolder capture;
+    const std::string inPath = capture.Path("stdin");
     const std::string outPath = capture.Path("stdout");
     const std::string errPath = capture.Path("stderr");
+    WriteText(inPath, input);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
@@ -59,7 +65,7 @@ inline ToolRun RunCamtoolProcess(const std::vector<std::string>& arguments) {
     }
     posix_spawn_file_actions_destroy(&actions);
     auto slurp = [](const std::string& path) {
-        std::ifstream in(path);
+        std::ifstream in(path, std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
         return text.str();

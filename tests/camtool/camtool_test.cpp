@@ -65,8 +65,6 @@ TEST(CamtoolErrors, FailuresExitNonZeroWithOneLineNamingTheOutcome) {
         {{"copy", good, folder.Path("none/out.cam")},
          1,
          "camtool: folder not found: " + folder.Path("none/out.cam") + "\n"},
-        {{"copy", good}, 2, "camtool: usage: camtool copy IN OUT\n"},
-        {{"new"}, 2, "camtool: usage: camtool new OUT\n"},
     };
     for (const Case& c : cases) {
         const testing::ToolRun run = RunCamtoolProcess(c.arguments);
@@ -89,6 +87,96 @@ TEST(CamtoolErrors, FailuresExitNonZeroWithOneLineNamingTheOutcome) {
     for (const char* command : {"info FILE", "copy IN OUT", "new OUT", "demo OUT"}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
+}
+
+// Each subcommand, its usage line and words enough for one operand too many.
+TEST(CamtoolDispatcher, HelpAndUsageErrorsWriteNothing) {
+    struct Case {
+        std::string command;
+        std::string usage;
+        std::vector<std::string> tooMany;
+    };
+    const Case cases[] = {
+        {"info", "info FILE", {"a.cam", "b.cam"}},
+        {"copy", "copy IN OUT", {"a.cam", "b.cam", "c.cam"}},
+        {"new", "new OUT", {"a.cam", "b.cam"}},
+        {"demo", "demo OUT", {"a.cam", "b.cam"}},
+        {"dump", "dump FILE [--json|--csv]", {"a.cam", "b.cam", "--csv"}},
+        {"import", "import CSV OUT", {"a.csv", "b.cam", "c.cam"}},
+        {"check", "check FILE", {"a.cam", "b.cam"}},
+        {"diff", "diff A B", {"a.cam", "b.cam", "c.cam"}},
+    };
+    ScratchFolder folder;
+    auto runIn = [&folder](const std::vector<std::string>& arguments) {
+        const testing::ToolRun run = RunCamtoolProcess(arguments, "", folder.Root());
+        EXPECT_EQ(folder.Entries(), std::set<std::string>{}) << arguments[0];
+        return run;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        for (const char* help : {"--help", "-h"}) {
+            const testing::ToolRun run = runIn({c.command, help});
+            EXPECT_EQ(run.status, 0);
+            EXPECT_TRUE(run.out.starts_with("usage: camtool " + c.usage + "\n")) << run.out;
+            EXPECT_EQ(run.err, "");
+        }
+        // Help wins wherever it stands, even after operands that would be written.
+        std::vector<std::string> withHelp = c.tooMany;
+        withHelp.insert(withHelp.begin(), c.command);
+        withHelp.push_back("--help");
+        EXPECT_EQ(runIn(withHelp).status, 0);
+
+        const std::string usageLine = "camtool: usage: camtool " + c.usage + "\n";
+        std::vector<std::string> tooMany = withHelp;
+        tooMany.pop_back();
+        for (const auto& arguments : {std::vector<std::string>{c.command}, tooMany}) {
+            const testing::ToolRun run = runIn(arguments);
+            EXPECT_EQ(run.status, 2);
+            EXPECT_EQ(run.err, usageLine);
+            EXPECT_EQ(run.out, "");
+        }
+        const testing::ToolRun unknown = runIn({c.command, "--force", "a.cam"});
+        EXPECT_EQ(unknown.status, 2);
+        EXPECT_EQ(unknown.err, "camtool: " + c.command + ": unknown option --force\n");
+    }
+}
+
+// "-" as the one stream a subcommand reads or writes; a file named "-" is never made.
+TEST(CamtoolStreams, DashReadsStandardInputAndWritesStandardOutput) {
+    ScratchFolder folder;
+    std::mt19937 random(1206);
+    testing::CamFileParts parts = testing::RandomCamFile(random);
+    parts.trailing = {1, 2, 3};
+    const std::vector<std::uint8_t> withTrail = parts.Bytes();
+    const std::vector<std::uint8_t> content = parts.Content();
+    const std::string cam = folder.Path("in.cam");
+    testing::WriteBytes(cam, withTrail);
+    const std::string camText(withTrail.begin(), withTrail.end());
+    const std::string saved(content.begin(), content.end());
+    const std::string csv = RunCamtoolProcess({"dump", cam, "--csv"}).out;
+    const std::string csvPath = folder.Path("in.csv");
+    testing::WriteText(csvPath, csv);
+
+    EXPECT_EQ(RunCamtoolProcess({"copy", cam, "-"}, "", folder.Root()).out, saved);
+    EXPECT_EQ(RunCamtoolProcess({"copy", "-", "-"}, camText, folder.Root()).out, saved);
+    EXPECT_EQ(RunCamtoolProcess({"import", csvPath, "-"}, "", folder.Root()).out, saved);
+    EXPECT_EQ(RunCamtoolProcess({"dump", "-", "--csv"}, camText).out, csv);
+    // Standard input's length is known once read: the trailing bytes show.
+    EXPECT_EQ(RunCamtoolProcess({"check", "-"}, camText).out,
+              RunCamtoolProcess({"check", cam}).out);
+    const std::string info = RunCamtoolProcess({"info", "-"}, camText).out;
+    EXPECT_EQ(info, "file: standard input" +
+                        RunCamtoolProcess({"info", cam}).out.substr(("file: " + cam).size()));
+    EXPECT_EQ(RunCamtoolProcess({"diff", "-", cam}, camText).status, 0);
+    EXPECT_EQ(RunCamtoolProcess({"diff", "-", "-"}, camText).status, 2);
+
+    const std::string out = folder.Path("out.cam");
+    ASSERT_EQ(RunCamtoolProcess({"import", "-", out}, csv).status, 0);
+    EXPECT_EQ(testing::ReadBytes(out), content);
+    const testing::ToolRun notCam = RunCamtoolProcess({"info", "-"}, "no camera file");
+    EXPECT_EQ(notCam.status, 1);
+    EXPECT_EQ(notCam.err, "camtool: not a track-camera file: standard input\n");
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"in.cam", "in.csv", "out.cam"}));
 }
 
 TEST(CamtoolNew, WritesTheStartUpDocumentWithTheFactoryCamera) {

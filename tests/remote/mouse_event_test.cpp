@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "remote/mouse_event.h"
-#include "remote/scripted_desk.h"
+#include "support/scripted_desk.h"
 
 namespace vx {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "remote/click_script_remote.h"
-#include "remote/scripted_desk.h"
 #include "remote/shutdown_keys.h"
+#include "support/scripted_desk.h"
 #include "support/scripted_platform.h"
 
 namespace vx::testing {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "remote/scripted_desk.h"
 #include "remote/shutdown_keys.h"
+#include "support/scripted_desk.h"
 
 namespace vx {
 namespace {

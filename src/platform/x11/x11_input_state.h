@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/input_state.h"
 #include "platform/x11/x11_connection.h"
-#include "remote/input_state.h"
 
 namespace vx {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/key_sender.h"
 #include "platform/x11/x11_connection.h"
-#include "remote/key_sender.h"
 
 namespace vx {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/mouse_injector.h"
 #include "platform/x11/x11_connection.h"
-#include "remote/mouse_injector.h"
 
 namespace vx {
 

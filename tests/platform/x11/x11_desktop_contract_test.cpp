@@ -1,11 +1,11 @@
 #include <memory>
 
+#include "platform/desktop_contract.h"
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_input_state.h"
 #include "platform/x11/x11_key_sender.h"
 #include "platform/x11/x11_mouse_injector.h"
 #include "platform/x11/xtest_hand.h"
-#include "remote/desktop_contract.h"
 
 namespace vx::testing {
 namespace {

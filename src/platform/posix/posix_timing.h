@@ -1,6 +1,6 @@
 #pragma once
 
-#include "remote/timing.h"
+#include "platform/timing.h"
 
 namespace vx {
 
@@ -13,12 +13,6 @@ class SteadyMillisecondClock : public MillisecondClock {
 class ThreadSleeper : public Sleeper {
   public:
     void SleepMs(std::int32_t ms) override;
-};
-
-// Runs the Qt event loop's pending events once; nothing without an application.
-class QtEventPump : public EventPump {
-  public:
-    void ProcessPendingEvents() override;
 };
 
 }  // namespace vx

@@ -1,7 +1,8 @@
-#include "platform/x11/desktop_game_remote.h"
+#include "app/desktop_game_remote.h"
 
-#include "platform/x11/desktop_timing.h"
-#include "platform/x11/game_launcher.h"
+#include "platform/posix/posix_timing.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_process_launcher.h"
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_input_state.h"
 #include "platform/x11/x11_key_sender.h"
@@ -36,7 +37,7 @@ class DesktopGameRemote : public GameRemote {
     SteadyMillisecondClock clock_;
     ThreadSleeper sleeper_;
     QtEventPump pump_;
-    GameLauncher launcher_;
+    QtProcessLauncher launcher_;
     ClickScriptRemote remote_;
 };
 

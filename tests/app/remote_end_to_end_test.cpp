@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "app/desktop_game_remote.h"
 #include "document/scratch_folder.h"
-#include "platform/x11/desktop_game_remote.h"
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_mouse_injector.h"
 #include "platform/x11/xtest_hand.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "remote/timing.h"
+#include "platform/timing.h"
 
 namespace vx {
 

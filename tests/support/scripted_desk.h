@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "remote/remote_platform.h"
+#include "platform/remote_platform.h"
 #include "support/scripted_platform.h"
 
 namespace vx::testing {

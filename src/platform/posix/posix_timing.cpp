@@ -1,6 +1,5 @@
-#include "platform/x11/desktop_timing.h"
+#include "platform/posix/posix_timing.h"
 
-#include <QCoreApplication>
 #include <chrono>
 #include <thread>
 
@@ -14,10 +13,6 @@ std::uint32_t SteadyMillisecondClock::NowMs() {
 
 void ThreadSleeper::SleepMs(std::int32_t ms) {
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
-void QtEventPump::ProcessPendingEvents() {
-    if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
 }
 
 }  // namespace vx

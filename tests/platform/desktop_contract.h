@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "remote/input_state.h"
-#include "remote/key_sender.h"
+#include "platform/input_state.h"
+#include "platform/key_sender.h"
+#include "platform/mouse_injector.h"
 #include "remote/mouse_event.h"
-#include "remote/mouse_injector.h"
 
 namespace vx::testing {
 

@@ -1,4 +1,4 @@
-#include "platform/x11/game_launcher.h"
+#include "platform/qt/qt_process_launcher.h"
 
 #include <QProcess>
 #include <QString>
@@ -7,13 +7,13 @@
 
 namespace vx {
 
-bool GameLauncher::IsWindowsExecutable(const std::string& path) {
+bool QtProcessLauncher::IsWindowsExecutable(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     char magic[2] = {};
     return file.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
 }
 
-bool GameLauncher::Launch(const std::string& path) {
+bool QtProcessLauncher::Launch(const std::string& path) {
     if (!desktopAvailable_) return false;
     QString program = QString::fromStdString(path);
     qint64 pid = 0;

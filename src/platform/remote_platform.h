@@ -1,10 +1,10 @@
 #pragma once
 
-#include "remote/input_state.h"
-#include "remote/key_sender.h"
-#include "remote/mouse_injector.h"
-#include "remote/process_launcher.h"
-#include "remote/timing.h"
+#include "platform/input_state.h"
+#include "platform/key_sender.h"
+#include "platform/mouse_injector.h"
+#include "platform/process_launcher.h"
+#include "platform/timing.h"
 
 namespace vx {
 

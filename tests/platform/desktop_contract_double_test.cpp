@@ -1,5 +1,5 @@
-#include "remote/desktop_contract.h"
-#include "remote/scripted_desk.h"
+#include "platform/desktop_contract.h"
+#include "support/scripted_desk.h"
 
 namespace vx::testing {
 namespace {

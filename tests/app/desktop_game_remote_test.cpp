@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/desktop_game_remote.h"
+#include "document/scratch_folder.h"
+#include "support/scripted_platform.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A game folder; files are written into it, executable when asked.
+class GameFolder : public testing::ScratchFolder {
+  public:
+    std::string Write(const std::string& name, const std::string& content, bool executable) {
+        std::ofstream(Path(name), std::ios::binary) << content;
+        if (executable) fs::permissions(Path(name), fs::perms::owner_all, fs::perm_options::add);
+        return Path(name);
+    }
+};
+
+// The editor must start and its Test button answer even where no X server is.
+TEST(DesktopGameRemote, WithoutAnXServerEveryLaunchFailsPolitely) {
+    const char* saved = std::getenv("DISPLAY");
+    std::string savedDisplay = saved ? saved : "";
+    ::setenv("DISPLAY", ":4711", 1);
+    GameFolder folder;
+    folder.Write("gpl.exe", "#!/bin/sh\nexit 0\n", true);
+    testing::ScriptedMessageBoxes boxes;
+    testing::CountingBeeper beeper;
+    std::unique_ptr<GameRemote> remote = MakeDesktopGameRemote(boxes, beeper);
+    if (saved)
+        ::setenv("DISPLAY", savedDisplay.c_str(), 1);
+    else
+        ::unsetenv("DISPLAY");
+    ASSERT_NE(remote, nullptr);
+
+    Settings settings;
+    settings.GPLFolder = folder.Root();
+    settings.ShowInformation = false;
+    settings.PlayScript = true;
+    settings.ClickCount = 1;
+    settings.SafetyConfigure = false;
+    remote->RenewMouseDriver();
+    remote->TestFromEditor(settings);
+    remote->TestScript(settings);
+    EXPECT_FALSE(remote->RecordScript(settings));
+    ASSERT_EQ(boxes.shown.size(), 3u);
+    for (const auto& box : boxes.shown) {
+        EXPECT_EQ(box.title, "Vistolarex: Error");
+        EXPECT_EQ(box.icon, BoxIcon::Critical);
+    }
+    EXPECT_EQ(settings.ClickCount, 0);
+    EXPECT_EQ(beeper.beeps, 0);
+}
+
+}  // namespace
+}  // namespace vx

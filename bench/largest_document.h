@@ -14,7 +14,7 @@ inline CamDocument LargestDocument() {
             for (int k = 0; k < kTvFieldCount; ++k) {
                 set->Camera(i).SetFloat(k, static_cast<float>(i) * 10.0f + static_cast<float>(k));
             }
-            set->Camera(i).SetInt(kModeField, i % 2);
+            set->Camera(i).SetInt(TvField::Mode, i % 2);
         }
     }
     UpdateHeaderSize(doc);

@@ -12,7 +12,6 @@ namespace vx::bench {
 namespace {
 
 constexpr int kCamera = 1;
-constexpr int kDistanceField = 0;
 
 // A typed distance: the box takes the focus (selecting its text), the value is
 // typed over it and Tab moves on, which commits it and refreshes the page.
@@ -27,7 +26,7 @@ void TypedEntry(benchmark::State& state) {
         return;
     }
     TvPage& page = window->Tv1Page();
-    EntryBox* box = page.CamData(kDistanceField);
+    EntryBox* box = page.CamData(TvField::Distance);
     // Two values in turn, so that every commit stores a change.
     const char* const typed[] = {"125", "130"};
     const float stored[] = {125.0f, 130.0f};
@@ -51,7 +50,7 @@ void TypedEntry(benchmark::State& state) {
             state.SkipWithError("Tab left the focus in the box");
             break;
         }
-        if (window->Document().TV1.Camera(kCamera).Float(kDistanceField) != stored[turn]) {
+        if (window->Document().TV1.Camera(kCamera).Float(TvField::Distance) != stored[turn]) {
             const std::string why =
                 "the typed value was not stored; status: " + window->StatusLine();
             state.SkipWithError(why.c_str());

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "camtool/cam_csv_file.h"
 #include "document/cam_writer.h"
+#include "formats/cam_csv_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

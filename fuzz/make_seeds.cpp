@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "camtool/cam_csv_file.h"
 #include "document/cam_reader.h"
 #include "document/cam_writer.h"
+#include "formats/cam_csv_file.h"
 #include "settings/config_file.h"
 
 namespace {
@@ -30,8 +30,10 @@ Bytes CamWithCounts(int tv1, int tv2) {
     vx::ApplyNewCameraDefaults(doc, vx::FactoryCameraDefaults());
     doc.TV1.SetCount(tv1);
     doc.TV2.SetCount(tv2);
-    for (int i = 1; i <= tv1; ++i) doc.TV1.Camera(i).SetFloat(0, 10.0f * static_cast<float>(i));
-    for (int i = 1; i <= tv2; ++i) doc.TV2.Camera(i).SetFloat(0, 15.0f * static_cast<float>(i));
+    for (int i = 1; i <= tv1; ++i)
+        doc.TV1.Camera(i).SetFloat(TvField::Distance, 10.0f * static_cast<float>(i));
+    for (int i = 1; i <= tv2; ++i)
+        doc.TV2.Camera(i).SetFloat(TvField::Distance, 15.0f * static_cast<float>(i));
     vx::UpdateHeaderSize(doc);
     return vx::SerializeCamDocument(doc);
 }

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the tools need.
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ clang libclang-rt-14-dev
+    cmake ninja-build g++ clang clang-format libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     libx11-dev libxtst-dev xvfb xauth xdg-utils shared-mime-info libfile-mimeinfo-perl

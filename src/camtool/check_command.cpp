@@ -1,10 +1,10 @@
 #include <memory>
 #include <optional>
 
-#include "camtool/cam_check.h"
 #include "camtool/cam_input.h"
 #include "camtool/commands.h"
 #include "camtool/tool_files.h"
+#include "formats/cam_check.h"
 
 namespace vx::camtool {
 

@@ -1,8 +1,8 @@
 #include "camtool/command_help.h"
 
-#include "camtool/field_quantity.h"
 #include "document/cam_document.h"
 #include "editing/field_table.h"
+#include "formats/field_quantity.h"
 
 namespace vx::camtool {
 

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "editing/field_value.h"
+
 namespace vx::camtool {
 
 namespace {
@@ -48,27 +50,25 @@ constexpr DemoCamera kTv2[] = {
     Moving(3700, 15, 6, -170, 2.0f, 1.1f, 2.9f),  Fixed(4250, -30, 11, -240, 30, -9, -1, 38),
 };
 
-float Radians(float degrees) {
-    return static_cast<float>(static_cast<double>(degrees) * 3.14159265358979 / 180.0);
-}
+float Radians(float degrees) { return static_cast<float>(DegreesToRadians(degrees)); }
 
 void FillSet(CameraSet& set, std::span<const DemoCamera> cameras) {
     set.CountBytes = {static_cast<std::uint8_t>(cameras.size()), 0, 0, 0};
     int number = 1;
     for (const DemoCamera& c : cameras) {
         TvCamera& camera = set.Camera(number++);
-        camera.SetFloat(0, c.distance);
-        camera.SetFloat(1, c.sideOffset);
-        camera.SetFloat(2, c.height);
-        camera.SetFloat(3, c.changeOver);
-        camera.SetInt(kModeField, c.fixed ? 1 : 0);
-        camera.SetFloat(5, c.zoomStart);
-        camera.SetFloat(6, c.zoomFirst);
-        camera.SetFloat(7, c.zoomSecond);
-        camera.SetFloat(8, Radians(c.yaw));
-        camera.SetFloat(9, Radians(c.pitch));
-        camera.SetFloat(10, Radians(c.bank));
-        camera.SetFloat(11, Radians(c.openingAngle));
+        camera.SetFloat(TvField::Distance, c.distance);
+        camera.SetFloat(TvField::SideOffset, c.sideOffset);
+        camera.SetFloat(TvField::Height, c.height);
+        camera.SetFloat(TvField::ChangeOver, c.changeOver);
+        camera.SetInt(TvField::Mode, c.fixed ? 1 : 0);
+        camera.SetFloat(TvField::ZoomStart, c.zoomStart);
+        camera.SetFloat(TvField::ZoomFirst, c.zoomFirst);
+        camera.SetFloat(TvField::ZoomSecond, c.zoomSecond);
+        camera.SetFloat(TvField::Yaw, Radians(c.yaw));
+        camera.SetFloat(TvField::Pitch, Radians(c.pitch));
+        camera.SetFloat(TvField::Bank, Radians(c.bank));
+        camera.SetFloat(TvField::OpeningAngle, Radians(c.openingAngle));
     }
 }
 
@@ -79,13 +79,13 @@ void BuildDemoTrack(CamDocument& doc) {
     FillSet(doc.TV1, kTv1);
     FillSet(doc.TV2, kTv2);
     UpdateHeaderSize(doc);
-    doc.Pitlane.SetFloat(0, -310.5f);
-    doc.Pitlane.SetFloat(1, 42.0f);
-    doc.Pitlane.SetFloat(2, 7.5f);
-    doc.Pitlane.SetFloat(3, Radians(155));
-    doc.Pitlane.SetFloat(4, Radians(-8));
-    doc.Pitlane.SetFloat(5, Radians(0));
-    doc.Pitlane.SetFloat(6, Radians(50));
+    doc.Pitlane.SetFloat(PitlaneField::X, -310.5f);
+    doc.Pitlane.SetFloat(PitlaneField::Y, 42.0f);
+    doc.Pitlane.SetFloat(PitlaneField::Z, 7.5f);
+    doc.Pitlane.SetFloat(PitlaneField::Yaw, Radians(155));
+    doc.Pitlane.SetFloat(PitlaneField::Pitch, Radians(-8));
+    doc.Pitlane.SetFloat(PitlaneField::Bank, Radians(0));
+    doc.Pitlane.SetFloat(PitlaneField::OpeningAngle, Radians(50));
     doc.DataSaved = true;
 }
 

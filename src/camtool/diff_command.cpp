@@ -1,10 +1,10 @@
 #include <memory>
 #include <optional>
 
-#include "camtool/cam_diff.h"
 #include "camtool/cam_input.h"
 #include "camtool/commands.h"
 #include "camtool/tool_files.h"
+#include "formats/cam_diff.h"
 
 namespace vx::camtool {
 

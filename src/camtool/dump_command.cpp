@@ -1,10 +1,10 @@
 #include <memory>
 
-#include "camtool/cam_csv_file.h"
-#include "camtool/cam_json.h"
-#include "camtool/cam_text_table.h"
 #include "camtool/commands.h"
 #include "camtool/tool_files.h"
+#include "formats/cam_csv_file.h"
+#include "formats/cam_json.h"
+#include "formats/cam_text_table.h"
 
 namespace vx::camtool {
 

@@ -1,7 +1,7 @@
-#include "camtool/cam_csv_file.h"
 #include "camtool/cam_input.h"
 #include "camtool/commands.h"
 #include "camtool/tool_files.h"
+#include "formats/cam_csv_file.h"
 
 namespace vx::camtool {
 

@@ -1,13 +1,20 @@
 #include "document/cam_document.h"
 
+#include "document/little_endian.h"
+
 namespace vx {
+
+namespace {
+
+// The size field is the header's bytes 8 to 11.
+constexpr std::ptrdiff_t kSizeFieldOffset = 8;
+
+}  // namespace
 
 const char* SetName(SetId set) { return set == SetId::TV1 ? "TV1" : "TV2"; }
 
 std::uint32_t CamDocument::SizeField() const {
-    return static_cast<std::uint32_t>(Header[8]) | static_cast<std::uint32_t>(Header[9]) << 8 |
-           static_cast<std::uint32_t>(Header[10]) << 16 |
-           static_cast<std::uint32_t>(Header[11]) << 24;
+    return LoadLittleEndian(Header.begin() + kSizeFieldOffset);
 }
 
 std::uint32_t CamDocument::ExpectedSizeField() const {
@@ -39,27 +46,25 @@ void NewDocument(CamDocument& doc) {
     doc.TV1.CountBytes = {1, 0, 0, 0};
     doc.TV2.CountBytes = {1, 0, 0, 0};
     UpdateHeaderSize(doc);
-    doc.Pitlane.SetFloat(8, -0.125f);
+    doc.Pitlane.SetFloat(PitlaneField::MinusEighth, -0.125f);
     doc.DataSaved = true;
 }
 
 void ApplyNewCameraDefaults(CamDocument& doc, const CameraDefaults& defaults) {
     for (CameraSet* set : {&doc.TV1, &doc.TV2}) {
         TvCamera& camera = set->Camera(1);
-        camera.SetFloat(0, 0.0f);
-        for (int k = 1; k <= 11; ++k) camera.SetRaw(k, defaults[static_cast<std::size_t>(k)]);
-        camera.SetFloat(12, 0.0f);
-        camera.SetFloat(13, 0.0f);
+        camera.SetFloat(TvField::Distance, 0.0f);
+        for (int k = TvField::SideOffset; k <= TvField::OpeningAngle; ++k)
+            camera.SetRaw(k, defaults[static_cast<std::size_t>(k)]);
+        camera.SetFloat(TvField::Unknown12, 0.0f);
+        camera.SetFloat(TvField::Unknown13, 0.0f);
     }
     doc.DataSaved = true;
 }
 
 void UpdateHeaderSize(CamDocument& doc) {
     const std::uint32_t size = doc.ExpectedSizeField();
-    doc.Header[8] = static_cast<std::uint8_t>(size & 0xFF);
-    doc.Header[9] = static_cast<std::uint8_t>((size >> 8) & 0xFF);
-    doc.Header[10] = static_cast<std::uint8_t>((size >> 16) & 0xFF);
-    doc.Header[11] = static_cast<std::uint8_t>((size >> 24) & 0xFF);
+    StoreLittleEndian(doc.Header.begin() + kSizeFieldOffset, size);
 }
 
 }  // namespace vx

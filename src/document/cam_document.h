@@ -13,8 +13,46 @@ inline constexpr int kTvRecordBytes = 4 * kTvFieldCount;
 inline constexpr int kPitlaneRecordBytes = 4 * kPitlaneFieldCount;
 inline constexpr int kHeaderBytes = 12;
 inline constexpr int kCountBytes = 4;
-// Field 4 of a TV camera is an integer, not a float: 1 = fixed, 0 = moving.
-inline constexpr int kModeField = 4;
+// The fields of a TV camera record by number. Plain ints, as the field accessors,
+// the field tables and the window's rows count them. Mode is an integer, not a float:
+// 1 = fixed, 0 = moving.
+struct TvField {
+    enum : int {
+        Distance,
+        SideOffset,
+        Height,
+        ChangeOver,
+        Mode,
+        ZoomStart,
+        ZoomFirst,
+        ZoomSecond,
+        Yaw,
+        Pitch,
+        Bank,
+        OpeningAngle,
+        Unknown12,
+        Unknown13,
+    };
+};
+
+// The fields of the pitlane camera record by number; 7 holds 0 and 8 holds -0.125.
+struct PitlaneField {
+    enum : int {
+        X,
+        Y,
+        Z,
+        Yaw,
+        Pitch,
+        Bank,
+        OpeningAngle,
+        Zero,
+        MinusEighth,
+        Unknown9,
+        Unknown10,
+        Unknown11,
+        Unknown12,
+    };
+};
 
 // The twelve new-camera values of the settings, as raw 32-bit patterns.
 using CameraDefaults = std::array<std::uint32_t, 12>;
@@ -51,7 +89,7 @@ struct FieldRecord {
 
 struct TvCamera : FieldRecord<kTvFieldCount> {
     // Any non-zero pattern in the mode field counts as a fixed camera.
-    bool IsFixed() const { return Raw(kModeField) != 0; }
+    bool IsFixed() const { return Raw(TvField::Mode) != 0; }
 };
 
 struct PitlaneCamera : FieldRecord<kPitlaneFieldCount> {};

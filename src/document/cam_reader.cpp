@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "document/io_error.h"
+#include "document/little_endian.h"
 #include "document/read_file_prefix.h"
 
 namespace vx {
@@ -20,12 +21,14 @@ class ByteCursor {
     bool Has(std::size_t count) const { return bytes_.size() - position_ >= count; }
     std::uint8_t Byte() { return bytes_[position_++]; }
     std::uint32_t Word() {
-        std::uint32_t value = 0;
-        for (int shift = 0; shift < 32; shift += 8) value |= std::uint32_t{Byte()} << shift;
+        const std::uint32_t value = LoadLittleEndian(bytes_.begin() + Offset());
+        position_ += 4;
         return value;
     }
 
   private:
+    std::ptrdiff_t Offset() const { return static_cast<std::ptrdiff_t>(position_); }
+
     const std::vector<std::uint8_t>& bytes_;
     std::size_t position_ = 0;
 };

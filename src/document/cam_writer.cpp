@@ -1,20 +1,15 @@
 #include "document/cam_writer.h"
 
 #include "document/io_error.h"
+#include "document/little_endian.h"
 
 namespace vx {
 
 namespace {
 
-void PutWord(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<std::uint8_t>((value >> shift) & 0xFF));
-    }
-}
-
 template <int N>
 void PutRecord(std::vector<std::uint8_t>& out, const FieldRecord<N>& record) {
-    for (int k = 0; k < N; ++k) PutWord(out, record.Raw(k));
+    for (int k = 0; k < N; ++k) AppendLittleEndian(out, record.Raw(k));
 }
 
 void PutSet(std::vector<std::uint8_t>& out, const CameraSet& set) {

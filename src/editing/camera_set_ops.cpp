@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "editing/field_table.h"
 #include "editing/locale_number.h"
 
 namespace vx {
@@ -34,14 +35,15 @@ float Middle(float a, float b) {
 
 std::optional<float> DistanceOf(const CameraSet& set, int number) {
     if (number < 1 || number > set.Count()) return std::nullopt;
-    return set.Camera(number).Float(0);
+    return set.Camera(number).Float(TvField::Distance);
 }
 
 int ClampShown(int shown, int count) { return std::clamp(shown, 1, count); }
 
 void FillNewCamera(TvCamera& camera, float distance, const CameraDefaults& defaults) {
-    camera.SetFloat(0, distance);
-    for (int k = 1; k <= 11; ++k) camera.SetRaw(k, defaults[static_cast<std::size_t>(k)]);
+    camera.SetFloat(TvField::Distance, distance);
+    for (int k = TvField::SideOffset; k <= TvField::OpeningAngle; ++k)
+        camera.SetRaw(k, defaults[static_cast<std::size_t>(k)]);
 }
 
 SetOperation Refuse(std::string text) { return {false, 0, std::move(text), true}; }
@@ -108,7 +110,7 @@ SetOperation InsertCameraBefore(CamDocument& doc, SetId setId, int shown,
     if (n == 0) return FirstCamera(doc, set, defaults);
     const int v = ClampShown(shown, n);
     if (n >= kMaxCamerasPerSet) return Refuse(MaximumReachedText(setId));
-    const float cur = set.Camera(v).Float(0);
+    const float cur = set.Camera(v).Float(TvField::Distance);
     if (cur == 0.0f) return Refuse(BeginningOfTrackText());
 
     const float distance = NewCameraDistance(Placement::Before, BitsFloat(defaults[0]), cur,
@@ -125,7 +127,7 @@ SetOperation InsertCameraBehind(CamDocument& doc, SetId setId, int shown,
     const int n = set.Count();
     if (n == 0) return FirstCamera(doc, set, defaults);
     const int v = ClampShown(shown, n);
-    const float cur = set.Camera(v).Float(0);
+    const float cur = set.Camera(v).Float(TvField::Distance);
     if (cur == kMaxDistance) return Refuse(HighestDistanceText());
     if (n >= kMaxCamerasPerSet) return Refuse(MaximumReachedText(setId));
 
@@ -150,7 +152,7 @@ SetOperation RemoveCurrentCamera(CamDocument& doc, SetId setId, int shown) {
 
 void AssignFieldToAll(CamDocument& doc, SetId setId, int field, int shown) {
     CameraSet& set = doc.Set(setId);
-    if (field < 0 || field > 11 || shown < 1 || shown > set.Count()) return;
+    if (field < 0 || field >= kAssignableFieldCount || shown < 1 || shown > set.Count()) return;
     const std::uint32_t pattern = set.Camera(shown).Raw(field);
     for (int i = 1; i <= set.Count(); ++i) set.Camera(i).SetRaw(field, pattern);
 }
@@ -179,6 +181,28 @@ Selection SelectCamera(const std::string& text, int count) {
 std::optional<std::string> CountFieldGuard(const std::string& text, int count) {
     if (text == std::to_string(count)) return std::nullopt;
     return std::string(kNotEditableText);
+}
+
+SetOperation PasteCameras(CamDocument& doc, SetId setId, int shown, Placement where,
+                          const std::vector<TvCamera>& cameras) {
+    if (cameras.empty()) return {false, 0, kNoCameraOnClipboardText, true};
+    CameraSet& set = doc.Set(setId);
+    const int n = set.Count();
+    if (cameras.size() > static_cast<std::size_t>(kMaxCamerasPerSet - n)) {
+        return {false, 0, MaximumReachedText(setId), true};
+    }
+    const int k = static_cast<int>(cameras.size());
+    int first = 1;
+    if (n > 0) {
+        const int v = std::clamp(shown, 1, n);
+        first = where == Placement::Before ? v : v + 1;
+    }
+    for (int i = n; i >= first; --i) set.Camera(i + k) = set.Camera(i);
+    for (int j = 0; j < k; ++j) set.Camera(first + j) = cameras[static_cast<std::size_t>(j)];
+    set.SetCount(n + k);
+    UpdateHeaderSize(doc);
+    doc.DataSaved = false;
+    return {true, first, {}, false};
 }
 
 }  // namespace vx

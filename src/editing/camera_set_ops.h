@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "document/cam_document.h"
 
@@ -25,6 +26,8 @@ std::string NothingToDeleteText(SetId set);
 inline constexpr const char* kValuesCopiedText = "Values copied.Ready.";
 inline constexpr const char* kActionCanceledText = "Action canceled by user. Ready.";
 inline constexpr const char* kNotEditableText = "This value is not editable. Ready.";
+// A paste that brought no camera.
+inline constexpr const char* kNoCameraOnClipboardText = "Clipboard holds no camera. Ready.";
 
 // What the window needs after a set operation: on success the camera to show,
 // on refusal the status line (and a beep).
@@ -54,6 +57,16 @@ SetOperation RemoveCurrentCamera(CamDocument& doc, SetId set, int shown);
 enum class Placement { Before, Behind };
 float NewCameraDistance(Placement where, float rule, float cur, std::optional<float> prev,
                         std::optional<float> next);
+
+// Inserts pasted cameras, in their order, before or behind the shown camera v, all
+// 14 fields as given: a pasted camera carries its own distance, so no placement rule
+// applies. All or nothing: a block that would take the set beyond 255 cameras is
+// refused with the set's maximum text. On success: count + k, UpdateHeaderSize,
+// DataSaved := false, and the camera to show is the first pasted one. A set without
+// cameras takes the block as cameras 1 to k; a shown number outside 1..count is taken
+// as the nearest camera.
+SetOperation PasteCameras(CamDocument& doc, SetId set, int shown, Placement where,
+                          const std::vector<TvCamera>& cameras);
 
 // Copies field i of camera `shown` to cameras 1..count as its raw pattern;
 // DataSaved is left as it was. Only fields 0-11 have an assign button; other

@@ -1,25 +1,18 @@
 #include "editing/field_entry.h"
 
-#include <cfloat>
 #include <cmath>
 #include <limits>
 
+#include "editing/field_value.h"
 #include "editing/locale_number.h"
 
 namespace vx {
 
 namespace {
 
-// 2 pi as the literal of the conversions, rounded to single precision: the bound of
-// every stored angle, so that -360 and 360 degrees themselves pass.
-const float kTwoPi = static_cast<float>(6.28318530717958);
-
 // Every float at or above 2^23 is whole: nothing left to round to thousandths, and
 // multiplying by 1000 could overflow.
 constexpr float kWholeFloats = 8388608.0f;
-
-double Degrees(float radians) { return static_cast<double>(radians) * 180.0 / kPi; }
-float Radians(double degrees) { return static_cast<float>(degrees * kPi / 180.0); }
 
 // The stored value rounded to 3 decimals, kept in single precision.
 float TvThousandths(float value) { return static_cast<float>(RoundHalfEven(value, 3)); }
@@ -47,22 +40,11 @@ std::int32_t Position(double value, const StepperSpec& stepper) {
                          std::numeric_limits<std::int32_t>::max());
 }
 
-bool FitsSingle(double value) { return std::fabs(value) <= static_cast<double>(FLT_MAX); }
-
 // The value to store for a typed number, or nothing when the field refuses it.
 std::optional<float> ConvertEntry(const FieldInfo& info, const std::string& text) {
     const std::optional<double> number = ParseLocaleNumber(text);
-    if (!number || !FitsSingle(*number)) return std::nullopt;
-    if (info.kind == FieldKind::Angle) {
-        const float radians = Radians(*number);
-        const float low = info.minimum < 0 ? -kTwoPi : 0.0f;
-        if (radians < low || radians > kTwoPi) return std::nullopt;
-        return radians;
-    }
-    const float value = static_cast<float>(*number);
-    const double stored = value;
-    if (stored < info.minimum || stored > info.maximum) return std::nullopt;
-    return value;
+    if (!number) return std::nullopt;
+    return EntryValue(info, *number);
 }
 
 bool HasCamera(const CamDocument& doc, SetId set, int number) {
@@ -72,11 +54,12 @@ bool HasCamera(const CamDocument& doc, SetId set, int number) {
 // Keeps the switch point in place when the camera moves by new - old.
 void ShiftChangeOver(TvCamera& camera, float oldDistance, float newDistance) {
     const float delta = newDistance - oldDistance;
-    const float shifted = camera.Float(3) - delta;
+    const float shifted = camera.Float(TvField::ChangeOver) - delta;
     // A non-finite distance or change-over point from a loaded file gives no shift
     // that means anything; field 3 then keeps its pattern.
     if (!std::isfinite(delta) || std::isnan(shifted)) return;
-    camera.SetFloat(3, std::fabs(shifted) > 10000.0f ? std::copysign(10000.0f, shifted) : shifted);
+    camera.SetFloat(TvField::ChangeOver,
+                    std::fabs(shifted) > 10000.0f ? std::copysign(10000.0f, shifted) : shifted);
 }
 
 }  // namespace
@@ -93,7 +76,7 @@ std::string FormatTvField(const TvCamera& camera, int field) {
         case FieldKind::Unknown:
             break;
     }
-    return FormatLocaleNumber(RoundHalfEven(Degrees(camera.Float(field))), 15);
+    return FormatLocaleNumber(RoundHalfEven(RadiansToDegrees(camera.Float(field))), 15);
 }
 
 std::int32_t TvStepperPosition(const TvCamera& camera, int field) {
@@ -109,7 +92,8 @@ std::int32_t TvStepperPosition(const TvCamera& camera, int field) {
         case FieldKind::Unknown:
             break;
     }
-    return Position(RoundHalfEven(RoundHalfEven(Degrees(camera.Float(field)), 3)), info.stepper);
+    return Position(RoundHalfEven(RoundHalfEven(RadiansToDegrees(camera.Float(field)), 3)),
+                    info.stepper);
 }
 
 EntryResult EnterTvField(CamDocument& doc, SetId set, int cameraNumber, int field,
@@ -122,7 +106,7 @@ EntryResult EnterTvField(CamDocument& doc, SetId set, int cameraNumber, int fiel
     if (!value) return EntryResult::Rejected;
     const float oldValue = camera.Float(field);
     camera.SetFloat(field, *value);
-    if (field == 0 && fixedSwitchOver) ShiftChangeOver(camera, oldValue, *value);
+    if (field == TvField::Distance && fixedSwitchOver) ShiftChangeOver(camera, oldValue, *value);
     doc.DataSaved = false;
     return EntryResult::Accepted;
 }
@@ -133,7 +117,7 @@ void StepTvField(CamDocument& doc, SetId set, int cameraNumber, int field, std::
     if (!info.stepper.usable || !HasCamera(doc, set, cameraNumber)) return;
     TvCamera& camera = doc.Set(set).Camera(cameraNumber);
     if (info.kind == FieldKind::Angle) {
-        camera.SetFloat(field, Radians(position));
+        camera.SetFloat(field, static_cast<float>(DegreesToRadians(position)));
     } else {
         camera.SetFloat(field, static_cast<float>(position / 1000.0));
     }
@@ -142,7 +126,7 @@ void StepTvField(CamDocument& doc, SetId set, int cameraNumber, int field, std::
 void SetCameraMode(CamDocument& doc, SetId set, int cameraNumber, bool fixed) {
     if (!HasCamera(doc, set, cameraNumber)) return;
     // The flag is an integer in the file; 1.0f would be a different pattern.
-    doc.Set(set).Camera(cameraNumber).SetInt(kModeField, fixed ? 1 : 0);
+    doc.Set(set).Camera(cameraNumber).SetInt(TvField::Mode, fixed ? 1 : 0);
     doc.DataSaved = false;
 }
 
@@ -163,7 +147,7 @@ bool TvRowEnabled(int field, bool fixed) {
 std::string FormatPitlaneField(const PitlaneCamera& camera, int field) {
     if (PitlaneFieldInfo(field).kind == FieldKind::Angle) {
         const double degrees =
-            RoundHalfEven(static_cast<double>(camera.Float(field)) * 180000.0 / kPi) / 1000.0;
+            RoundHalfEven(RadiansToDegrees(camera.Float(field) * 1000.0)) / 1000.0;
         return FormatLocaleNumber(degrees, 15);
     }
     return FormatLocaleNumber(PitlaneThousandths(camera.Float(field)), 7);
@@ -173,7 +157,7 @@ std::int32_t PitlaneStepperPosition(const PitlaneCamera& camera, int field) {
     const FieldInfo& info = PitlaneFieldInfo(field);
     if (!info.stepper.usable) return 0;
     if (info.kind == FieldKind::Angle) {
-        return Position(RoundHalfEven(Degrees(camera.Float(field))), info.stepper);
+        return Position(RoundHalfEven(RadiansToDegrees(camera.Float(field))), info.stepper);
     }
     return Position(RoundHalfEven(PitlaneThousandths(camera.Float(field)) * 1000.0), info.stepper);
 }
@@ -192,7 +176,7 @@ void StepPitlaneField(CamDocument& doc, int field, std::int32_t position) {
     const FieldInfo& info = PitlaneFieldInfo(field);
     if (!info.stepper.usable) return;
     if (info.kind == FieldKind::Angle) {
-        doc.Pitlane.SetFloat(field, Radians(position));
+        doc.Pitlane.SetFloat(field, static_cast<float>(DegreesToRadians(position)));
     } else {
         doc.Pitlane.SetFloat(field, static_cast<float>(position / 1000.0));
     }

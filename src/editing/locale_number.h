@@ -19,7 +19,4 @@ double RoundHalfEven(double value);
 // Round to `decimals` decimal places, exact halves to even.
 double RoundHalfEven(double value, int decimals);
 
-// The literal of the conversions, not the full double value of pi.
-inline constexpr double kPi = 3.14159265358979;
-
 }  // namespace vx

@@ -4,7 +4,7 @@ namespace vx {
 
 // The system beep that refusals sound.
 class Beeper {
-public:
+  public:
     virtual ~Beeper() = default;
     virtual void Beep() = 0;
 };

@@ -7,7 +7,7 @@ namespace vx {
 // Hands a document (the online manual) to the desktop's default handler; the
 // result is ignored, as a missing manual is not reported.
 class DocumentOpener {
-public:
+  public:
     virtual ~DocumentOpener() = default;
     virtual void Open(const std::string& path) = 0;
 };

@@ -8,7 +8,7 @@ namespace vx {
 // The shared open/save dialog. It keeps an initial folder and file name between
 // uses, as the one dialog of the editor does; nullopt means the user cancelled.
 class FileDialog {
-public:
+  public:
     virtual ~FileDialog() = default;
     virtual std::optional<std::string> AskOpen() = 0;
     virtual std::optional<std::string> AskSave() = 0;

@@ -10,7 +10,7 @@ enum class BoxAnswer { Ok, Cancel };
 
 // Modal message boxes; the window tests answer them from a script.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
                            BoxButtons buttons) = 0;

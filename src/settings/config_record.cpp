@@ -1,6 +1,7 @@
 #include <cstddef>
 #include <stdexcept>
 
+#include "document/little_endian.h"
 #include "settings/config_file.h"
 
 namespace vx {
@@ -14,13 +15,8 @@ class RecordWriter {
     explicit RecordWriter(std::size_t reserve) { bytes_.reserve(reserve); }
 
     void U8(std::uint8_t value) { bytes_.push_back(value); }
-    void U16(std::uint16_t value) {
-        U8(static_cast<std::uint8_t>(value & 0xFF));
-        U8(static_cast<std::uint8_t>(value >> 8));
-    }
-    void U32(std::uint32_t value) {
-        for (int shift = 0; shift < 32; shift += 8) U8(static_cast<std::uint8_t>(value >> shift));
-    }
+    void U16(std::uint16_t value) { AppendLittleEndian<2>(bytes_, value); }
+    void U32(std::uint32_t value) { AppendLittleEndian(bytes_, value); }
     void Bool(bool value) { U16(value ? 0xFFFF : 0x0000); }
     void Text(const std::string& text) {
         if (text.size() > kMaxTextBytes) {
@@ -48,15 +44,13 @@ class RecordReader {
     }
     std::uint16_t U16() {
         if (!Has(2)) return 0;
-        auto value = static_cast<std::uint16_t>(bytes_[pos_] | bytes_[pos_ + 1] << 8);
+        const auto value = static_cast<std::uint16_t>(LoadLittleEndian<2>(At()));
         pos_ += 2;
         return value;
     }
     std::uint32_t U32() {
         if (!Has(4)) return 0;
-        std::uint32_t value = 0;
-        for (int i = 3; i >= 0; --i)
-            value = value << 8 | bytes_[pos_ + static_cast<std::size_t>(i)];
+        const std::uint32_t value = LoadLittleEndian(At());
         pos_ += 4;
         return value;
     }
@@ -71,6 +65,7 @@ class RecordReader {
     }
 
   private:
+    const std::uint8_t* At() const { return bytes_.data() + pos_; }
     bool Has(std::size_t count) {
         if (ok_ && bytes_.size() - pos_ >= count) return true;
         ok_ = false;

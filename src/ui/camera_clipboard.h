@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "document/cam_document.h"
-#include "ui/camera_clipboard_format.h"
+#include "formats/camera_clipboard_format.h"
 
 namespace vx {
 

@@ -9,8 +9,6 @@ namespace vx {
 
 namespace {
 
-constexpr int kChangeOverField = 3;
-
 double UsableWidth(int width, int margin) {
     return std::max(1.0, static_cast<double>(width) - 2.0 * margin);
 }
@@ -29,9 +27,9 @@ OverviewStrip BuildOverviewStrip(const CameraSet& set, int shownCamera) {
         mark.fixed = camera.IsFixed();
         mark.shown = number == shownCamera;
         // Summed in double: two large floats must not overflow to infinity.
-        mark.storedDistance = camera.Float(0);
+        mark.storedDistance = camera.Float(TvField::Distance);
         mark.storedChangeOver =
-            mark.storedDistance + static_cast<double>(camera.Float(kChangeOverField));
+            mark.storedDistance + static_cast<double>(camera.Float(TvField::ChangeOver));
         const bool distanceOk = std::isfinite(mark.storedDistance);
         const bool changeOverOk = std::isfinite(mark.storedChangeOver);
         mark.invalid = !distanceOk || !changeOverOk;

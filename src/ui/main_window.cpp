@@ -180,7 +180,7 @@ void FrmMain::cmdOptions_Click() {
 bool FrmMain::MayEnd() {
     if (doc_.DataSaved || !settings_.SafetyExit) return true;
     platform_.beeper.Beep();
-    return platform_.boxes.Show(kSafetyRequestTitle, kExitQuestion, BoxIcon::Exclamation,
+    return platform_.boxes.Show(kSafetyTitle, kExitQuestion, BoxIcon::Exclamation,
                                 BoxButtons::OkCancel) == BoxAnswer::Ok;
 }
 

@@ -42,7 +42,7 @@ void FrmMain::ReadCamFile(const std::string& name) {
 
 bool FrmMain::ConfirmLoad() {
     if (settings_.SafetyLoad && !doc_.DataSaved &&
-        platform_.boxes.Show(kSafetyRequestTitle, kLoadQuestion, BoxIcon::Exclamation,
+        platform_.boxes.Show(kSafetyTitle, kLoadQuestion, BoxIcon::Exclamation,
                              BoxButtons::OkCancel) != BoxAnswer::Ok) {
         SetStatus(kActionCanceledText);
         return false;
@@ -81,7 +81,7 @@ void FrmMain::cmdSaveCAMFile_Click() {
 
     std::error_code ignored;
     if (settings_.SafetyOverwrite && std::filesystem::exists(camFileName_, ignored) &&
-        platform_.boxes.Show(kSafetyRequestTitle, kOverwriteQuestion, BoxIcon::Exclamation,
+        platform_.boxes.Show(kSafetyTitle, kOverwriteQuestion, BoxIcon::Exclamation,
                              BoxButtons::OkCancel) != BoxAnswer::Ok) {
         SetStatus(SaveStatusText(SaveOutcome::Cancelled));
         return;

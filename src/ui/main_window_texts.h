@@ -1,5 +1,8 @@
 #pragma once
 
+// The titles of the safety requests and error boxes, shared with the game remote.
+#include "remote/remote_texts.h"
+
 namespace vx {
 
 // The editor window's own texts; the field and set texts live with the editing tables.
@@ -9,7 +12,6 @@ inline constexpr const char* kWelcomeLine =
 inline constexpr const char* kStatusLineTooltip = "Shows errors and status messages";
 inline constexpr const char* kStatusFrameCaption = "Status report";
 
-inline constexpr const char* kSafetyRequestTitle = "Vistolarex: Safety request";
 inline constexpr const char* kExitQuestion = "There is unsaved data in memory. Really exit?";
 inline constexpr const char* kLoadQuestion = "There is unsaved data in memory. Load anyway?";
 inline constexpr const char* kRemoveQuestion =
@@ -17,7 +19,6 @@ inline constexpr const char* kRemoveQuestion =
 inline constexpr const char* kOverwriteQuestion = "File exists. Overwrite?";
 
 inline constexpr const char* kRuntimeErrorTitle = "Runtime-Error!";
-inline constexpr const char* kErrorTitle = "Vistolarex: Error";
 inline constexpr const char* kLoadCancelledText = "Cancel pressed. Load aborted. Ready.";
 inline constexpr const char* kLoadAbortedText = "Load aborted. Ready.";
 inline constexpr const char* kSaveAbortedText = "Save aborted. Ready.";

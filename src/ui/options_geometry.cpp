@@ -5,20 +5,17 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "ui/twips.h"
+
 namespace vx {
 
 namespace {
-constexpr int kTwipsPerInch = 1440;
 constexpr double kDesignPointSize = 8.0;
 }  // namespace
 
-int TwipsToPixelsX(const QWidget& widget, int twips) {
-    return twips * widget.logicalDpiX() / kTwipsPerInch;
-}
+int TwipsToPixelsX(const QWidget& widget, int twips) { return Twips(widget.logicalDpiX())(twips); }
 
-int TwipsToPixelsY(const QWidget& widget, int twips) {
-    return twips * widget.logicalDpiY() / kTwipsPerInch;
-}
+int TwipsToPixelsY(const QWidget& widget, int twips) { return Twips(widget.logicalDpiY())(twips); }
 
 void UseDesignFont(QWidget& window) {
     QFont font = window.font();

@@ -4,7 +4,8 @@ class QWidget;
 
 namespace vx {
 
-// Window sizes are given in twips; they become pixels at the widget's logical DPI.
+// Window sizes are given in twips; they become pixels at the widget's logical DPI,
+// rounded as the editor window rounds them.
 int TwipsToPixelsX(const QWidget& widget, int twips);
 int TwipsToPixelsY(const QWidget& widget, int twips);
 

@@ -11,10 +11,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "editing/camera_defaults_entry.h"
 #include "ui/entry_box.h"
-#include "ui/options_default_values.h"
 #include "ui/options_geometry.h"
 #include "ui/options_window.h"
+#include "ui/shutdown_bar.h"
 
 namespace vx {
 

@@ -13,12 +13,13 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "editing/camera_defaults_entry.h"
 #include "platform/beeper.h"
 #include "platform/document_opener.h"
 #include "remote/game_remote.h"
 #include "ui/gpl_path_dialog.h"
-#include "ui/options_default_values.h"
 #include "ui/options_geometry.h"
+#include "ui/shutdown_bar.h"
 
 namespace vx {
 

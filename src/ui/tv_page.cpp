@@ -15,7 +15,6 @@
 #include "platform/beeper.h"
 #include "platform/message_box.h"
 #include "ui/camera_clipboard.h"
-#include "ui/camera_clipboard_paste.h"
 #include "ui/camera_overview.h"
 #include "ui/entry_box.h"
 #include "ui/main_window_texts.h"
@@ -114,7 +113,7 @@ void TvPage::BuildControls() {
             label(Indexed(QStringLiteral("lbl%1Description").arg(name), field),
                   QString::fromUtf8(info.label), twips_.Rect(120, 645 + 360 * field, 4575, 255));
         camData_[i] = entry(Indexed(QStringLiteral("txt%1CamData").arg(name), field),
-                            field == kModeField ? QString() : QString::fromUtf8(info.tooltip),
+                            field == TvField::Mode ? QString() : QString::fromUtf8(info.tooltip),
                             twips_.Rect(4800, RowTop(field), 2055, 285));
         NameAfterLabel(description_[i], camData_[i]);
         auto* stepper = new ValueStepper(frame_);
@@ -139,13 +138,13 @@ void TvPage::BuildControls() {
                 [this, field](std::int32_t position) { UpDownValue_Change(field, position); });
     }
     // The check box takes the place of field 4's entry box, which is never shown.
-    camData_[kModeField]->hide();
-    upDownValue_[kModeField]->hide();
+    camData_[TvField::Mode]->hide();
+    upDownValue_[TvField::Mode]->hide();
     camFixed_ = new QCheckBox(frame_);
     camFixed_->setObjectName(QStringLiteral("chk%1CamFixed").arg(name));
     camFixed_->setToolTip(QString::fromUtf8(CameraModeTooltip()));
     camFixed_->setGeometry(twips_.Rect(4800, 2055, 255, 255));
-    NameAfterLabel(description_[kModeField], camFixed_);
+    NameAfterLabel(description_[TvField::Mode], camFixed_);
     currentCam_->setAccessibleName(QStringLiteral("%1 camera number").arg(name));
     totalCams_->setAccessibleName(QStringLiteral("Number of %1 cameras").arg(name));
 
@@ -192,12 +191,13 @@ void TvPage::BuildClipboardActions() {
 
 void TvPage::SetTabOrder() {
     QList<QWidget*> chain{addBefore_, addBehind_, remove_, currentCam_, totalCams_};
-    for (int field = 0; field <= 11; ++field) {
-        chain << (field == kModeField ? static_cast<QWidget*>(camFixed_) : CamData(field));
+    for (int field = TvField::Distance; field <= TvField::OpeningAngle; ++field) {
+        chain << (field == TvField::Mode ? static_cast<QWidget*>(camFixed_) : CamData(field));
     }
     for (int field = 0; field < kAssignableFieldCount; ++field) chain << AssignToAll(field);
     for (int i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
-    for (int field : {kModeField, 12, 13}) CamData(field)->setFocusPolicy(Qt::NoFocus);
+    for (int field : {TvField::Mode, TvField::Unknown12, TvField::Unknown13})
+        CamData(field)->setFocusPolicy(Qt::NoFocus);
 }
 
 void TvPage::resizeEvent(QResizeEvent* event) {
@@ -224,7 +224,7 @@ void TvPage::ShowTvCamera() {
     shown_ = std::clamp(shown_, 1, count);
     const TvCamera& camera = cameras.Camera(shown_);
     for (int field = 0; field < kTvFieldCount; ++field) {
-        if (field == kModeField) continue;
+        if (field == TvField::Mode) continue;
         CamData(field)->setText(Text(FormatTvField(camera, field)));
         if (TvFieldInfo(set_, field).stepper.usable) {
             ValueStepperOf(field)->SetPosition(TvStepperPosition(camera, field));
@@ -259,7 +259,7 @@ void TvPage::ApplyEnabling() {
     const bool any = !everShown_ || ctx_.doc.Set(set_).Count() > 0;
     for (int field = 0; field < kTvFieldCount; ++field) {
         bool enabled = any && TvFieldInfo(set_, field).editable != Editable::Never;
-        if (rowsFixed_ && field != kModeField) {
+        if (rowsFixed_ && field != TvField::Mode) {
             enabled = enabled && TvRowEnabled(field, *rowsFixed_);
         }
         CamData(field)->setEnabled(enabled);
@@ -306,49 +306,43 @@ void TvPage::AfterCountChange(int showCamera) {
     ShowTvCamera();
 }
 
-void TvPage::cmdAddBefore_Click() {
-    const SetOperation op =
-        InsertCameraBefore(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
+void TvPage::FinishSetOperation(const SetOperation& op) {
     if (!op.ok) {
         ctx_.beeper.Beep();
         ctx_.status(op.refusal);
         return;
     }
     AfterCountChange(op.showCamera);
+}
+
+void TvPage::cmdAddBefore_Click() {
+    const SetOperation op =
+        InsertCameraBefore(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
+    FinishSetOperation(op);
 }
 
 void TvPage::cmdAddBehind_Click() {
     const SetOperation op =
         InsertCameraBehind(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
-    if (!op.ok) {
-        ctx_.beeper.Beep();
-        ctx_.status(op.refusal);
-        return;
-    }
-    AfterCountChange(op.showCamera);
+    FinishSetOperation(op);
 }
 
 void TvPage::cmdRemove_Click() {
     // Ask only when there is something to remove; a refusal needs no question.
     if (ctx_.settings.SafetyRemove && ctx_.doc.Set(set_).Count() > 1 &&
-        ctx_.boxes.Show(kSafetyRequestTitle, kRemoveQuestion, BoxIcon::Exclamation,
+        ctx_.boxes.Show(kSafetyTitle, kRemoveQuestion, BoxIcon::Exclamation,
                         BoxButtons::OkCancel) != BoxAnswer::Ok) {
         ctx_.status(kActionCanceledText);
         return;
     }
     const SetOperation op = RemoveCurrentCamera(ctx_.doc, set_, shown_);
-    if (!op.ok) {
-        ctx_.beeper.Beep();
-        ctx_.status(op.refusal);
-        return;
-    }
-    AfterCountChange(op.showCamera);
+    FinishSetOperation(op);
 }
 
 void TvPage::cmdAssignToAll_Click(int field) {
     if (shown_ == 0) return;
     if (ctx_.settings.SafetyAssign &&
-        ctx_.boxes.Show(kSafetyRequestTitle, AssignQuestionText(set_), BoxIcon::Exclamation,
+        ctx_.boxes.Show(kSafetyTitle, AssignQuestionText(set_), BoxIcon::Exclamation,
                         BoxButtons::OkCancel) != BoxAnswer::Ok) {
         ctx_.status(kActionCanceledText);
         return;
@@ -442,12 +436,7 @@ void TvPage::PasteCamera(Placement where) {
     } else {
         op.refusal = pasted.refusal;
     }
-    if (!op.ok) {
-        ctx_.beeper.Beep();
-        ctx_.status(op.refusal);
-        return;
-    }
-    AfterCountChange(op.showCamera);
+    FinishSetOperation(op);
 }
 
 bool TvPage::TakesCameraShortcut(const EntryBox& box, const QKeySequence& keys) const {

@@ -96,6 +96,9 @@ class TvPage : public QWidget {
     void SetSpinnerValue(int value);
     void ApplyEnabling();
     void AfterCountChange(int showCamera);
+    // A refused insertion, removal or paste beeps and shows its line; a done one
+    // shows the camera it names.
+    void FinishSetOperation(const SetOperation& op);
     void RefreshOverview();
     // The work of the focus-lost handlers; false when the entry was refused.
     bool EnterField(int field);

@@ -13,16 +13,11 @@
 #include "document/cam_bytes.h"
 #include "document/cam_document.h"
 #include "document/scratch_folder.h"
+#include "formats/angle_patterns.h"
 
 extern char** environ;
 
 namespace vx::testing {
-
-inline float Radians(double degrees) {
-    return static_cast<float>(degrees * 3.14159265358979 / 180.0);
-}
-// The stored pattern of an angle entered in degrees.
-inline std::uint32_t Degrees(double degrees) { return FloatBits(Radians(degrees)); }
 
 inline void WriteText(const std::string& path, const std::string& text) {
     WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));

@@ -25,7 +25,7 @@ void ExpectEditable(const TvCamera& camera) {
     EXPECT_GT(camera.Float(2), 0.0f);
     EXPECT_LE(camera.Float(2), 200.0f);
     EXPECT_LE(std::fabs(camera.Float(3)), 10000.0f);
-    EXPECT_TRUE(camera.Raw(kModeField) == 0 || camera.Raw(kModeField) == 1);
+    EXPECT_TRUE(camera.Raw(TvField::Mode) == 0 || camera.Raw(TvField::Mode) == 1);
     for (int k = 5; k <= 7; ++k) {
         EXPECT_GT(camera.Float(k), 0.0f);
         EXPECT_LE(camera.Float(k), 10.0f);

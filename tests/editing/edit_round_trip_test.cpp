@@ -43,7 +43,7 @@ TEST(EditRoundTrip, EverythingUntouchedByTheEditsIsWrittenBitForBit) {
     StepTvField(doc, SetId::TV2, 3, 9, 30);
     expected.TV2.Camera(3).SetFloat(9, testing::RadiansOf(30));
     SetCameraMode(doc, SetId::TV2, 4, true);
-    expected.TV2.Camera(4).SetInt(kModeField, 1);
+    expected.TV2.Camera(4).SetInt(TvField::Mode, 1);
     AssignFieldToAll(doc, SetId::TV1, 7, 5);
     for (int i = 1; i <= 5; ++i) expected.TV1.Camera(i).SetRaw(7, original.TV1.Camera(5).Raw(7));
     ASSERT_EQ(EnterPitlaneField(doc, 0, "-12.5"), EntryResult::Accepted);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/cam_document.h"
+#include "editing/field_value.h"
 #include "editing/locale_number.h"
 
 namespace vx::testing {
@@ -28,7 +29,7 @@ inline CameraDefaults TestDefaults(float placement) {
     CameraDefaults d{};
     d[0] = FloatBits(placement);
     for (int k = 1; k <= 11; ++k) d[static_cast<std::size_t>(k)] = FloatBits(0.5f + k);
-    d[kModeField] = 1;
+    d[TvField::Mode] = 1;
     return d;
 }
 

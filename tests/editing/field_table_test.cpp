@@ -34,12 +34,12 @@ TEST(FieldTable, HeightTooltipAndStepperReachBelowTheEntryRange) {
 TEST(FieldTable, OnlyValueFieldsTakeTypedEntryOrSteps) {
     for (int f = 0; f < kTvFieldCount; ++f) {
         const FieldInfo& info = TvFieldInfo(SetId::TV1, f);
-        const bool value = f != kModeField && f < 12;
+        const bool value = f != TvField::Mode && f < 12;
         EXPECT_EQ(info.typedEntry, value) << f;
         EXPECT_EQ(info.stepper.usable, value) << f;
         EXPECT_EQ(info.editable == Editable::Never, f >= 12) << f;
     }
-    EXPECT_EQ(TvFieldInfo(SetId::TV1, kModeField).kind, FieldKind::ModeFlag);
+    EXPECT_EQ(TvFieldInfo(SetId::TV1, TvField::Mode).kind, FieldKind::ModeFlag);
     EXPECT_STREQ(TvFieldInfo(SetId::TV1, 13).label, "Unknown, mail me if you know more! -->");
     for (int f = 0; f < kPitlaneFieldCount; ++f) {
         EXPECT_EQ(PitlaneFieldInfo(f).typedEntry, f <= 6) << f;

@@ -69,9 +69,9 @@ TEST(AssignToAll, CopiesTheRawPatternToEveryCameraOfTheSetOnly) {
     EXPECT_EQ(doc.Header, before.Header);
     EXPECT_TRUE(doc.DataSaved);
     doc.DataSaved = false;
-    AssignFieldToAll(doc, SetId::TV1, kModeField, 1);
+    AssignFieldToAll(doc, SetId::TV1, TvField::Mode, 1);
     EXPECT_FALSE(doc.DataSaved);
-    EXPECT_EQ(doc.TV1.Camera(3).Raw(kModeField), before.TV1.Camera(1).Raw(kModeField));
+    EXPECT_EQ(doc.TV1.Camera(3).Raw(TvField::Mode), before.TV1.Camera(1).Raw(TvField::Mode));
 }
 
 TEST(AssignToAll, FieldsWithoutAButtonAndMissingCamerasChangeNothing) {

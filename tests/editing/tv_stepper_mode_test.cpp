@@ -102,15 +102,15 @@ TEST(CameraMode, WritesTheIntegerFlagAndClearsDataSaved) {
     CamDocument doc = DocumentWith(SetId::TV2, {100.0f, 200.0f});
     const TvCamera before = doc.TV2.Camera(2);
     SetCameraMode(doc, SetId::TV2, 2, true);
-    EXPECT_EQ(doc.TV2.Camera(2).Raw(kModeField), 1u);  // not the pattern of 1.0f
+    EXPECT_EQ(doc.TV2.Camera(2).Raw(TvField::Mode), 1u);  // not the pattern of 1.0f
     EXPECT_TRUE(doc.TV2.Camera(2).IsFixed());
     EXPECT_FALSE(doc.DataSaved);
     TvCamera expected = before;
-    expected.SetRaw(kModeField, 1);
+    expected.SetRaw(TvField::Mode, 1);
     EXPECT_EQ(doc.TV2.Camera(2), expected);
     doc.DataSaved = true;
     SetCameraMode(doc, SetId::TV2, 2, false);
-    EXPECT_EQ(doc.TV2.Camera(2).Raw(kModeField), 0u);
+    EXPECT_EQ(doc.TV2.Camera(2).Raw(TvField::Mode), 0u);
     EXPECT_FALSE(doc.DataSaved);
     EXPECT_EQ(doc.TV2.Camera(1), DocumentWith(SetId::TV2, {100.0f}).TV2.Camera(1));
 }

@@ -16,7 +16,7 @@ namespace vx::testing {
 
 // Message boxes answered from a queue; every box shown is kept for the checks.
 class ScriptedMessageBoxes : public MessageBoxes {
-public:
+  public:
     struct Shown {
         std::string title;
         std::string text;
@@ -37,14 +37,14 @@ public:
 };
 
 class CountingBeeper : public Beeper {
-public:
+  public:
     int beeps = 0;
     void Beep() override { ++beeps; }
 };
 
 // A file dialog whose user picks the queued names; nullopt in the queue cancels.
 class ScriptedFileDialog : public FileDialog {
-public:
+  public:
     std::deque<std::optional<std::string>> picks;
     std::string initialFolder;
     std::string fileName;
@@ -63,7 +63,7 @@ public:
     std::string InitialFolder() const override { return initialFolder; }
     void SetFileName(const std::string& name) override { fileName = name; }
 
-private:
+  private:
     std::optional<std::string> Next() {
         if (picks.empty()) return std::nullopt;
         auto pick = picks.front();
@@ -73,7 +73,7 @@ private:
 };
 
 class RecordingOpener : public DocumentOpener {
-public:
+  public:
     std::vector<std::string> opened;
     void Open(const std::string& path) override { opened.push_back(path); }
 };
@@ -81,7 +81,7 @@ public:
 // A game remote that records its calls; a recording stores `recordedClicks` clicks
 // and answers `recordRuns`.
 class FakeGameRemote : public GameRemote {
-public:
+  public:
     int editorTests = 0;
     int scriptTests = 0;
     int recordings = 0;

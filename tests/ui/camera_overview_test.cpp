@@ -29,7 +29,7 @@ CameraSet MakeSet(std::initializer_list<Cam> cams) {
         TvCamera& camera = set.Camera(++number);
         camera.SetFloat(0, cam.distance);
         camera.SetFloat(3, cam.changeOver);
-        camera.SetInt(kModeField, cam.fixed ? 1 : 0);
+        camera.SetInt(TvField::Mode, cam.fixed ? 1 : 0);
     }
     set.SetCount(number);
     return set;
@@ -64,7 +64,7 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 TEST(CameraOverviewModel, MarksStandAtTheirDistancesWithKindAndShownFlag) {
     CameraSet set = MakeSet({{0, 500, true}, {500, 500, false}, {1500, 500, true}});
     // Any non-zero pattern in the mode field is a fixed camera, as a loaded file may hold.
-    set.Camera(3).SetInt(kModeField, 2);
+    set.Camera(3).SetInt(TvField::Mode, 2);
     const OverviewStrip strip = BuildOverviewStrip(set, 2);
 
     ASSERT_EQ(strip.marks.size(), 3u);

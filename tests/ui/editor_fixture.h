@@ -56,11 +56,11 @@ inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fix
         TvCamera& camera = doc.TV1.Cameras[i];
         camera.SetFloat(0, distances[i]);
         camera.SetFloat(2, 5.0f + static_cast<float>(i));
-        camera.SetInt(kModeField, fixed ? 1 : 0);
+        camera.SetInt(TvField::Mode, fixed ? 1 : 0);
         camera.SetFloat(5, 0.5f);
     }
     doc.TV2.Camera(1).SetFloat(0, 42.0f);
-    doc.TV2.Camera(1).SetInt(kModeField, fixed ? 1 : 0);
+    doc.TV2.Camera(1).SetInt(TvField::Mode, fixed ? 1 : 0);
     UpdateHeaderSize(doc);
     return doc;
 }

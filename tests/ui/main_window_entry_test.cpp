@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <cmath>
 
+#include "editing/field_value.h"
 #include "editing/locale_number.h"
 #include "editor_fixture.h"
 
@@ -173,7 +174,7 @@ TEST_F(EntryTest, ModeSwitchEnablesTheRowsOfTheModeAndCountsAsAChange) {
     EXPECT_FALSE(Tv1().AssignToAll(11)->isEnabled());
 
     Click(Tv1().CamFixed());
-    EXPECT_EQ(Camera(1).Raw(kModeField), 1u) << "the integer 1, not 1.0";
+    EXPECT_EQ(Camera(1).Raw(TvField::Mode), 1u) << "the integer 1, not 1.0";
     EXPECT_FALSE(w.Document().DataSaved);
     for (int field : {5, 6, 7}) {
         EXPECT_FALSE(Tv1().CamData(field)->isEnabled()) << field;
@@ -196,7 +197,7 @@ TEST_F(EntryTest, ModeSwitchEnablesTheRowsOfTheModeAndCountsAsAChange) {
     EXPECT_TRUE(Tv1().CamData(5)->isEnabled());
     EXPECT_FALSE(Tv1().CamData(8)->isEnabled());
     EXPECT_FALSE(w.Document().DataSaved);
-    EXPECT_EQ(Camera(2).Raw(kModeField), 0u);
+    EXPECT_EQ(Camera(2).Raw(TvField::Mode), 0u);
 }
 
 TEST_F(EntryTest, CameraIsSelectedByTypingItsNumberOrByTheSpinner) {

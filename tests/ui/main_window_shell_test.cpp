@@ -351,7 +351,7 @@ TEST_F(ShellTest, UnwritableDefaultConfigurationEndsStartUpEarlyButLeavesTheWind
     EXPECT_TRUE(w->Document().DataSaved);
     TvPage& page = w->Tv1Page();
     for (int field = 0; field <= 11; ++field) {
-        if (field == kModeField) continue;
+        if (field == TvField::Mode) continue;
         EXPECT_EQ(Shown(page.CamData(field)), "0") << field;
         EXPECT_TRUE(page.CamData(field)->isEnabled()) << field;
     }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+#include "editing/field_value.h"
 #include "editing/locale_number.h"
 #include "support/scripted_platform.h"
 #include "ui/gpl_path_dialog.h"

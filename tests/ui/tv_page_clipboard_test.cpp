@@ -4,10 +4,10 @@
 #include <QClipboard>
 #include <QMimeData>
 
-#include "camtool/cam_csv.h"
 #include "editing/camera_set_ops.h"
 #include "editor_fixture.h"
-#include "ui/camera_clipboard_format.h"
+#include "formats/cam_csv.h"
+#include "formats/camera_clipboard_format.h"
 #include "ui/camera_overview.h"
 
 namespace vx::testing {
@@ -22,7 +22,7 @@ TvCamera Distinct(float distance) {
     camera.SetFloat(1, -3.3333333f);
     camera.SetFloat(2, 7.1234567f);
     camera.SetFloat(3, 33.3f);
-    camera.SetInt(kModeField, 1);
+    camera.SetInt(TvField::Mode, 1);
     camera.SetFloat(5, 0.7f);
     camera.SetFloat(6, 1.0000001f);
     camera.SetFloat(7, 9.99f);

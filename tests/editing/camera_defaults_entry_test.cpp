@@ -1,9 +1,10 @@
-#include "ui/options_default_values.h"
+#include "editing/camera_defaults_entry.h"
 
 #include <gtest/gtest.h>
 
 #include <QLocale>
 
+#include "editing/field_value.h"
 #include "editing/locale_number.h"
 #include "settings/settings.h"
 
@@ -78,19 +79,6 @@ TEST_F(DefaultValuesTest, OnlyExactlyMinusOneIsTheMiddle) {
     EXPECT_EQ(defaults[0], FloatBits(37.5f));
     defaults[0] = FloatBits(-1.0000001f);
     EXPECT_FALSE(IsMiddlePlacement(defaults));
-}
-
-TEST_F(DefaultValuesTest, ShutdownBarMirrorsTheDelay) {
-    EXPECT_EQ(ShutdownBarPosition(3000), 0) << "slow is the left end";
-    EXPECT_EQ(ShutdownBarPosition(0), 3000) << "fast is the right end";
-    EXPECT_EQ(ShutdownBarPosition(1500), 1500);
-    EXPECT_EQ(ShutdownBarPosition(250), 2750);
-    EXPECT_EQ(ShutdownDelayAt(0), 3000);
-    EXPECT_EQ(ShutdownDelayAt(2750), 250);
-    EXPECT_EQ(ShutdownDelayAt(3000), 0);
-    // Delays an edited file may hold are shown at the nearer end.
-    EXPECT_EQ(ShutdownBarPosition(9000), 0);
-    EXPECT_EQ(ShutdownBarPosition(-20), 3000);
 }
 
 }  // namespace

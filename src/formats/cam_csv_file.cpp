@@ -1,10 +1,10 @@
-#include "camtool/cam_csv_file.h"
+#include "formats/cam_csv_file.h"
 
 #include <optional>
 #include <vector>
 
-#include "camtool/cam_csv.h"
-#include "camtool/field_quantity.h"
+#include "formats/cam_csv.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 
@@ -12,19 +12,11 @@ namespace {
 
 constexpr std::uint8_t kSignatureByte3 = 84;  // 'T'
 
-std::string ByteHex(std::uint8_t byte) { return HexPattern(byte).substr(6); }
-
 template <std::size_t N>
 std::string ByteCells(const std::array<std::uint8_t, N>& bytes) {
     std::string cells;
-    for (std::uint8_t byte : bytes) cells += "," + ByteHex(byte);
+    for (std::uint8_t byte : bytes) cells += "," + HexByte(byte);
     return cells;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
 }
 
 struct Refusal {
@@ -40,10 +32,10 @@ std::optional<Refusal> ReadBytes(const std::vector<std::string>& cells, std::siz
     if (cells.size() != first + N) {
         return Refusal{line, 0,
                        "expected " + std::to_string(N) + " bytes in hex after \"" +
-                           std::string(Trimmed(cells[0])) + "\""};
+                           std::string(Trim(cells[0])) + "\""};
     }
     for (std::size_t i = 0; i < N; ++i) {
-        const std::string_view cell = Trimmed(cells[first + i]);
+        const std::string_view cell = Trim(cells[first + i]);
         const std::optional<std::uint32_t> value = ParseHexPattern(cell);
         if (!value || cell.size() > 2) {
             return Refusal{line, static_cast<int>(first + i) + 1,
@@ -59,12 +51,12 @@ class Importer {
     Importer() : doc_(std::make_unique<CamDocument>()) { NewDocument(*doc_); }
 
     std::optional<Refusal> Line(std::string_view text, int line) {
-        if (Trimmed(text).empty()) return std::nullopt;
+        if (Trim(text).empty()) return std::nullopt;
         std::vector<std::string> cells;
         int badCell = 0;
         if (!SplitCsvCells(text, cells, badCell))
             return Refusal{line, badCell, "unbalanced quotes"};
-        const std::string_view first = Trimmed(cells[0]);
+        const std::string_view first = Trim(cells[0]);
         if (first == "#header") return Header(cells, line);
         if (first == "#count") return Count(cells, line);
         if (!first.empty() && first.front() == '#') {
@@ -109,7 +101,7 @@ class Importer {
     }
 
     std::optional<Refusal> Count(const std::vector<std::string>& cells, int line) {
-        const std::string_view name = cells.size() > 1 ? Trimmed(cells[1]) : std::string_view{};
+        const std::string_view name = cells.size() > 1 ? Trim(cells[1]) : std::string_view{};
         if (name != "TV1" && name != "TV2") {
             return Refusal{line, 2, "a #count line names TV1 or TV2"};
         }
@@ -128,7 +120,7 @@ class Importer {
         int unused = 0;
         SplitCsvCells(CsvColumnNames(), expected, unused);
         for (std::size_t c = 0; c < expected.size(); ++c) {
-            if (c >= cells.size() || Trimmed(cells[c]) != expected[c]) {
+            if (c >= cells.size() || Trim(cells[c]) != expected[c]) {
                 return Refusal{line, static_cast<int>(c) + 1,
                                "expected the column name \"" + expected[c] + "\""};
             }

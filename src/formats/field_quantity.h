@@ -47,10 +47,14 @@ std::string FieldName(const FieldInfo& info);
 // "Length", "Factor", "Angle", "ModeFlag" or "Unknown".
 const char* FieldKindName(FieldKind kind);
 
-// Eight upper-case hex digits of a 32-bit pattern.
+// Eight upper-case hex digits of a 32-bit pattern, two of a byte.
 std::string HexPattern(std::uint32_t raw);
+std::string HexByte(std::uint8_t byte);
 // One to eight hex digits (leading zeros may be missing); nullopt for anything else.
 std::optional<std::uint32_t> ParseHexPattern(std::string_view text);
+
+// The text without leading and trailing spaces and tabs, as cells are read.
+std::string_view Trim(std::string_view text);
 
 // A decimal integer; nullopt for anything else.
 std::optional<long long> ParseInteger(std::string_view text);

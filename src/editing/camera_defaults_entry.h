@@ -10,9 +10,9 @@ namespace vx {
 
 // The new-camera defaults as the options dialog shows and takes them, without a window.
 inline constexpr int kDefaultValueCount = 12;
-inline constexpr int kPlacementValue = 0;  // -1.0 = in the middle, else metres
-inline constexpr int kFixedFlagValue = 4;  // integer flag, edited by a check box
-inline constexpr int kFirstAngleValue = 8;
+inline constexpr int kPlacementValue = TvField::Distance;  // -1.0 = in the middle, else metres
+inline constexpr int kFixedFlagValue = TvField::Mode;      // integer flag, edited by a check box
+inline constexpr int kFirstAngleValue = TvField::Yaw;
 inline constexpr const char* kDefaultDistanceText = "200";
 inline constexpr float kDefaultDistance = 200.0f;
 
@@ -44,15 +44,4 @@ void ChooseMiddlePlacement(CameraDefaults& defaults);
 // "Place new camera ... before/behind": keeps a distance already set, else sets 200.
 // Returns the text the distance field shows.
 std::string ChooseDistancePlacement(CameraDefaults& defaults);
-
-// The shutdown bar runs from the slowest delay at its left end to 0 at its right end.
-inline constexpr int kSlowestShutdown = 3000;
-inline constexpr int kShutdownArrowStep = 50;
-inline constexpr int kShutdownPageStep = 500;
-
-// Bar position (0 = left) for a delay; a delay outside 0..3000 from an edited file
-// is shown at the nearer end.
-int ShutdownBarPosition(std::int32_t delay);
-std::int32_t ShutdownDelayAt(int position);
-
 }  // namespace vx

@@ -1,4 +1,4 @@
-#include "camtool/cam_diff.h"
+#include "formats/cam_diff.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "camtool/cam_diff.h"
+#include "formats/cam_diff.h"
 
 #include <algorithm>
 
-#include "camtool/cam_csv.h"
-#include "camtool/field_quantity.h"
 #include "editing/field_table.h"
+#include "formats/cam_csv.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 
@@ -13,7 +13,7 @@ namespace {
 template <std::size_t N>
 std::string Bytes(const std::array<std::uint8_t, N>& bytes) {
     std::string text;
-    for (std::size_t i = 0; i < N; ++i) text += (i ? " " : "") + HexPattern(bytes[i]).substr(6);
+    for (std::size_t i = 0; i < N; ++i) text += (i ? " " : "") + HexByte(bytes[i]);
     return text;
 }
 

@@ -1,7 +1,7 @@
-#include "camtool/cam_csv.h"
+#include "formats/cam_csv.h"
 
-#include "camtool/field_quantity.h"
 #include "editing/field_table.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 
@@ -29,17 +29,11 @@ CsvRowResult Refuse(int column, std::string reason) {
     return result;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
 // Takes one field from its two cells; false with result filled on a refusal.
 bool ReadField(const FieldInfo& info, bool pitlane, const std::vector<std::string>& cells,
                int field, std::uint32_t& raw, CsvRowResult& result) {
     const int column = QuantityColumn(field);
-    const std::string_view quantity = Trimmed(cells[static_cast<std::size_t>(column - 1)]);
+    const std::string_view quantity = Trim(cells[static_cast<std::size_t>(column - 1)]);
     const std::string& hexCell = cells[static_cast<std::size_t>(column)];
     const std::optional<std::uint32_t> pattern = ParseHexPattern(hexCell);
     if (pattern) {
@@ -151,7 +145,7 @@ CsvRowResult ParseCsvRow(std::string_view line) {
     if (!SplitCsvCells(line, cells, badCell)) return Refuse(badCell, "unbalanced quotes");
 
     CsvRowResult result;
-    const std::string_view setCell = Trimmed(cells[0]);
+    const std::string_view setCell = Trim(cells[0]);
     if (setCell == "TV1") {
         result.row.set = CsvRowSet::TV1;
     } else if (setCell == "TV2") {
@@ -171,14 +165,14 @@ CsvRowResult ParseCsvRow(std::string_view line) {
                           std::to_string(needed) + " columns");
     }
     for (std::size_t c = needed; c < cells.size(); ++c) {
-        if (c >= static_cast<std::size_t>(kCsvColumnCount) || !Trimmed(cells[c]).empty()) {
+        if (c >= static_cast<std::size_t>(kCsvColumnCount) || !Trim(cells[c]).empty()) {
             return Refuse(static_cast<int>(c) + 1,
                           pitlane ? "the pitlane camera has only 13 fields"
                                   : "more than " + std::to_string(kCsvColumnCount) + " columns");
         }
     }
 
-    const std::string_view numberCell = Trimmed(cells[1]);
+    const std::string_view numberCell = Trim(cells[1]);
     const std::optional<long long> number = ParseInteger(numberCell);
     if (pitlane && !numberCell.empty() && number != 1) {
         return Refuse(2, "the pitlane camera is camera 1");

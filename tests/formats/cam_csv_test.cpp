@@ -1,8 +1,8 @@
-#include "camtool/cam_csv.h"
+#include "formats/cam_csv.h"
 
 #include <gtest/gtest.h>
 
-#include "camtool_fixtures.h"
+#include "formats/angle_patterns.h"
 
 namespace vx {
 namespace {

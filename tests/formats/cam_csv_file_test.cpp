@@ -1,4 +1,4 @@
-#include "camtool/cam_csv_file.h"
+#include "formats/cam_csv_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,14 @@
-#include "camtool/cam_check.h"
+#include "formats/cam_check.h"
 
 #include <cmath>
 
-#include "camtool/cam_csv.h"
-#include "camtool/field_quantity.h"
 #include "editing/field_table.h"
+#include "formats/cam_csv.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 
 namespace {
-
-constexpr int kDistanceField = 0;
 
 void CheckField(const FieldInfo& info, bool pitlane, std::uint32_t raw, const std::string& where,
                 std::vector<std::string>& findings) {
@@ -28,16 +26,16 @@ void CheckField(const FieldInfo& info, bool pitlane, std::uint32_t raw, const st
 void CheckSet(SetId id, const CameraSet& set, std::vector<std::string>& findings) {
     const CsvRowSet rowSet = id == SetId::TV1 ? CsvRowSet::TV1 : CsvRowSet::TV2;
     if (set.Count() == 0) findings.push_back(std::string(SetName(id)) + ": the set has no camera");
-    const FieldInfo& distance = TvFieldInfo(id, kDistanceField);
+    const FieldInfo& distance = TvFieldInfo(id, TvField::Distance);
     for (int i = 1; i <= set.Count(); ++i) {
         const TvCamera& camera = set.Camera(i);
         const std::string where = CsvCameraName(rowSet, i);
-        if (i > 1 && camera.Float(kDistanceField) < set.Camera(i - 1).Float(kDistanceField)) {
+        if (i > 1 && camera.Float(TvField::Distance) < set.Camera(i - 1).Float(TvField::Distance)) {
             findings.push_back(
                 where + ", " + FieldName(distance) + ": " +
-                FormatQuantity(distance, false, camera.Raw(kDistanceField)) +
+                FormatQuantity(distance, false, camera.Raw(TvField::Distance)) +
                 " lies before camera " + std::to_string(i - 1) + " at " +
-                FormatQuantity(distance, false, set.Camera(i - 1).Raw(kDistanceField)));
+                FormatQuantity(distance, false, set.Camera(i - 1).Raw(TvField::Distance)));
         }
         for (int k = 0; k < kTvFieldCount; ++k) {
             CheckField(TvFieldInfo(id, k), false, camera.Raw(k), where, findings);

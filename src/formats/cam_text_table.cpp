@@ -1,7 +1,7 @@
-#include "camtool/cam_text_table.h"
+#include "formats/cam_text_table.h"
 
-#include "camtool/field_quantity.h"
 #include "editing/field_table.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 
@@ -25,7 +25,7 @@ std::string Padded(const std::string& text, std::size_t width) {
 template <std::size_t N>
 std::string Bytes(const std::array<std::uint8_t, N>& bytes) {
     std::string text;
-    for (std::size_t i = 0; i < N; ++i) text += (i ? " " : "") + HexPattern(bytes[i]).substr(6);
+    for (std::size_t i = 0; i < N; ++i) text += (i ? " " : "") + HexByte(bytes[i]);
     return text;
 }
 

@@ -1,11 +1,11 @@
-#include "camtool/cam_check.h"
+#include "formats/cam_check.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "camtool_fixtures.h"
+#include "formats/angle_patterns.h"
 
 namespace vx {
 namespace {

@@ -1,9 +1,9 @@
-#include "camtool/cam_json.h"
+#include "formats/cam_json.h"
 
 #include <cmath>
 
-#include "camtool/field_quantity.h"
 #include "editing/field_table.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 
@@ -16,7 +16,7 @@ std::string JsonString(std::string_view text) {
             quoted += '\\';
             quoted += c;
         } else if (static_cast<unsigned char>(c) < 0x20) {
-            quoted += "\\u00" + HexPattern(static_cast<unsigned char>(c)).substr(6);
+            quoted += "\\u00" + HexByte(static_cast<std::uint8_t>(c));
         } else {
             quoted += c;
         }

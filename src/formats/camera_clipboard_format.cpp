@@ -1,17 +1,13 @@
-#include "ui/camera_clipboard_format.h"
+#include "formats/camera_clipboard_format.h"
 
-#include "camtool/cam_csv.h"
+#include "document/little_endian.h"
 #include "editing/camera_set_ops.h"
+#include "formats/cam_csv.h"
+#include "formats/field_quantity.h"
 
 namespace vx {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
 
 enum class LineKind { Skipped, Tv, Pitlane, Other };
 
@@ -40,15 +36,15 @@ std::vector<ClipboardLine> Lines(std::string_view text) {
 }
 
 std::string_view FirstCell(std::string_view line) {
-    std::string_view cell = Trimmed(line.substr(0, line.find_first_of(",\t")));
+    std::string_view cell = Trim(line.substr(0, line.find_first_of(",\t")));
     if (cell.size() >= 2 && cell.front() == '"' && cell.back() == '"') {
-        cell = Trimmed(cell.substr(1, cell.size() - 2));
+        cell = Trim(cell.substr(1, cell.size() - 2));
     }
     return cell;
 }
 
 LineKind KindOf(std::string_view line) {
-    const std::string_view text = Trimmed(line);
+    const std::string_view text = Trim(line);
     if (text.empty() || text.front() == '#') return LineKind::Skipped;
     const std::string_view first = FirstCell(text);
     if (first == "set") return LineKind::Skipped;  // the column names
@@ -86,20 +82,6 @@ ClipboardCameras Refuse(int line, int column, const std::string& reason) {
     return result;
 }
 
-void PutLittleEndian(std::string& bytes, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes += static_cast<char>((value >> shift) & 0xFFu);
-    }
-}
-
-std::uint32_t LittleEndianAt(std::string_view bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
-    }
-    return value;
-}
-
 }  // namespace
 
 std::string CameraClipboardText(SetId set, int number, const TvCamera& camera) {
@@ -110,7 +92,7 @@ std::string CameraRecordBytes(const std::vector<TvCamera>& cameras) {
     std::string bytes;
     bytes.reserve(cameras.size() * kTvRecordBytes);
     for (const TvCamera& camera : cameras) {
-        for (std::uint32_t raw : camera.Fields) PutLittleEndian(bytes, raw);
+        for (std::uint32_t raw : camera.Fields) AppendLittleEndian(bytes, raw);
     }
     return bytes;
 }
@@ -124,7 +106,7 @@ std::optional<std::vector<TvCamera>> CamerasFromRecordBytes(std::string_view byt
     std::vector<TvCamera> cameras(count);
     for (std::size_t c = 0; c < count; ++c) {
         for (int k = 0; k < kTvFieldCount; ++k) {
-            cameras[c].SetRaw(k, LittleEndianAt(bytes, c * kTvRecordBytes + 4 * k));
+            cameras[c].SetRaw(k, LoadLittleEndian(bytes.data() + c * kTvRecordBytes + 4 * k));
         }
     }
     return cameras;

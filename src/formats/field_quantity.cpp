@@ -1,22 +1,14 @@
-#include "camtool/field_quantity.h"
+#include "formats/field_quantity.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-#include "editing/locale_number.h"
+#include "editing/field_value.h"
 
 namespace vx {
 
 namespace {
-
-// The bound of every stored angle, as the editor checks it: 2 pi from the literal,
-// rounded to single precision, so that -360 and 360 degrees themselves pass.
-const float kTwoPi = static_cast<float>(6.28318530717958);
-
-// Doubles from here on round to infinity in single precision: FLT_MAX plus half a unit
-// in the last place.
-const double kSingleLimit = std::ldexp(2.0 - std::ldexp(1.0, -24), 127);
 
 enum class Style { Plain, Degrees, Integer };
 
@@ -34,8 +26,6 @@ Style StyleOf(const FieldInfo& info, bool pitlane) {
     }
     return pitlane ? Style::Plain : Style::Degrees;
 }
-
-double Degrees(float radians) { return static_cast<double>(radians) * 180.0 / kPi; }
 
 // Plain notation reads best; the exponent form is kept for the odd huge or tiny
 // pattern, where plain digits would run on.
@@ -64,13 +54,6 @@ std::string ShortestDouble(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string_view Trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 // A finite number in the C locale, whole text consumed; a leading '+' is allowed.
 std::optional<double> ParseNumber(std::string_view text) {
     text = Trim(text);
@@ -91,15 +74,7 @@ std::string RangeText(const FieldInfo& info) {
 
 // Why a single-precision value lies outside the field's entry range, or empty.
 std::string RangeProblem(const FieldInfo& info, bool pitlane, float value) {
-    bool inside = true;
-    if (info.kind == FieldKind::Angle) {
-        const float low = info.minimum < 0 ? -kTwoPi : 0.0f;
-        inside = value >= low && value <= kTwoPi;
-    } else {
-        const double stored = value;
-        inside = stored >= info.minimum && stored <= info.maximum;
-    }
-    if (inside) return {};
+    if (InRange(value, StoredRange(info))) return {};
     return FormatQuantity(info, pitlane, FloatBits(value)) + " is outside the entry range " +
            RangeText(info);
 }
@@ -117,7 +92,7 @@ std::string FormatQuantity(const FieldInfo& info, bool pitlane, std::uint32_t ra
             break;
     }
     if (!std::isfinite(value)) return ShortestFloat(value);
-    const double degrees = Degrees(value);
+    const double degrees = RadiansToDegrees(value);
     // The fewest digits that enter back to the very same pattern.
     const auto entersBack = [&](const std::string& text) {
         return QuantityPattern(info, pitlane, text) == raw;
@@ -149,8 +124,8 @@ std::optional<std::uint32_t> QuantityPattern(const FieldInfo& info, bool pitlane
     if (!number) return std::nullopt;
     // Huge radians are written as degrees beyond single precision; what must fit is the
     // stored value, rounded to nearest (so the printed largest float still reads back).
-    const double stored = style == Style::Degrees ? *number * kPi / 180.0 : *number;
-    if (!(std::fabs(stored) < kSingleLimit)) return std::nullopt;
+    const double stored = style == Style::Degrees ? DegreesToRadians(*number) : *number;
+    if (!FitsSingle(stored)) return std::nullopt;
     return FloatBits(static_cast<float>(stored));
 }
 
@@ -212,12 +187,21 @@ const char* FieldKindName(FieldKind kind) {
     return "Unknown";
 }
 
+std::string_view Trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 std::string HexPattern(std::uint32_t raw) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text(8, '0');
     for (int i = 7; i >= 0; --i, raw >>= 4) text[static_cast<std::size_t>(i)] = kDigits[raw & 0xF];
     return text;
 }
+
+std::string HexByte(std::uint8_t byte) { return HexPattern(byte).substr(6); }
 
 std::optional<std::uint32_t> ParseHexPattern(std::string_view text) {
     text = Trim(text);

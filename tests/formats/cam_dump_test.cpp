@@ -4,8 +4,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "camtool/cam_json.h"
-#include "camtool/cam_text_table.h"
+#include "formats/cam_json.h"
+#include "formats/cam_text_table.h"
 
 namespace vx {
 namespace {

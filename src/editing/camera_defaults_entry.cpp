@@ -1,9 +1,6 @@
-#include "ui/options_default_values.h"
+#include "editing/camera_defaults_entry.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-
+#include "editing/field_value.h"
 #include "editing/locale_number.h"
 
 namespace vx {
@@ -26,32 +23,31 @@ std::uint32_t& CellBits(CameraDefaults& defaults, int k) {
 }
 
 std::string WholeDegrees(float radians) {
-    return FormatLocaleNumber(RoundHalfEven(static_cast<double>(radians) * 180.0 / kPi),
-                              kRoundedDigits);
+    return FormatLocaleNumber(RoundHalfEven(RadiansToDegrees(radians)), kRoundedDigits);
 }
 
 }  // namespace
 
 std::optional<DefaultValueRange> DefaultValueRangeOf(int k) {
     switch (k) {
-        case 0:
+        case TvField::Distance:
             return DefaultValueRange{0.0, 1000.0, false};
-        case 1:
+        case TvField::SideOffset:
             return DefaultValueRange{-200.0, 200.0, false};
-        case 2:
+        case TvField::Height:
             return DefaultValueRange{0.0, 200.0, false};
-        case 3:
+        case TvField::ChangeOver:
             return DefaultValueRange{-10000.0, 10000.0, false};
-        case 5:
-        case 6:
-        case 7:
+        case TvField::ZoomStart:
+        case TvField::ZoomFirst:
+        case TvField::ZoomSecond:
             // The lower bound is the single nearest to 0.001, so that 0.001 itself passes.
             return DefaultValueRange{static_cast<double>(0.001f), 10.0, false};
-        case 8:
-        case 9:
-        case 10:
+        case TvField::Yaw:
+        case TvField::Pitch:
+        case TvField::Bank:
             return DefaultValueRange{-180.0, 180.0, true};
-        case 11:
+        case TvField::OpeningAngle:
             return DefaultValueRange{0.0, 180.0, true};
         default:
             return std::nullopt;
@@ -74,11 +70,12 @@ bool EnterDefaultValue(CameraDefaults& defaults, int k, const std::string& text)
     const auto range = DefaultValueRangeOf(k);
     if (!range) return false;
     const auto number = ParseLocaleNumber(text);
-    if (!number || std::fabs(*number) > std::numeric_limits<float>::max()) return false;
-    const double entered = static_cast<double>(static_cast<float>(*number));
-    if (entered < range->low || entered > range->high) return false;
-    const double stored = range->degrees ? entered * kPi / 180.0 : entered;
-    CellBits(defaults, k) = FloatBits(static_cast<float>(stored));
+    if (!number || !FitsSingle(*number)) return false;
+    // Checked as the single it becomes, in the units shown.
+    const float entered = static_cast<float>(*number);
+    if (!InRange(entered, {range->low, range->high})) return false;
+    CellBits(defaults, k) =
+        FloatBits(range->degrees ? static_cast<float>(DegreesToRadians(entered)) : entered);
     return true;
 }
 
@@ -95,13 +92,4 @@ std::string ChooseDistancePlacement(CameraDefaults& defaults) {
     CellBits(defaults, kPlacementValue) = FloatBits(kDefaultDistance);
     return kDefaultDistanceText;
 }
-
-int ShutdownBarPosition(std::int32_t delay) {
-    return kSlowestShutdown - std::clamp(delay, 0, kSlowestShutdown);
-}
-
-std::int32_t ShutdownDelayAt(int position) {
-    return kSlowestShutdown - std::clamp(position, 0, kSlowestShutdown);
-}
-
 }  // namespace vx

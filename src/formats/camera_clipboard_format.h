@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/cam_document.h"
+#include "editing/camera_set_ops.h"
 
 namespace vx {
 
@@ -15,7 +16,6 @@ namespace vx {
 inline constexpr const char* kCameraMimeType = "application/x-vistolarex-cameras";
 
 inline constexpr const char* kCameraCopiedText = "Camera copied. Ready.";
-inline constexpr const char* kNoCameraOnClipboardText = "Clipboard holds no camera. Ready.";
 
 // The camera as one CSV row of camtool's format, without a line end.
 std::string CameraClipboardText(SetId set, int number, const TvCamera& camera);

@@ -1,12 +1,14 @@
-#include "camtool/field_quantity.h"
+#include "formats/field_quantity.h"
 
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
 #include <random>
 
-#include "camtool_fixtures.h"
+#include "editing/field_entry.h"
+#include "formats/angle_patterns.h"
 
 namespace vx {
 namespace {
@@ -105,6 +107,45 @@ TEST(FieldQuantity, EditedValuesFollowTheEditorsEntryRanges) {
     for (const auto& [field, text] :
          {std::pair{0, "50000.5"}, {2, "-1"}, {6, "-0.5"}, {8, "-0.125"}})
         EXPECT_EQ(PitEntry(field, text), kRefused) << text;
+}
+
+// A cell edited in a spreadsheet and the same number typed into the editor, there in a
+// comma locale, are taken or refused alike and store the same pattern.
+TEST(FieldQuantity, EditedCellsAreJudgedExactlyAsTypedValues) {
+    const QLocale before;
+    QLocale typing(QLocale::German, QLocale::Germany);
+    typing.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(typing);
+    std::mt19937 random(12);
+    std::uniform_real_distribution<double> spread(-1.0, 1.0);
+    for (int field = 0; field < kTvFieldCount; ++field) {
+        const FieldInfo& info = Tv(field);
+        if (!info.typedEntry) continue;
+        std::vector<double> numbers = {3.5e38, -3.4028235e38, 1e-45};
+        for (double bound : {info.minimum, info.maximum}) {
+            for (double step : {0.0, 1e-4, 1e-6, 1e-9}) {
+                numbers.push_back(bound + step);
+                numbers.push_back(bound - step);
+            }
+        }
+        for (int i = 0; i < 200; ++i) numbers.push_back(spread(random) * 1.1 * info.maximum);
+        for (double number : numbers) {
+            char cell[64];
+            const auto end = std::to_chars(cell, cell + sizeof cell, number).ptr;
+            const QuantityEntry edited =
+                EnterQuantity(info, false, std::string_view(cell, end - cell));
+            CamDocument doc;
+            NewDocument(doc);
+            const std::string typed = typing.toString(number, 'g', 17).toStdString();
+            const EntryResult result = EnterTvField(doc, SetId::TV1, 1, field, typed, false);
+            ASSERT_EQ(edited.raw.has_value(), result == EntryResult::Accepted)
+                << "field " << field << ": " << typed;
+            if (edited.raw) {
+                EXPECT_EQ(*edited.raw, doc.TV1.Camera(1).Raw(field)) << typed;
+            }
+        }
+    }
+    QLocale::setDefault(before);
 }
 
 TEST(FieldQuantity, StoredValuesOutsideTheRangesAreNamed) {

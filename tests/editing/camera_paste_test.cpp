@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "editing/camera_set_ops.h"
+
+namespace vx {
+namespace {
+
+TvCamera Camera(float distance, std::uint32_t field13 = 0) {
+    TvCamera camera;
+    camera.SetFloat(0, distance);
+    camera.SetFloat(2, 12.5f);
+    camera.SetInt(TvField::Mode, 1);
+    camera.SetFloat(11, 0.75f);
+    camera.SetRaw(13, field13);
+    return camera;
+}
+
+CamDocument Document(std::initializer_list<float> tv1) {
+    CamDocument doc;
+    NewDocument(doc);
+    int number = 0;
+    for (float distance : tv1) doc.TV1.Camera(++number) = Camera(distance);
+    doc.TV1.SetCount(number);
+    UpdateHeaderSize(doc);
+    return doc;
+}
+
+std::vector<float> Distances(const CameraSet& set) {
+    std::vector<float> distances;
+    for (int i = 1; i <= set.Count(); ++i) distances.push_back(set.Camera(i).Float(0));
+    return distances;
+}
+
+TEST(PasteCameras, BlockGoesBeforeOrBehindTheShownCameraWithAllItsFields) {
+    CamDocument doc = Document({100, 200, 300});
+    const std::vector<TvCamera> block{Camera(150, 7), Camera(160, 8)};
+    SetOperation op = PasteCameras(doc, SetId::TV1, 2, Placement::Before, block);
+    ASSERT_TRUE(op.ok);
+    EXPECT_EQ(op.showCamera, 2);
+    EXPECT_EQ(Distances(doc.TV1), (std::vector<float>{100, 150, 160, 200, 300}));
+    EXPECT_EQ(doc.TV1.Camera(3).Raw(13), 8u) << "fields 12 and 13 come from the clipboard";
+    EXPECT_EQ(doc.SizeField(), doc.ExpectedSizeField());
+    EXPECT_FALSE(doc.DataSaved);
+    EXPECT_EQ(doc.TV2.Count(), 1);
+
+    op = PasteCameras(doc, SetId::TV1, 5, Placement::Behind, {Camera(0)});
+    ASSERT_TRUE(op.ok);
+    EXPECT_EQ(op.showCamera, 6);
+    EXPECT_EQ(Distances(doc.TV1), (std::vector<float>{100, 150, 160, 200, 300, 0}))
+        << "the pasted distance stands, out of order or not";
+
+    // An empty set takes the block as its first cameras.
+    doc.TV2.SetCount(0);
+    op = PasteCameras(doc, SetId::TV2, 0, Placement::Behind, block);
+    ASSERT_TRUE(op.ok);
+    EXPECT_EQ(op.showCamera, 1);
+    EXPECT_EQ(Distances(doc.TV2), (std::vector<float>{150, 160}));
+    EXPECT_EQ(doc.SizeField(), doc.ExpectedSizeField());
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,8 +1,9 @@
 # Turns vx_bench's JSON report into one table: time per run, throughput, each load
-# and save beside the plain copy, read or write of the same bytes, and the
-# processor share of the remote's wait. In memory the ratio is taken on CPU time,
-# which a busy machine disturbs least; for the file system on real time, since
-# waiting for the disk is the cost there. The reporter writes one key per line.
+# and save beside the plain copy, read or write of the same bytes, camtool's import
+# beside its dump, and the processor share of the remote's wait. In memory, and for
+# camtool, whose files stay in the page cache, the ratio is taken on CPU time, which
+# a busy machine disturbs least; for the file system on real time, since waiting for
+# the disk is the cost there. The reporter writes one key per line.
 
 function value(line) {
     sub(/^[ \t]*"[A-Za-z0-9_]+": */, "", line)
@@ -21,6 +22,7 @@ BEGIN {
     floor["CamMemory/Save"] = "CamMemory/CopyFloor"
     floor["CamFile/Load"] = "CamFile/ReadFloor"
     floor["CamFile/Save"] = "CamFile/WriteFloor"
+    floor["Camtool/Import"] = "Camtool/Dump"
 }
 
 /"benchmarks": \[/ { inside = 1; next }
@@ -59,8 +61,9 @@ END {
             sprintf("%.1f", field[name, "bytes_per_second"] / 1048576) : "-"
         ratio = "-"
         f = floor[name]
-        if (name ~ /^CamMemory\// && cpu[f] > 0) ratio = sprintf("%.1f", cpu[name] / cpu[f])
-        else if (name in floor && real[f] > 0) ratio = sprintf("%.1f", real[name] / real[f])
+        if (name ~ /^(CamMemory|Camtool)\// && cpu[f] > 0) {
+            ratio = sprintf("%.1f", cpu[name] / cpu[f])
+        } else if (name in floor && real[f] > 0) ratio = sprintf("%.1f", real[name] / real[f])
         share = (name, "cpu_percent") in field ? sprintf("%.2f", field[name, "cpu_percent"]) : "-"
         printf "%-24s %14.1f %14.1f %10s %9s %8s\n", name, real[name], cpu[name], rate, ratio, share
     }

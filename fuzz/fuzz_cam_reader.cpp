@@ -20,7 +20,7 @@ vx::CamDocument Prefilled() {
             doc.TV2.Cameras[static_cast<std::size_t>(i - 1)].SetRaw(k, 0x5A000000u + i * 16u + k);
         }
     }
-    doc.Pitlane.SetFloat(PitlaneField::Yaw, 7.25f);
+    doc.Pitlane.SetFloat(vx::PitlaneField::Yaw, 7.25f);
     doc.DataSaved = false;
     return doc;
 }

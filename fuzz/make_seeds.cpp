@@ -1,11 +1,12 @@
 // Writes the seed corpora of the fuzz targets from the project's own writers:
-// make_seeds <folder> creates <folder>/cam, <folder>/config, <folder>/locale and
-// <folder>/csv.
+// make_seeds <folder> creates <folder>/cam, <folder>/config, <folder>/locale,
+// <folder>/csv and <folder>/entry.
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/cam_reader.h"
@@ -31,9 +32,9 @@ Bytes CamWithCounts(int tv1, int tv2) {
     doc.TV1.SetCount(tv1);
     doc.TV2.SetCount(tv2);
     for (int i = 1; i <= tv1; ++i)
-        doc.TV1.Camera(i).SetFloat(TvField::Distance, 10.0f * static_cast<float>(i));
+        doc.TV1.Camera(i).SetFloat(vx::TvField::Distance, 10.0f * static_cast<float>(i));
     for (int i = 1; i <= tv2; ++i)
-        doc.TV2.Camera(i).SetFloat(TvField::Distance, 15.0f * static_cast<float>(i));
+        doc.TV2.Camera(i).SetFloat(vx::TvField::Distance, 15.0f * static_cast<float>(i));
     vx::UpdateHeaderSize(doc);
     return vx::SerializeCamDocument(doc);
 }
@@ -80,6 +81,32 @@ void ConfigSeeds(const fs::path& folder) {
     Bytes cut = vx::SerializeSettings(s);
     cut.resize(100);
     Save(folder, "truncated", cut);
+    // A game folder deep below a compatibility layer: a record well beyond 8 KB.
+    s.GPLFolder = "/home/racer";
+    while (s.GPLFolder.size() < 9000) s.GPLFolder += "/.wine/drive_c/Sierra/GPL";
+    Save(folder, "long-folder", vx::SerializeSettings(s));
+}
+
+// Typed entry: locale, field, FixedSwitchOver, camera 1's 14 patterns, the text.
+void EntrySeeds(const fs::path& folder) {
+    vx::CamDocument doc;
+    vx::NewDocument(doc);
+    vx::ApplyNewCameraDefaults(doc, vx::FactoryCameraDefaults());
+    const std::vector<std::uint8_t> camera = vx::SerializeCamDocument(doc);
+    const std::tuple<int, int, int, std::string> seeds[] = {
+        {0, 0, 1, "120.5"}, {1, 0, 1, "-12,25"}, {2, 2, 0, "1,000.5"}, {3, 7, 0, "-180"},
+        {0, 11, 0, "360"},  {1, 16, 0, "2,5"},   {0, 28, 0, "30000"},  {2, 33, 0, "-45.5"},
+        {0, 1, 0, "abc"},   {3, 30, 0, "1E3"},
+    };
+    int n = 0;
+    for (const auto& [locale, field, switchOver, text] : seeds) {
+        Bytes bytes{static_cast<std::uint8_t>(locale), static_cast<std::uint8_t>(field),
+                    static_cast<std::uint8_t>(switchOver)};
+        // Camera 1 of TV1 follows the header and the count bytes.
+        bytes.insert(bytes.end(), camera.begin() + 16, camera.begin() + 16 + 56);
+        bytes.insert(bytes.end(), text.begin(), text.end());
+        Save(folder, "seed" + std::to_string(n++), bytes);
+    }
 }
 
 void LocaleSeeds(const fs::path& folder) {
@@ -105,10 +132,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path root = argv[1];
-    for (const char* name : {"cam", "config", "locale", "csv"}) fs::create_directories(root / name);
+    for (const char* name : {"cam", "config", "locale", "csv", "entry"}) {
+        fs::create_directories(root / name);
+    }
     CamSeeds(root / "cam");
     ConfigSeeds(root / "config");
     LocaleSeeds(root / "locale");
     CsvSeeds(root / "csv");
+    EntrySeeds(root / "entry");
     return 0;
 }

@@ -2,13 +2,14 @@
 # Builds the libFuzzer targets with clang into build-fuzz and runs each one for the
 # given number of seconds (default 600). Fails on the first finding; the input that
 # caused it is kept in build-fuzz/findings/.
-#   scripts/fuzz.sh [seconds] [target ...]   targets: cam_reader config_reader locale_number csv_import
+#   scripts/fuzz.sh [seconds] [target ...]
+#   targets: cam_reader config_reader locale_number csv_import typed_entry
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-600}"
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(cam_reader config_reader locale_number csv_import)
+((${#targets[@]})) || targets=(cam_reader config_reader locale_number csv_import typed_entry)
 dir=build-fuzz
 
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -24,9 +25,11 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 corpus_of() {
     case "$1" in
         cam_reader) echo "cam 30000" ;;
-        config_reader) echo "config 8192" ;;
+        # Up to the longest record the two 16-bit lengths allow.
+        config_reader) echo "config 140000" ;;
         locale_number) echo "locale 64" ;;
         csv_import) echo "csv 65536" ;;
+        typed_entry) echo "entry 256" ;;
         *) echo "unknown fuzz target: $1" >&2; return 1 ;;
     esac
 }

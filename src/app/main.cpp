@@ -2,7 +2,10 @@
 #include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
+#include <csignal>
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "app/command_line.h"
 #include "app/desktop_game_remote.h"
@@ -32,9 +35,19 @@ bool AnsweredWithoutWindow(const vx::CommandLine& line) {
     }
 }
 
+// The program's folder as bytes: Qt's text form would lose a name that is not UTF-8.
+std::string ProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return NativePath(QCoreApplication::applicationDirPath());
+    return program.parent_path().string();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A save over the file-size limit is then reported in the window, not a crash.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Before Qt starts, so that --help works without a display.
     if (AnsweredWithoutWindow(vx::ParseCommandLine(argc, argv))) return 0;
     QApplication app(argc, argv);
@@ -69,8 +82,7 @@ int main(int argc, char** argv) {
     vx::EditorPlatform platform{boxes, beeper, fileDialog, opener, *remote};
     platform.configFallbackFolder =
         NativePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    vx::FrmMain window(NativePath(QCoreApplication::applicationDirPath()),
-                       probe ? std::string() : commandLine.text, platform);
+    vx::FrmMain window(ProgramFolder(), probe ? std::string() : commandLine.text, platform);
     if (probe) {
         std::cout << window.ManualPath() << '\n';
         return 0;

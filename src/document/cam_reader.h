@@ -7,6 +7,7 @@
 
 #include "document/cam_document.h"
 #include "document/file_layer.h"
+#include "document/read_file_prefix.h"
 
 namespace vx {
 
@@ -22,14 +23,16 @@ enum class LoadOutcome {
 
 struct LoadResult {
     LoadOutcome outcome = LoadOutcome::Success;
-    IoError error;  // filled for OtherFailure
+    IoError error;    // filled for OtherFailure
+    FileStamp stamp;  // of the file read, on Success
 };
 
 // The status line each outcome leaves ("File loaded, data read. Ready." ...);
 // empty for OtherFailure, which the window reports in a box.
 std::string LoadStatusText(LoadOutcome outcome);
 
-// Receives each stage's progress text ("Reading CAMFile-Header..." ...).
+// Receives each stage's progress text ("Reading CAMFile-Header..." ...); the texts
+// are built only when there is a sink.
 using ProgressSink = std::function<void(const std::string&)>;
 
 // Parses the bytes of a CAM file into staging; trailing bytes are ignored.

@@ -31,9 +31,9 @@ std::vector<std::uint8_t> SerializeCamDocument(const CamDocument& doc) {
 
 SaveResult WriteCamFile(const std::string& path, CamDocument& doc, FileLayer& layer) {
     const WriteResult written = AtomicWriteFile(path, SerializeCamDocument(doc), layer);
-    if (!written.ok) return {SaveOutcomeForError(written.error.errorNumber), written.error};
+    if (!written.ok) return {SaveOutcomeForError(written.error.errorNumber), written.error, {}};
     doc.DataSaved = true;
-    return {};
+    return {SaveOutcome::Success, {}, StampOfPath(path)};
 }
 
 }  // namespace vx

@@ -6,6 +6,7 @@
 
 #include "document/cam_document.h"
 #include "document/file_layer.h"
+#include "document/read_file_prefix.h"
 
 namespace vx {
 
@@ -13,7 +14,8 @@ enum class SaveOutcome { Success, Cancelled, FileNotFound, DriveNotReady, OtherF
 
 struct SaveResult {
     SaveOutcome outcome = SaveOutcome::Success;
-    IoError error;  // filled for OtherFailure
+    IoError error;    // filled for OtherFailure
+    FileStamp stamp;  // of the file written, on Success
 };
 
 // "File written. Ready.", "Cancel pressed. Save aborted. Ready." ...; empty for OtherFailure.

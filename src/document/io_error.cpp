@@ -3,9 +3,12 @@
 #include <cerrno>
 #include <system_error>
 
+#include "document/read_file_prefix.h"
+
 namespace vx {
 
 IoError SystemError(int errorNumber) {
+    if (errorNumber == kNotARegularFile) return {errorNumber, "Not a regular file"};
     return {errorNumber, std::system_category().message(errorNumber)};
 }
 
@@ -14,6 +17,7 @@ bool IsDriveNotReady(int errorNumber) {
 }
 
 LoadOutcome LoadOutcomeForError(int errorNumber) {
+    if (errorNumber == kNotARegularFile) return LoadOutcome::NotACameraFile;
     if (errorNumber == ENOENT) return LoadOutcome::FileNotFound;
     if (IsDriveNotReady(errorNumber)) return LoadOutcome::DriveNotReady;
     return LoadOutcome::OtherFailure;

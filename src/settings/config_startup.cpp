@@ -1,5 +1,6 @@
 #include <cerrno>
 
+#include "document/read_file_prefix.h"
 #include "settings/config_file.h"
 #include "settings/file_probe.h"
 
@@ -55,8 +56,10 @@ StartupConfig LoadConfigAtStartup(const std::string& programFolder, Settings& se
 
     result.configStep = 1;
     ProbeResult read = ReadFileHead(path, kMaxRecordBytes);
-    if (read.errorNumber == ENOENT && !read.pathNotFound) {
-        // A missing file reads as a record with an empty signature.
+    if ((read.errorNumber == ENOENT && !read.pathNotFound) ||
+        read.errorNumber == kNotARegularFile) {
+        // A missing file reads as a record with an empty signature; a FIFO or device
+        // in its place holds no record either, and is never waited on.
         AddCorrupt(result, show);
     } else if (read.errorNumber != 0) {
         // Unreadable: no corrupt box, only the debug message for a missing folder.

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMetaObject>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QStringDecoder>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -31,12 +33,22 @@ bool IsSystemView(const QString& root) {
     return false;
 }
 
-bool IsInside(const QString& folder, const QString& root) {
-    if (root == "/") return folder.startsWith('/');
-    return folder == root || folder.startsWith(root + '/');
+bool IsInside(const std::string& folder, const std::string& root) {
+    if (root == "/") return folder.starts_with('/');
+    return folder == root || folder.starts_with(root + '/');
 }
 
+// Qt's own file names are text; the chooser keeps the bytes the system gave.
+std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
 }  // namespace
+
+QString DisplayPath(const std::string& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!utf8.hasError()) return text;
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
 
 void RunGplPathDialog(QWidget* parent, Settings& working) {
     GplPathWindow chooser(working, parent);
@@ -101,21 +113,21 @@ GplPathWindow::GplPathWindow(Settings& working, QWidget* parent)
 
     // The lists start at the configured folder when there is one; nothing is checked
     // before the user opens a folder.
-    QString start = QString::fromStdString(NormalFolderPath(working_.GPLFolder));
-    if (start.isEmpty()) start = QDir::homePath();
-    openFolder_ = QString::fromStdString(NormalFolderPath(start.toStdString()));
+    std::string start = NormalFolderPath(working_.GPLFolder);
+    if (start.empty()) start = Bytes(QDir::homePath());
+    openFolder_ = NormalFolderPath(start);
     FillDrives();
     SelectDriveFor(openFolder_);
     FillFolders();
     CentreOnScreen(*this);
 }
 
-bool GplPathWindow::OpenFolder(const QString& path) {
-    const QString folder = QString::fromStdString(NormalFolderPath(path.toStdString()));
-    if (folder.isEmpty()) return false;
+bool GplPathWindow::OpenFolder(const std::string& path) {
+    const std::string folder = NormalFolderPath(path);
+    if (folder.empty()) return false;
     openFolder_ = folder;
     FillFolders();
-    working_.GPLFolder = folder.toStdString();
+    working_.GPLFolder = folder;
     folderValid_ = CheckGameFolder(working_.GPLFolder);
     cmdOK_->setEnabled(folderValid_);
     return true;
@@ -139,28 +151,29 @@ void GplPathWindow::reject() {
 void GplPathWindow::FillDrives() {
     driveRoots_.clear();
     drvDrive_->clear();
-    auto add = [this](const QString& root, const QString& label) {
-        for (const QString& known : driveRoots_) {
-            if (known == root) return;
+    auto add = [this](const QString& root) {
+        const std::string bytes = Bytes(root);
+        for (const std::string& known : driveRoots_) {
+            if (known == bytes) return;
         }
-        driveRoots_.push_back(root);
-        drvDrive_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), label);
+        driveRoots_.push_back(bytes);
+        drvDrive_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), root);
     };
-    add(QDir::homePath(), QDir::homePath());
+    add(QDir::homePath());
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (!volume.isValid() || !volume.isReady()) continue;
         const QString root = volume.rootPath();
         if (IsSystemView(root)) continue;
-        add(root, root);
+        add(root);
     }
 }
 
-void GplPathWindow::SelectDriveFor(const QString& folder) {
+void GplPathWindow::SelectDriveFor(const std::string& folder) {
     int best = -1;
-    qsizetype bestLength = -1;
+    std::size_t bestLength = 0;
     for (std::size_t i = 0; i < driveRoots_.size(); ++i) {
-        const QString& root = driveRoots_[i];
-        if (IsInside(folder, root) && root.size() > bestLength) {
+        const std::string& root = driveRoots_[i];
+        if (IsInside(folder, root) && (best < 0 || root.size() > bestLength)) {
             best = static_cast<int>(i);
             bestLength = root.size();
         }
@@ -172,12 +185,12 @@ void GplPathWindow::FillFolders() {
     dirFolder_->clear();
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    for (const FolderListEntry& entry : FolderListEntries(openFolder_.toStdString())) {
-        auto* item = new QListWidgetItem(
-            entry.isAncestor ? open : closed,
-            QString(entry.depth * 2, ' ') + QString::fromStdString(entry.name), dirFolder_);
-        item->setData(kPathRole, QString::fromStdString(entry.path));
-        item->setToolTip(QString::fromStdString(entry.path));
+    for (const FolderListEntry& entry : FolderListEntries(openFolder_)) {
+        auto* item = new QListWidgetItem(entry.isAncestor ? open : closed,
+                                         QString(entry.depth * 2, ' ') + DisplayPath(entry.name),
+                                         dirFolder_);
+        item->setData(kPathRole, QByteArray::fromStdString(entry.path));
+        item->setToolTip(DisplayPath(entry.path));
         if (entry.isOpen) dirFolder_->setCurrentItem(item);
     }
 }
@@ -186,7 +199,7 @@ void GplPathWindow::dirFolder_Activated(QListWidgetItem* item) {
     if (!item) return;
     // Rebuilding the list deletes the item, which the list still uses while it
     // reports the activation: open the folder once the report is over.
-    const QString path = item->data(kPathRole).toString();
+    const std::string path = item->data(kPathRole).toByteArray().toStdString();
     QMetaObject::invokeMethod(
         this, [this, path] { OpenFolder(path); }, Qt::QueuedConnection);
 }

@@ -6,6 +6,7 @@
 
 #include "document/cam_document.h"
 #include "document/file_layer.h"
+#include "document/read_file_prefix.h"
 #include "settings/settings.h"
 #include "ui/editor_context.h"
 #include "ui/options_dialog.h"
@@ -110,6 +111,9 @@ class FrmMain : public QWidget {
     void CommitFocusedEntry();
     void EnableTest();
     void ShowRuntimeError(const IoError& error);
+    // The overwrite question fitting the chosen target; false (status line
+    // written) when the user cancels.
+    bool ConfirmOverwrite();
 
     std::string programFolder_;
     std::string configFolder_;
@@ -119,6 +123,10 @@ class FrmMain : public QWidget {
     Settings working_;
     std::string camFileName_;
     std::string camPath_;
+    // The file loaded or saved last, as it was then, to notice another program's
+    // change before a save replaces it.
+    std::string seenPath_;
+    FileStamp seenStamp_;
     bool acceptOptions_ = false;
     std::string fehlermeldung_;
     bool ended_ = false;

@@ -1,11 +1,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "ui/main_window.h"
 #include "ui/main_window_manual.h"
@@ -19,9 +20,12 @@ std::optional<std::string> DroppedFile(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls()) return std::nullopt;
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile()) continue;
-        const QString path = url.toLocalFile();
-        if (path.isEmpty() || QFileInfo(path).isDir()) continue;
-        return path.toStdString();
+        // The name's own bytes: one that is not UTF-8 stays percent-encoded in the URL.
+        const std::string path =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+        std::error_code error;
+        if (path.empty() || std::filesystem::is_directory(path, error)) continue;
+        return path;
     }
     return std::nullopt;
 }

@@ -13,6 +13,16 @@
 
 namespace vx {
 
+namespace {
+
+// One spelling per file, so a relative command-line name matches the dialog's.
+std::string ComparablePath(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::absolute(path, ignored).lexically_normal().string();
+}
+
+}  // namespace
+
 void FrmMain::ShowRuntimeError(const IoError& error) {
     platform_.boxes.Show(kRuntimeErrorTitle,
                          error.description + " - " + std::to_string(error.errorNumber),
@@ -24,6 +34,8 @@ void FrmMain::ReadCamFile(const std::string& name) {
         vx::ReadCamFile(name, doc_, [this](const std::string& stage) { SetStatus(stage); });
     switch (result.outcome) {
         case LoadOutcome::Success:
+            seenPath_ = ComparablePath(name);
+            seenStamp_ = result.stamp;
             tv1_->ShowFirstCamera();
             tv2_->ShowFirstCamera();
             pit_->ShowPitlaneCamera();
@@ -68,6 +80,21 @@ void FrmMain::cmdLoadCAMFile_Click() {
     LoadChosenFile(*chosen);
 }
 
+bool FrmMain::ConfirmOverwrite() {
+    const FileStamp now = StampOfPath(camFileName_);
+    if (!now.exists) return true;
+    // Another program's change would be lost without a word, so this question is
+    // asked whatever SafetyOverwrite says.
+    const bool changed = ComparablePath(camFileName_) == seenPath_ && now != seenStamp_;
+    if (!changed && !settings_.SafetyOverwrite) return true;
+    if (platform_.boxes.Show(kSafetyTitle, changed ? kChangedOnDiskQuestion : kOverwriteQuestion,
+                             BoxIcon::Exclamation, BoxButtons::OkCancel) == BoxAnswer::Ok) {
+        return true;
+    }
+    SetStatus(SaveStatusText(SaveOutcome::Cancelled));
+    return false;
+}
+
 void FrmMain::cmdSaveCAMFile_Click() {
     const std::optional<std::string> chosen = platform_.fileDialog.AskSave();
     if (!chosen) {
@@ -79,14 +106,12 @@ void FrmMain::cmdSaveCAMFile_Click() {
     platform_.fileDialog.SetInitialFolder(camPath_);
     platform_.fileDialog.SetFileName("");
 
-    std::error_code ignored;
-    if (settings_.SafetyOverwrite && std::filesystem::exists(camFileName_, ignored) &&
-        platform_.boxes.Show(kSafetyTitle, kOverwriteQuestion, BoxIcon::Exclamation,
-                             BoxButtons::OkCancel) != BoxAnswer::Ok) {
-        SetStatus(SaveStatusText(SaveOutcome::Cancelled));
-        return;
-    }
+    if (!ConfirmOverwrite()) return;
     const SaveResult result = WriteCamFile(camFileName_, doc_, platform_.files);
+    if (result.outcome == SaveOutcome::Success) {
+        seenPath_ = ComparablePath(camFileName_);
+        seenStamp_ = result.stamp;
+    }
     if (result.outcome == SaveOutcome::OtherFailure) {
         // The file on disk and the document stay as they were; nothing is lost.
         ShowRuntimeError(result.error);

@@ -17,6 +17,8 @@ inline constexpr const char* kLoadQuestion = "There is unsaved data in memory. L
 inline constexpr const char* kRemoveQuestion =
     "This will remove the currently shown camera. Undo is NOT possible. Continue?";
 inline constexpr const char* kOverwriteQuestion = "File exists. Overwrite?";
+inline constexpr const char* kChangedOnDiskQuestion =
+    "The file was changed by another program since it was loaded. Overwrite it?";
 
 inline constexpr const char* kRuntimeErrorTitle = "Runtime-Error!";
 inline constexpr const char* kLoadCancelledText = "Cancel pressed. Load aborted. Ready.";

@@ -82,7 +82,7 @@ void OptionsWindow::Form_Load() {
 
     chkInformation_->setChecked(working_.ShowInformation);
     chkFixedSwitchOver_->setChecked(working_.FixedSwitchOver);
-    lblGPLFolder_->setText(Text(working_.GPLFolder));
+    lblGPLFolder_->setText(DisplayPath(working_.GPLFolder));
 
     const int placement = IsMiddlePlacement(working_.NewCameraDefaults) ? 0 : 1;
     optValue1_[Slot(placement)]->setChecked(true);
@@ -163,7 +163,7 @@ void OptionsWindow::hscShutdown_Change(int position) {
 
 void OptionsWindow::cmdChange_Click() {
     chooser_(this, working_);
-    lblGPLFolder_->setText(Text(working_.GPLFolder));
+    lblGPLFolder_->setText(DisplayPath(working_.GPLFolder));
     EnableForGameFolder();
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <random>
 
@@ -72,8 +73,20 @@ TEST(CamtoolErrors, FailuresExitNonZeroWithOneLineNamingTheOutcome) {
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(run.out, "");
     }
+    // Over the file-size limit the write fails and says so instead of a signal
+    // ending the tool; the limit is lowered for the child only while it starts.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const testing::ToolRun tooLarge = RunCamtoolProcess({"copy", good, out});
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(tooLarge.status, 1);
+    EXPECT_EQ(tooLarge.err, "camtool: cannot write " + out + ": File too large - 27\n");
     // A failed copy creates nothing.
     EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"good.cam", "readme.txt", "cut.cam"}));
 
     const testing::ToolRun unknown = RunCamtoolProcess({"frobnicate"});
     EXPECT_EQ(unknown.status, 2);

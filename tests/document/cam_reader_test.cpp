@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -137,6 +140,16 @@ TEST(CamReader, EveryFailureLeavesTheDocumentAsItWas) {
     const std::string missing = folder.Path("missing.cam");
     expectUntouched(missing, LoadOutcome::FileNotFound);
     EXPECT_FALSE(std::filesystem::exists(missing));
+
+    // A FIFO held open by a writer that never writes, and an endless device, are
+    // refused at once instead of being waited on or read for ever.
+    const std::string fifo = folder.Path("fifo.cam");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int silentWriter = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(silentWriter, 0);
+    expectUntouched(fifo, LoadOutcome::NotACameraFile);
+    ::close(silentWriter);
+    expectUntouched("/dev/zero", LoadOutcome::NotACameraFile);
 
     const LoadResult directory = expectUntouched(folder.Path(""), LoadOutcome::OtherFailure);
     EXPECT_EQ(directory.error.errorNumber, EISDIR);

@@ -1,18 +1,25 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 #include "document/file_layer.h"
 
 namespace vx::testing {
 
 // The real file operations with one chosen fault; writes can also be cut short
-// to make the writer loop.
+// to make the writer loop, and the process can be ended abruptly before a step,
+// as a kill would end it.
 class FaultyFileLayer : public FileLayer {
   public:
+    int unnamedError = 0;  // EOPNOTSUPP: the file system has no unnamed files
     int createError = 0;
-    int eexistAnswers = 0;    // creations answered EEXIST before the real one
+    int eexistAnswers = 0;    // temporary names answered EEXIST before the real one
     int failWriteNumber = 0;  // 1 = the first write fails
     int writeError = EIO;
     std::size_t maxChunk = 0;  // 0 = no limit
@@ -20,46 +27,79 @@ class FaultyFileLayer : public FileLayer {
     int closeError = 0;
     int renameError = 0;
     int setModeError = 0;
+    int ownerErrors = 0;  // SetOwner calls answered EPERM before the real one
+    int flushFolderError = 0;
+    const char* killBefore = nullptr;  // "write", "link", "rename": _exit there
 
     int writes = 0;
-    int creations = 0;
+    int namings = 0;  // temporary names tried, at creation or at linking
     int closes = 0;
+    std::vector<std::pair<std::int64_t, std::int64_t>> owners;  // SetOwner's arguments
 
-    int CreateExclusive(const std::string& path, int& handle) override {
-        ++creations;
-        if (eexistAnswers > 0) {
-            --eexistAnswers;
-            return EEXIST;
-        }
+    int CreateUnnamed(const std::string& folder, int& handle) override {
+        if (unnamedError) return unnamedError;
         if (createError) return createError;
-        return real_.CreateExclusive(path, handle);
+        return real_->CreateUnnamed(folder, handle);
+    }
+    int CreateExclusive(const std::string& path, int& handle) override {
+        if (NameTaken()) return EEXIST;
+        if (createError) return createError;
+        return real_->CreateExclusive(path, handle);
+    }
+    int Link(int handle, const std::string& path) override {
+        Step("link");
+        if (NameTaken()) return EEXIST;
+        return real_->Link(handle, path);
     }
     int Write(int handle, const std::uint8_t* data, std::size_t size,
               std::size_t& written) override {
+        Step("write");
         ++writes;
         if (writes == failWriteNumber) {
             written = 0;
             return writeError;
         }
         if (maxChunk != 0) size = std::min(size, maxChunk);
-        return real_.Write(handle, data, size, written);
+        return real_->Write(handle, data, size, written);
     }
-    int Flush(int handle) override { return flushError ? flushError : real_.Flush(handle); }
+    int Flush(int handle) override { return flushError ? flushError : real_->Flush(handle); }
     int Close(int handle) override {
         ++closes;
-        const int error = real_.Close(handle);
+        const int error = real_->Close(handle);
         return closeError ? closeError : error;
     }
     int Rename(const std::string& from, const std::string& to) override {
-        return renameError ? renameError : real_.Rename(from, to);
+        Step("rename");
+        return renameError ? renameError : real_->Rename(from, to);
     }
-    int Remove(const std::string& path) override { return real_.Remove(path); }
+    int Remove(const std::string& path) override { return real_->Remove(path); }
     int SetMode(int handle, std::uint32_t mode) override {
-        return setModeError ? setModeError : real_.SetMode(handle, mode);
+        return setModeError ? setModeError : real_->SetMode(handle, mode);
+    }
+    int SetOwner(int handle, std::int64_t user, std::int64_t group) override {
+        owners.emplace_back(user, group);
+        if (ownerErrors > 0) {
+            --ownerErrors;
+            return EPERM;
+        }
+        return real_->SetOwner(handle, user, group);
+    }
+    int FlushFolder(const std::string& folder) override {
+        return flushFolderError ? flushFolderError : real_->FlushFolder(folder);
     }
 
   private:
-    FileLayer& real_ = SystemFileLayer();
+    bool NameTaken() {
+        ++namings;
+        if (eexistAnswers == 0) return false;
+        --eexistAnswers;
+        return true;
+    }
+    void Step(const char* name) {
+        if (killBefore != nullptr && std::strcmp(killBefore, name) == 0) ::_exit(137);
+    }
+
+    FileLayer* real_ = &SystemFileLayer();
 };
 
 }  // namespace vx::testing

@@ -1,6 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -179,6 +180,24 @@ TEST(ConfigStartup, UnreadableFileGivesNoCorruptBox) {
     EXPECT_TRUE(r.startupAborted);
     EXPECT_EQ(s, Settings{});
     EXPECT_TRUE(std::filesystem::is_directory(dir.Path("Vistolarex.cfg")));
+}
+
+TEST(ConfigStartup, FifoInPlaceOfTheFileIsCorruptAndKeptInsteadOfBeingWaitedOn) {
+    ScratchFolder dir;
+    const std::string fifo = dir.Path("Vistolarex.cfg");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int silentWriter = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(silentWriter, 0);
+    Settings s = Recorded("/elsewhere");
+    const StartupConfig r = LoadConfigAtStartup(dir.Root(), s);
+    ::close(silentWriter);
+    // Read as corrupt; the FIFO is no file to replace, so the rewrite fails.
+    ASSERT_EQ(Kinds(r), (std::vector<Kind>{Kind::Corrupt, Kind::Debug}));
+    EXPECT_EQ(r.notices[1].code, 3);
+    EXPECT_EQ(s, Settings{});
+    struct stat status {};
+    ASSERT_EQ(::stat(fifo.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 TEST(ConfigStartup, FailedRewriteAbortsStartupAndKeepsTheOldFile) {

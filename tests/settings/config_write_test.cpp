@@ -22,7 +22,6 @@ TEST(ConfigWrite, AnyFailingStepLeavesTheOldFileWholeAndNoTemporary) {
          },
          ENOSPC},
         {[](FaultyFileLayer& l) { l.flushError = EIO; }, EIO},
-        {[](FaultyFileLayer& l) { l.closeError = EIO; }, EIO},
         {[](FaultyFileLayer& l) { l.renameError = EXDEV; }, EXDEV}};
     for (const auto& [arm, error] : faults) {
         ScratchFolder dir;

@@ -10,8 +10,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
+#include "document/cam_reader.h"
+#include "document/cam_writer.h"
+#include "settings/config_file.h"
 #include "ui/gpl_path_folders.h"
 
 namespace vx {
@@ -202,6 +207,41 @@ TEST_F(GplPathDialogTest, FolderListShowsAncestorsThenSubfoldersOnly) {
     EXPECT_EQ(entries[open + 2].depth, entries[open].depth + 1);
     EXPECT_FALSE(entries[open + 2].isAncestor);
     EXPECT_TRUE(FolderListEntries((game + "/gpl.exe").toStdString()).empty());
+}
+
+TEST_F(GplPathDialogTest, FolderNameThatIsNotUtf8IsOpenedStoredAndFoundAgainAsItsBytes) {
+    const std::string base = root.path().toStdString();
+    const std::string latin1 = base + "/caf\xE9";
+    ASSERT_TRUE(std::filesystem::create_directories(latin1 + "/tracks"));
+    std::ofstream(latin1 + "/gpl.exe") << "MZ";
+    working.GPLFolder = base;
+    Open();
+    auto* list = chooser->findChild<QListWidget*>("dirFolder");
+    QListWidgetItem* item = nullptr;
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->data(Qt::UserRole).toByteArray().toStdString() == latin1) {
+            item = list->item(row);
+        }
+    }
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text().trimmed(), QString::fromUtf8("caf\u00e9"));
+    emit list->itemActivated(item);
+    QTest::qWait(20);
+    EXPECT_EQ(working.GPLFolder, latin1);
+    EXPECT_TRUE(OK()->isEnabled());
+
+    // Stored, checked at the next start, and its track files load and save.
+    ASSERT_TRUE(WriteConfigFile(base + "/Vistolarex.cfg", working).ok);
+    Settings restarted;
+    const StartupConfig startup = LoadConfigAtStartup(base, restarted);
+    EXPECT_TRUE(startup.notices.empty());
+    EXPECT_EQ(restarted.GPLFolder, latin1);
+    EXPECT_EQ(startup.camPath, latin1 + "/tracks");
+    CamDocument doc;
+    NewDocument(doc);
+    const std::string track = startup.camPath + "/\xE9t\xE9.cam";
+    ASSERT_EQ(WriteCamFile(track, doc).outcome, SaveOutcome::Success);
+    EXPECT_EQ(ReadCamFile(track, doc).outcome, LoadOutcome::Success);
 }
 
 }  // namespace

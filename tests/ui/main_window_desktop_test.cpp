@@ -63,6 +63,14 @@ TEST_F(DesktopTest, DroppedFileLoadsLikeAPickInTheLoadDialog) {
     EXPECT_EQ(dialog.opens, 0);
     EXPECT_TRUE(boxes.shown.empty());
 
+    // A name that is not UTF-8, as a file manager sends it.
+    const std::string latin1 = WriteCam("caf\xE9.cam", DocumentWithTv1({8.0f}, true));
+    EXPECT_TRUE(Drop(
+        {QUrl::fromEncoded("file://" + QByteArray::fromStdString(latin1).toPercentEncoding("/"))}));
+    EXPECT_EQ(w.CAMFileName(), latin1);
+    EXPECT_EQ(Status(), "File loaded, data read. Ready.");
+    Drop({File(first)});
+
     // What is no local file changes nothing: text, a web address, a folder.
     w.SetStatus("kept");
     EXPECT_FALSE(Drop({}, QString::fromStdString(second)));

@@ -156,6 +156,40 @@ TEST_F(FilesTest, SaveAsksBeforeOverwritingAndNeverLosesTheOldFile) {
     EXPECT_TRUE(other.Document().DataSaved);
 }
 
+TEST_F(FilesTest, SaveOverAFileChangedOnDiskSinceItWasLoadedAsksFirstWhateverTheSetting) {
+    Settings quiet;
+    quiet.SafetyOverwrite = false;
+    SaveSettings(quiet);
+    FrmMain& w = Start();
+    const std::string track = WriteCam("track.cam", DocumentWithTv1({10.0f, 20.0f}));
+    Load(track);
+    Save(track);
+    EXPECT_EQ(Status(), "File written. Ready.");
+    const std::size_t asked = boxes.shown.size();
+
+    // Another program rewrites the file in place, with the same length.
+    std::vector<std::uint8_t> theirs = ReadBytes(track);
+    theirs[20] ^= 0x40;
+    WriteBytes(track, theirs);
+    boxes.answers = {BoxAnswer::Cancel};
+    Save(track);
+    ASSERT_EQ(boxes.shown.size(), asked + 1);
+    EXPECT_EQ(boxes.shown.back().title, "Vistolarex: Safety request");
+    EXPECT_EQ(boxes.shown.back().text,
+              "The file was changed by another program since it was loaded. Overwrite it?");
+    EXPECT_EQ(boxes.shown.back().icon, BoxIcon::Exclamation);
+    EXPECT_EQ(Status(), "Cancel pressed. Save aborted. Ready.");
+    EXPECT_EQ(ReadBytes(track), theirs);
+
+    boxes.answers = {BoxAnswer::Ok};
+    Save(track);
+    EXPECT_EQ(Status(), "File written. Ready.");
+    EXPECT_EQ(ReadBytes(track), SerializeCamDocument(w.Document()));
+    // Saved now, so the next save asks nothing again.
+    Save(track);
+    EXPECT_EQ(boxes.shown.size(), asked + 2);
+}
+
 TEST_F(FilesTest, ExitAsksOnlyForUnsavedDataAndTheFrameCloseDoesTheSame) {
     FrmMain& w = Restart();
     Activate();

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "../platform/qt/modal_answerer.h"
+#include "document/faulty_file_layer.h"
 #include "editor_fixture.h"
 #include "settings/settings.h"
 
@@ -294,27 +295,9 @@ TEST_F(ShellTest, RealOptionsDialogCommitsOnOkAndRevertsOnCancel) {
     EXPECT_TRUE(w->WorkingSettings().SafetyAssign);
 }
 
-// Saving fails at the rename into place, as on a full or read-only disk.
-class RefusingLayer : public FileLayer {
-  public:
-    int CreateExclusive(const std::string& path, int& handle) override {
-        return SystemFileLayer().CreateExclusive(path, handle);
-    }
-    int Write(int handle, const std::uint8_t* data, std::size_t size,
-              std::size_t& written) override {
-        return SystemFileLayer().Write(handle, data, size, written);
-    }
-    int Flush(int handle) override { return SystemFileLayer().Flush(handle); }
-    int Close(int handle) override { return SystemFileLayer().Close(handle); }
-    int Rename(const std::string& from, const std::string& to) override {
-        return refuse ? EROFS : SystemFileLayer().Rename(from, to);
-    }
-    int Remove(const std::string& path) override { return SystemFileLayer().Remove(path); }
-    bool refuse = false;
-};
-
 TEST_F(ShellTest, FailedConfigurationWriteAfterOkKeepsTheOptionsAndSaysSo) {
-    RefusingLayer layer;
+    // Saving fails at the rename into place, as on a full or read-only disk.
+    FaultyFileLayer layer;
     auto w = std::make_unique<FrmMain>(folder, "",
                                        EditorPlatform{boxes, beeper, dialog, opener, remote, layer,
                                                       [](QWidget*, OptionsContext& context) {
@@ -323,7 +306,7 @@ TEST_F(ShellTest, FailedConfigurationWriteAfterOkKeepsTheOptionsAndSaysSo) {
                                                       }});
     const auto configBefore = ReadBytes(folder + "/Vistolarex.cfg");
     boxes.shown.clear();
-    layer.refuse = true;
+    layer.renameError = EROFS;
     w->cmdOptions_Click();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Error");
@@ -334,8 +317,9 @@ TEST_F(ShellTest, FailedConfigurationWriteAfterOkKeepsTheOptionsAndSaysSo) {
 }
 
 TEST_F(ShellTest, UnwritableDefaultConfigurationEndsStartUpEarlyButLeavesTheWindowUsable) {
-    RefusingLayer layer;
-    layer.refuse = true;
+    // Saving fails at the rename into place, as on a full or read-only disk.
+    FaultyFileLayer layer;
+    layer.renameError = EROFS;
     const std::string cam = WriteCam("given.cam", DocumentWithTv1({10.0f, 20.0f}));
     auto w = std::make_unique<FrmMain>(
         folder, cam, EditorPlatform{boxes, beeper, dialog, opener, remote, layer});

@@ -1,9 +1,52 @@
 #include "platform/qt/qt_file_dialog.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFileDialog>
 #include <QStringList>
 
 namespace vx {
+
+namespace {
+
+// Qt's file names are text, and it skips names that are not UTF-8 altogether (a
+// game copied from an old Latin-1 disk). Such a folder is shown through a
+// descriptor of it under /proc, a name Qt can hold; what is picked there is
+// mapped back onto the folder's own bytes.
+class FolderAlias {
+  public:
+    explicit FolderAlias(const std::string& folder) : folder_(folder) {
+        if (QString::fromUtf8(folder.data(), static_cast<qsizetype>(folder.size())).toUtf8() ==
+            QByteArray::fromStdString(folder)) {
+            return;
+        }
+        fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ >= 0) alias_ = "/proc/self/fd/" + std::to_string(fd_);
+    }
+    ~FolderAlias() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FolderAlias(const FolderAlias&) = delete;
+    FolderAlias& operator=(const FolderAlias&) = delete;
+
+    QString Shown() const { return QString::fromStdString(alias_.empty() ? folder_ : alias_); }
+
+    std::string Real(const QString& picked) const {
+        std::string path = picked.toStdString();
+        if (!alias_.empty() && path.starts_with(alias_ + "/")) {
+            path = folder_ + path.substr(alias_.size());
+        }
+        return path;
+    }
+
+  private:
+    std::string folder_;
+    std::string alias_;
+    int fd_ = -1;
+};
+
+}  // namespace
 
 std::string QtNameFilters(const std::string& pipeFilter) {
     const QStringList parts = QString::fromStdString(pipeFilter).split(u'|');
@@ -26,8 +69,8 @@ std::optional<std::string> QtFileDialog::AskOpen() { return Ask(false); }
 std::optional<std::string> QtFileDialog::AskSave() { return Ask(true); }
 
 std::optional<std::string> QtFileDialog::Ask(bool save) {
-    QFileDialog dialog(parent_, QString::fromUtf8(kFileDialogTitle),
-                       QString::fromStdString(folder_));
+    const FolderAlias folder(folder_);
+    QFileDialog dialog(parent_, QString::fromUtf8(kFileDialogTitle), folder.Shown());
     dialog.setNameFilter(QString::fromStdString(QtNameFilters(kFileDialogFilter)));
     dialog.setDefaultSuffix(QStringLiteral("cam"));
     if (save) {
@@ -43,7 +86,7 @@ std::optional<std::string> QtFileDialog::Ask(bool save) {
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return std::string();
-    return chosen.first().toStdString();
+    return folder.Real(chosen.first());
 }
 
 }  // namespace vx

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 
 #include "modal_answerer.h"
 #include "platform/qt/qt_file_dialog.h"
@@ -138,6 +140,23 @@ TEST(QtFileDialog, ShowsTitleAndFiltersAndSavesATypedNameAsCamWithoutAsking) {
     EXPECT_EQ(title, "Vistolarex: Load&Save");
     EXPECT_EQ(filters, QStringList({"GPL-camera-files (*.cam)", "All Files (*.*)"}));
     EXPECT_FALSE(confirms);
+}
+
+TEST(QtFileDialog, FolderWhoseNameIsNotUtf8OpensAndGivesItsOwnBytesBack) {
+    QTemporaryDir dir;
+    const std::string folder = QDir::cleanPath(dir.path()).toStdString() + "/caf\xE9/tracks";
+    ASSERT_TRUE(std::filesystem::create_directories(folder));
+    std::ofstream(folder + "/monza.cam") << "x";
+
+    QtFileDialog dialog;
+    dialog.SetInitialFolder(folder);
+    testing::ModalAnswerer<QFileDialog> answerer;
+    answerer.AnswerNext([](QFileDialog& shown) {
+        shown.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("monza.cam");
+        static_cast<QDialog&>(shown).accept();
+    });
+    EXPECT_EQ(dialog.AskOpen(), folder + "/monza.cam");
+    EXPECT_TRUE(answerer.Answered());
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 # Turns vx_bench's JSON report into one table: time per run, throughput, each load
 # and save beside the plain copy, read or write of the same bytes, camtool's import
-# beside its dump, and the processor share of the remote's wait. In memory, and for
-# camtool, whose files stay in the page cache, the ratio is taken on CPU time, which
-# a busy machine disturbs least; for the file system on real time, since waiting for
-# the disk is the cost there. The reporter writes one key per line.
+# beside its dump, the processor share of the remote's wait (the X server's
+# included), and the remote's own figures: clicks missed, errors against the
+# schedule, latencies. In memory, and for camtool, whose files stay in the page
+# cache, the ratio is taken on CPU time, which a busy machine disturbs least; for the
+# file system on real time, since waiting for the disk is the cost there. The
+# reporter writes one key per line.
 
 function value(line) {
     sub(/^[ \t]*"[A-Za-z0-9_]+": */, "", line)
@@ -49,8 +51,9 @@ END {
         real[name] = micro(field[name, "real_time"], field[name, "time_unit"])
         cpu[name] = micro(field[name, "cpu_time"], field[name, "time_unit"])
     }
-    printf "%-24s %14s %14s %10s %9s %8s\n", "benchmark", "real us/run", "cpu us/run", "MiB/s",
-        "x floor", "% core"
+    split("missed max_error_ms latency_ms median_ms worst_ms", figures, " ")
+    printf "%-24s %14s %14s %10s %9s %8s  %s\n", "benchmark", "real us/run", "cpu us/run", "MiB/s",
+        "x floor", "% core", "remote"
     for (i = 1; i <= n; ++i) {
         name = order[i]
         if (field[name, "error_occurred"] == "true") {
@@ -65,6 +68,13 @@ END {
             ratio = sprintf("%.1f", cpu[name] / cpu[f])
         } else if (name in floor && real[f] > 0) ratio = sprintf("%.1f", real[name] / real[f])
         share = (name, "cpu_percent") in field ? sprintf("%.2f", field[name, "cpu_percent"]) : "-"
-        printf "%-24s %14.1f %14.1f %10s %9s %8s\n", name, real[name], cpu[name], rate, ratio, share
+        remote = ""
+        for (k = 1; k in figures; ++k) {
+            if (!((name, figures[k]) in field)) continue
+            remote = remote (remote == "" ? "" : ",") figures[k] "=" \
+                sprintf(figures[k] == "missed" ? "%d" : "%.1f", field[name, figures[k]])
+        }
+        printf "%-24s %14.1f %14.1f %10s %9s %8s  %s\n", name, real[name], cpu[name], rate, ratio,
+            share, remote == "" ? "-" : remote
     }
 }

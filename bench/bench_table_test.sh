@@ -55,7 +55,17 @@ table="$(awk -f "$1" <<'JSON'
       "cpu_time": 6.0000000000000000e+00,
       "time_unit": "ms",
       "cpu_percent": 5.7000000000000000e-01,
-      "polls_per_s": 1.9700000000000000e+02
+      "server_percent": 1.0000000000000000e-01
+    },
+    {
+      "name": "Remote/RecordShortClicks/iterations:1/real_time",
+      "run_type": "iteration",
+      "iterations": 1,
+      "real_time": 2.1000000000000000e+03,
+      "cpu_time": 3.0000000000000000e+01,
+      "time_unit": "ms",
+      "max_error_ms": 9.4999999999999996e-01,
+      "missed": 0.0000000000000000e+00
     },
     {
       "name": "Window/TypedEntry",
@@ -89,8 +99,10 @@ expect CamFile/Save 5 3.0          # on disk on real time, across units
 expect Remote/WaitForF5 2 1052000.0
 expect Remote/WaitForF5 6 0.57
 expect CamFile/Save 6 -
+expect CamFile/Save 7 -
+expect Remote/RecordShortClicks 7 missed=0,max_error_ms=0.9
 expect Window/TypedEntry 2 failed:
-[ "$(grep -c . <<<"$table")" -eq 7 ] || { echo "expected a header and six rows"; failures=$((failures + 1)); }
+[ "$(grep -c . <<<"$table")" -eq 8 ] || { echo "expected a header and seven rows"; failures=$((failures + 1)); }
 grep -q 'Window/TypedEntry *failed: the typed value was not stored$' <<<"$table" ||
     { echo "the failure's message is missing"; failures=$((failures + 1)); }
 if ((failures)); then

@@ -2,7 +2,7 @@
 # Builds vx_bench into the given folder (default: build) and prints its figures as
 # one table (see bench/bench_table.awk): the CAM load and save beside their plain
 # I/O floors, the editor window's actions and start-up on the offscreen platform,
-# and the processor share of the game remote's wait for F5. No display is needed.
+# and the game remote's figures on an X server (a private Xvfb when DISPLAY is unset).
 # The figures are for reading, not judged. Extra arguments go to vx_bench.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,5 +10,13 @@ dir="${1:-build}"
 shift || true
 [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX_WERROR=ON >/dev/null
 cmake --build "$dir" --target vx_bench >/dev/null
+if [ -z "${DISPLAY:-}" ]; then
+    display=":$((90 + RANDOM % 9))"
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+    export DISPLAY="$display"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+fi
 
 "$dir/bench/vx_bench" --benchmark_format=json "$@" 2>/dev/null | awk -f bench/bench_table.awk

@@ -1,10 +1,14 @@
 #include "app/desktop_game_remote.h"
 
+#include <QTimer>
+#include <chrono>
+
 #include "platform/posix/posix_timing.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_process_launcher.h"
 #include "platform/x11/x11_connection.h"
-#include "platform/x11/x11_input_state.h"
+#include "platform/x11/x11_game_windows.h"
+#include "platform/x11/x11_input_watch.h"
 #include "platform/x11/x11_key_sender.h"
 #include "platform/x11/x11_mouse_injector.h"
 #include "remote/click_script_remote.h"
@@ -17,28 +21,50 @@ class DesktopGameRemote : public GameRemote {
   public:
     DesktopGameRemote(MessageBoxes& boxes, Beeper& beeper)
         : mouse_(connection_),
-          input_(connection_),
           keySender_(connection_),
           launcher_(connection_.IsOpen()),
-          remote_(RemotePlatform{mouse_, input_, input_, clock_, sleeper_, pump_, keySender_,
-                                 launcher_},
-                  boxes, beeper) {}
+          remote_(RemotePlatform{mouse_, input_, clock_, sleeper_, pump_, keySender_, launcher_,
+                                 windows_},
+                  boxes, beeper) {
+        remote_.SetStatusLine([this](const std::string& text) { ReportStatus(text); });
+        front_.setInterval(50);
+        QObject::connect(&front_, &QTimer::timeout, [this] {
+            windows_.BringGameToFront();
+            if (windows_.GameActivated() || std::chrono::steady_clock::now() > frontUntil_)
+                front_.stop();
+        });
+    }
 
-    void TestFromEditor(const Settings& settings) override { remote_.TestFromEditor(settings); }
+    void TestFromEditor(const Settings& settings) override {
+        remote_.TestFromEditor(settings);
+        // A plain launch returns at once; the game's window, which appears later, is
+        // still brought to the front, while the editor goes on.
+        if (!settings.PlayScript) {
+            frontUntil_ = std::chrono::steady_clock::now() + kFrontLookTime;
+            front_.start();
+        }
+    }
     void TestScript(const Settings& working) override { remote_.TestScript(working); }
     bool RecordScript(Settings& working) override { return remote_.RecordScript(working); }
     void RenewMouseDriver() override { remote_.RenewMouseDriver(); }
+    void CancelRunning() override { remote_.CancelRunning(); }
+    bool Running() const override { return remote_.Running(); }
 
   private:
     X11Connection connection_;
     X11MouseInjector mouse_;
-    X11InputState input_;
+    X11InputWatch input_;
+    X11GameWindows windows_;
     X11KeySender keySender_;
     SteadyMillisecondClock clock_;
     ThreadSleeper sleeper_;
     QtEventPump pump_;
     QtProcessLauncher launcher_;
     ClickScriptRemote remote_;
+    // A game under wine may take this long to show its first window.
+    static constexpr auto kFrontLookTime = std::chrono::seconds(60);
+    QTimer front_;
+    std::chrono::steady_clock::time_point frontUntil_;
 };
 
 }  // namespace

@@ -24,8 +24,10 @@ using WindowHandle = std::uint64_t;
 class MouseInjector {
   public:
     virtual ~MouseInjector() = default;
+    // The screen's size now, which a game may change while it runs.
     virtual ScreenSize ScreenSizePixels() = 0;
-    // Position normalised to 0..65535 across the screen; values outside are clamped.
+    // Position normalised to 0..65535 across the screen as it is now; values outside
+    // are clamped.
     virtual void MoveAbsolute(std::int32_t nx, std::int32_t ny) = 0;
     virtual void MoveRelative(std::int32_t dx, std::int32_t dy) = 0;
     virtual void PressLeftButton() = 0;

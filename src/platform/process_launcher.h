@@ -1,15 +1,23 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace vx {
 
-// Starts a program without arguments and without waiting for it; false when no
-// process came of it.
+struct LaunchResult {
+    enum class Outcome { Started, Failed, WineMissing };
+    Outcome outcome = Outcome::Failed;
+    std::int64_t pid = 0;
+    bool Started() const { return outcome == Outcome::Started; }
+};
+
+// Starts a program without arguments in the given working folder, without waiting
+// for it. WineMissing: a Windows program on a desktop without wine.
 class ProcessLauncher {
   public:
     virtual ~ProcessLauncher() = default;
-    virtual bool Launch(const std::string& path) = 0;
+    virtual LaunchResult Launch(const std::string& path, const std::string& workingFolder) = 0;
 };
 
 }  // namespace vx

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/game_window.h"
 #include "platform/input_state.h"
 #include "platform/key_sender.h"
 #include "platform/mouse_injector.h"
@@ -11,13 +12,13 @@ namespace vx {
 // Everything the game remote needs from the desktop, as one bundle of references.
 struct RemotePlatform {
     MouseInjector& mouse;
-    KeyState& keys;
-    PointerReader& pointer;
+    InputWatch& input;
     MillisecondClock& clock;
     Sleeper& sleeper;
     EventPump& pump;
     KeySender& keySender;
     ProcessLauncher& launcher;
+    GameWindows& windows;
 };
 
 }  // namespace vx

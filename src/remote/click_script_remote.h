@@ -6,10 +6,10 @@
 
 #include "platform/beeper.h"
 #include "platform/message_box.h"
-#include "platform/poll_pause.h"
 #include "platform/remote_platform.h"
 #include "remote/game_remote.h"
 #include "remote/mouse_event.h"
+#include "remote/remote_waits.h"
 
 namespace vx {
 
@@ -24,11 +24,15 @@ class ClickScriptRemote : public GameRemote {
     void TestScript(const Settings& working) override;
     bool RecordScript(Settings& working) override;
     void RenewMouseDriver() override;
+    void CancelRunning() override;
+    bool Running() const override { return running_; }
 
     bool LaunchGame(const std::string& folder);
-    void ReplayClickScript(const Settings& record);
-    void WaitForShutdownKey();
-    void SendShutdownKeys(std::int32_t delay);
+    // False when cancelled.
+    bool ReplayClickScript(const Settings& record);
+    // Needs the input watch started.
+    bool WaitForShutdownKey();
+    bool SendShutdownKeys(std::int32_t delay);
     bool RecordClickScript(Settings& working);
 
     CMouseEvent& MouseDriver() { return *mouseDriver_; }
@@ -39,14 +43,14 @@ class ClickScriptRemote : public GameRemote {
     // Launch, replay, beep, F5, shutdown keys: the editor's Test with replay.
     void LaunchAndReplay(const Settings& record);
     bool Ask(const char* title, const char* text, BoxIcon icon);
-    void ShowLaunchFailed();
-    // False (after a beep) when an operation is already running further up the stack.
+    // False (after a beep) when an operation is already running further up the stack,
+    // and (after the box) when there is no display for the game.
     bool Enter();
 
     RemotePlatform platform_;
     MessageBoxes& boxes_;
     Beeper& beeper_;
-    PollPause pause_;
+    RemoteWaits waits_;
     ScreenSize screenAtStart_;
     // Shared so that a driver renewed while a click is under way outlives that click.
     std::shared_ptr<CMouseEvent> mouseDriver_;

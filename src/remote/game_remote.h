@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "settings/settings.h"
 
 namespace vx {
@@ -18,6 +21,22 @@ class GameRemote {
     virtual bool RecordScript(Settings& working) = 0;
     // A fresh mouse driver, measuring the screen again (each opening of the options).
     virtual void RenewMouseDriver() = 0;
+    // Ends the running operation, if any, at its next step: no key or click is sent
+    // afterwards. Called from a handler that runs inside one of its waits.
+    virtual void CancelRunning() = 0;
+    virtual bool Running() const = 0;
+    // Where the remote reports what the user must know but need not confirm.
+    void SetStatusLine(std::function<void(const std::string&)> status) {
+        status_ = std::move(status);
+    }
+
+  protected:
+    void ReportStatus(const std::string& text) {
+        if (status_) status_(text);
+    }
+
+  private:
+    std::function<void(const std::string&)> status_;
 };
 
 }  // namespace vx

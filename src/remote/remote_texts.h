@@ -17,5 +17,12 @@ inline constexpr const char* kRecordInfo =
     "see online help.";
 inline constexpr const char* kLaunchFailed =
     "GPL couldn't be started. Operation aborted. Check the path to the file gpl.exe.";
+inline constexpr const char* kWineMissing =
+    "Windows programs are started through wine, which is not installed.";
+inline constexpr const char* kNoX11Display =
+    "The game remote needs an X11 display: GPL runs under wine as an X11 client. Start "
+    "Vistolarex in an X11 session, or in a Wayland session with XWayland.";
+inline constexpr const char* kFocusInVistolarex =
+    "The keyboard focus is in Vistolarex, not in GPL: the shutdown keys were not sent. Ready.";
 
 }  // namespace vx

@@ -4,8 +4,7 @@
 
 #include "platform/input_state.h"
 #include "platform/key_sender.h"
-#include "platform/poll_pause.h"
-#include "platform/timing.h"
+#include "remote/remote_waits.h"
 
 namespace vx {
 
@@ -13,11 +12,25 @@ namespace vx {
 std::int32_t QuarterDelay(std::int32_t delay);
 
 // Escape, pause delay, Escape, Escape, Return, Return with pauses of a quarter of it.
-// A negative delay (only from a damaged file) counts as 0.
-void SendShutdownKeys(KeySender& keys, Sleeper& sleeper, std::int32_t delay);
+// A negative delay (only from a damaged file) counts as 0. False when cancelled
+// on the way; no key follows the cancel.
+bool SendShutdownKeys(KeySender& keys, RemoteWaits& waits, std::int32_t delay);
 
-// Returns after F5 has been pressed and released.
-void WaitForShutdownKey(KeyState& keys, PollPause& pause);
-void WaitForF5Up(KeyState& keys, PollPause& pause);
+// Tracks F5 through the watch's events.
+class F5Tracker {
+  public:
+    explicit F5Tracker(InputWatch& input) : input_(input) {}
+    // Returns after F5 has been pressed and released; false when cancelled.
+    bool WaitForShutdownKey(RemoteWaits& waits);
+    // Returns once F5 is up (at once when it is); false when cancelled.
+    bool WaitForF5Up(RemoteWaits& waits);
+    // Applies one event; true for a press of F5.
+    bool Apply(const InputEvent& event);
+    bool Held() const { return held_; }
+
+  private:
+    InputWatch& input_;
+    bool held_ = false;
+};
 
 }  // namespace vx

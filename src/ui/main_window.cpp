@@ -42,10 +42,11 @@ FrmMain::FrmMain(std::string programFolder, std::string commandLine, EditorPlatf
                [this](const std::string& text) { SetStatus(text); }} {
     BuildControls();
     InstallDesktopConventions();
+    platform_.remote.SetStatusLine([this](const std::string& text) { SetStatus(text); });
     FormLoad(commandLine);
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() { platform_.remote.SetStatusLine({}); }
 
 void FrmMain::BuildControls() {
     setObjectName(QStringLiteral("frmMain"));
@@ -185,6 +186,9 @@ bool FrmMain::MayEnd() {
 }
 
 void FrmMain::cmdExit_Click() {
+    // A run of the game remote waiting further up the stack ends first: nothing may
+    // reach the desktop after the user chose to leave.
+    platform_.remote.CancelRunning();
     if (!MayEnd()) return;
     exitConfirmed_ = true;
     ended_ = true;
@@ -205,6 +209,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     CommitFocusedEntry();
+    platform_.remote.CancelRunning();
     if (!MayEnd()) {
         event->ignore();
         return;

@@ -168,12 +168,22 @@ void OptionsWindow::cmdChange_Click() {
 }
 
 void OptionsWindow::cmdConfigure_Click() {
+    const RunHere mark(runningHere_);
     if (!context_.remote.RecordScript(working_)) return;
     cmdTest_->setEnabled(true);
     chkPlayScript_->setEnabled(true);
 }
 
-void OptionsWindow::cmdTest_Click() { context_.remote.TestScript(working_); }
+void OptionsWindow::cmdTest_Click() {
+    const RunHere mark(runningHere_);
+    context_.remote.TestScript(working_);
+}
+
+void OptionsWindow::done(int result) {
+    // Only a run of this dialog: the editor's Test may be waiting further down.
+    if (runningHere_) context_.remote.CancelRunning();
+    QDialog::done(result);
+}
 
 void OptionsWindow::cmdHelp_Click() { context_.opener.Open(context_.manualPath); }
 

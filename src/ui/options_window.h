@@ -31,6 +31,10 @@ class OptionsWindow : public QDialog {
                            FolderChooser chooser = {});
     ~OptionsWindow() override;
 
+    // Every way of closing (OK, Cancel, Escape, the frame) ends a recording or test
+    // run that is waiting inside one of the dialog's handlers.
+    void done(int result) override;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -59,8 +63,18 @@ class OptionsWindow : public QDialog {
     void cmdHelp_Click();
     void EnableForGameFolder();
 
+    // Marks a remote run started by this dialog for as long as its handler runs.
+    struct RunHere {
+        explicit RunHere(bool& flag) : flag_(flag) { flag_ = true; }
+        ~RunHere() { flag_ = false; }
+        RunHere(const RunHere&) = delete;
+        RunHere& operator=(const RunHere&) = delete;
+        bool& flag_;
+    };
+
     OptionsContext& context_;
     Settings& working_;
+    bool runningHere_ = false;
     FolderChooser chooser_;
 
     QTabWidget* sstOptions_ = nullptr;

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
-#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,10 +17,17 @@
 #include "app/desktop_game_remote.h"
 #include "document/scratch_folder.h"
 #include "platform/x11/x11_connection.h"
-#include "platform/x11/x11_mouse_injector.h"
+#include "platform/x11/x11_game_windows.h"
 #include "platform/x11/xtest_hand.h"
-#include "remote/mouse_event.h"
+#include "settings/config_file.h"
 #include "support/scripted_platform.h"
+
+// After the project's headers: Xlib's macros would clash with their names.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+extern char** environ;
 
 namespace vx {
 namespace {
@@ -36,7 +46,7 @@ class SignallingBeeper : public Beeper {
     }
     bool WaitFor(int beeps) {
         std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, 15s, [&] { return beeps_ >= beeps; });
+        return changed_.wait_for(lock, 30s, [&] { return beeps_ >= beeps; });
     }
     int Beeps() {
         std::lock_guard lock(mutex_);
@@ -56,9 +66,10 @@ Lines ReadLines(const fs::path& file) {
     return lines;
 }
 
-// Waits until the log holds `line`; false after ten seconds.
+// Waits until the log holds `line`; false after half a minute (a window manager
+// on a busy machine may take seconds to map the game's window).
 bool WaitForLine(const fs::path& file, const std::string& line) {
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 1500; ++i) {
         for (const auto& l : ReadLines(file))
             if (l == line) return true;
         std::this_thread::sleep_for(20ms);
@@ -82,29 +93,147 @@ void TapF5(testing::XTestHand& hand) {
     hand.HoldF5(false);
 }
 
-// The stand-in game's log of two clicks (press and release positions) and the shutdown.
-Lines GameLog(std::array<int, 8> at) {
+// The stand-in's first line names its process and working folder; the rest follow.
+Lines WithoutStart(Lines lines, const fs::path& folder) {
+    EXPECT_FALSE(lines.empty());
+    if (lines.empty()) return lines;
+    EXPECT_TRUE(lines.front().ends_with(" in " + fs::canonical(folder).string())) << lines.front();
+    lines.erase(lines.begin());
+    return lines;
+}
+
+std::optional<pid_t> StandinPid(const fs::path& log) {
+    const Lines lines = ReadLines(log);
+    if (lines.empty() || !lines.front().starts_with("started ")) return std::nullopt;
+    return static_cast<pid_t>(std::stol(lines.front().substr(8)));
+}
+
+struct Click {
+    int x, y, holdMs;
+};
+
+// The game's log of the clicks (press and release where given) and the shutdown.
+Lines GameLog(const std::vector<std::pair<Click, Click>>& clicks) {
     Lines lines{"ready"};
-    for (int i = 0; i < 8; i += 2)
-        lines.push_back((i % 4 == 0 ? "press 1 " : "release 1 ") + std::to_string(at[i]) + " " +
-                        std::to_string(at[i + 1]));
+    for (const auto& [press, release] : clicks) {
+        lines.push_back("press 1 " + std::to_string(press.x) + " " + std::to_string(press.y));
+        lines.push_back("release 1 " + std::to_string(release.x) + " " + std::to_string(release.y));
+    }
     for (const char* key : {"F5", "Escape", "Escape", "Escape", "Return", "Return"})
         lines.push_back(std::string("key ") + key);
     lines.push_back("exit");
     return lines;
 }
 
-TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameAndF5ShutsItDown) {
-    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+// A window manager on the display for as long as this lives: the one running, or
+// an openbox of our own, as a desktop has one that decides about the focus.
+class WindowManager {
+  public:
+    WindowManager() {
+        Display* d = x_.Get();
+        if (d == nullptr || windows_.WindowManagerRunning()) return;
+        // A window manager that was killed leaves its mark on the root window.
+        XDeleteProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False));
+        XSync(d, False);
+        char program[] = "openbox";
+        char* argv[] = {program, nullptr};
+        if (posix_spawnp(&pid_, program, nullptr, nullptr, argv, environ) != 0) pid_ = 0;
+        if (pid_ != 0) ready_ = Manages();
+    }
+    ~WindowManager() {
+        if (pid_ == 0) return;
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+        Display* d = x_.Get();
+        XDeleteProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False));
+        XSync(d, False);
+    }
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+
+    bool Running() { return pid_ != 0 ? ready_ : windows_.WindowManagerRunning(); }
+
+  private:
+    // Ready once it takes a window of its own: a probe is mapped and reparented.
+    bool Manages() {
+        Display* d = x_.Get();
+        const Window probe = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 10, 10, 0, 0, 0);
+        XMapWindow(d, probe);
+        bool managed = false;
+        for (int i = 0; i < 500 && !managed; ++i) {
+            Window root = 0, parent = 0;
+            Window* children = nullptr;
+            unsigned int count = 0;
+            XQueryTree(d, probe, &root, &parent, &children, &count);
+            if (children != nullptr) XFree(children);
+            managed = parent != root && windows_.WindowManagerRunning();
+            if (!managed) std::this_thread::sleep_for(20ms);
+        }
+        XDestroyWindow(d, probe);
+        XSync(d, False);
+        return managed;
+    }
+
+    X11Connection x_;
+    X11GameWindows windows_;
+    pid_t pid_ = 0;
+    bool ready_ = false;
+};
+
+// A program started by a test; killed when the test ends before it did.
+class Child {
+  public:
+    explicit Child(const std::string& path) {
+        char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+        if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv, environ) != 0) pid_ = 0;
+    }
+    ~Child() {
+        if (pid_ == 0) return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+    pid_t Pid() const { return pid_; }
+    // The exit status once it has ended, waiting at most `limit`.
+    std::optional<int> WaitFor(std::chrono::milliseconds limit) {
+        const auto until = std::chrono::steady_clock::now() + limit;
+        int status = 0;
+        while (pid_ != 0 && std::chrono::steady_clock::now() < until) {
+            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+                pid_ = 0;
+                return status;
+            }
+            std::this_thread::sleep_for(10ms);
+        }
+        return std::nullopt;
+    }
+
+  private:
+    pid_t pid_ = 0;
+};
+
+class RemoteEndToEnd : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+        ASSERT_TRUE(cleanup.IsOpen());
+        cleanup.LetGo();
+        ASSERT_TRUE(windowManager.Running()) << "openbox is needed (scripts/install-deps.sh)";
+    }
+
+    // The lock first: nothing touches the display before it is held.
     testing::DisplayInputLock lock;
     testing::XTestHand cleanup;
-    ASSERT_TRUE(cleanup.IsOpen());
-    cleanup.LetGo();
-    X11Connection connection;
-    const ScreenSize screen = X11MouseInjector(connection).ScreenSizePixels();
-
+    WindowManager windowManager;
     const testing::ScratchFolder scratch;
     const fs::path root = scratch.Root();
+};
+
+// Clicks recorded while a window manager runs, short ones among them, are replayed
+// on their recorded pixels of a screen that is not 640 x 480, and the keys reach
+// the game, which the remote brought to the front.
+TEST_F(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown) {
     const fs::path recordLog = root / "record.log";
     const fs::path replayLog = root / "replay.log";
     const fs::path recordFolder = MakeGameFolder(root, "record", recordLog);
@@ -118,24 +247,28 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameAndF5ShutsItDown) {
     working.ShowInformation = true;
     working.ShutdownDelay = 200;
 
-    // The user clicks twice through the game, the second time dragging a little.
+    // One click, five taps of 1 ms, and a press dragged a little before its release.
+    const std::vector<Click> taps{
+        {200, 150, 1}, {210, 150, 1}, {220, 160, 1}, {230, 170, 1}, {700, 500, 1}};
+    std::vector<std::pair<Click, Click>> made{{{100, 80, 60}, {100, 80, 0}}};
+    for (const Click& tap : taps) made.push_back({tap, tap});
+    made.push_back({{400, 300, 80}, {420, 310, 80}});
     std::thread user([&] {
         testing::XTestHand hand;
         if (WaitForLine(recordLog, "ready")) {
             std::this_thread::sleep_for(300ms);
-            hand.MoveTo(100, 80);
-            hand.PressLeft();
-            std::this_thread::sleep_for(60ms);
-            hand.ReleaseLeft();
-            if (beeper.WaitFor(1)) {
-                hand.MoveTo(400, 300);
+            for (const auto& [press, release] : made) {
+                hand.MoveTo(press.x, press.y);
                 hand.PressLeft();
-                std::this_thread::sleep_for(80ms);
-                hand.MoveTo(420, 310);
-                std::this_thread::sleep_for(80ms);
+                std::this_thread::sleep_for(std::chrono::milliseconds(press.holdMs));
+                if (release.x != press.x || release.y != press.y) {
+                    hand.MoveTo(release.x, release.y);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(release.holdMs));
+                }
                 hand.ReleaseLeft();
-                beeper.WaitFor(2);
+                std::this_thread::sleep_for(2ms);
             }
+            beeper.WaitFor(static_cast<int>(made.size()));
         }
         TapF5(hand);  // also ends a recording that went wrong
     });
@@ -143,34 +276,127 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameAndF5ShutsItDown) {
     user.join();
     ASSERT_TRUE(recorded);
     ASSERT_TRUE(WaitForLine(recordLog, "exit"));
-    EXPECT_EQ(ReadLines(recordLog), GameLog({100, 80, 100, 80, 400, 300, 420, 310}));
-    ASSERT_EQ(working.ClickCount, 2);
-    EXPECT_EQ(working.ClickX[1], screen.width * 100 / 640);
-    EXPECT_EQ(working.ClickY[1], screen.height * 80 / 480);
-    EXPECT_EQ(working.ClickX[2], screen.width * 420 / 640);
-    EXPECT_EQ(working.ClickY[2], screen.height * 310 / 480);
+    EXPECT_EQ(WithoutStart(ReadLines(recordLog), recordFolder), GameLog(made));
+    ASSERT_EQ(working.ClickCount, made.size());
+    for (std::size_t i = 1; i <= made.size(); ++i) {
+        EXPECT_EQ(working.ClickX[i], made[i - 1].second.x) << i;
+        EXPECT_EQ(working.ClickY[i], made[i - 1].second.y) << i;
+    }
     EXPECT_GE(working.ClickIntervals[1], 300);
-    EXPECT_GE(working.ClickIntervals[2], 160);
+    EXPECT_GE(working.ClickIntervals[made.size()], 160);
 
-    // The replay clicks at the stored positions; the beep tells the user to press F5.
+    // The replay clicks on the recorded pixels; the beep tells the user to press F5.
     working.GPLFolder = replayFolder.string();
     std::thread shutdown([&] {
         testing::XTestHand hand;
-        beeper.WaitFor(3);
+        beeper.WaitFor(static_cast<int>(made.size()) + 1);
         TapF5(hand);
     });
     remote->TestScript(working);
     shutdown.join();
     ASSERT_TRUE(WaitForLine(replayLog, "exit"));
-    const int x1 = working.ClickX[1], y1 = working.ClickY[1];
-    const int x2 = working.ClickX[2], y2 = working.ClickY[2];
-    EXPECT_EQ(ReadLines(replayLog), GameLog({x1, y1, x1, y1, x2, y2, x2, y2}));
-    EXPECT_EQ(beeper.Beeps(), 3);
+    std::vector<std::pair<Click, Click>> replayed;
+    for (const auto& [press, release] : made) replayed.push_back({release, release});
+    EXPECT_EQ(WithoutStart(ReadLines(replayLog), replayFolder), GameLog(replayed));
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text,
-              "GPL will now be launched and the recording of mouseclicks will begin. For further "
-              "details see online help.");
     EXPECT_EQ(boxes.shown[1].title, "Vistolarex: Info");
+}
+
+// The 32-bit property of a window, 0 when missing.
+unsigned long Cardinal(Display* d, Window w, const char* name) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    unsigned long value = 0;
+    if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1, False, XA_CARDINAL, &type,
+                           &format, &count, &after, &data) == Success &&
+        data != nullptr && count == 1)
+        value = *reinterpret_cast<unsigned long*>(data);
+    if (data != nullptr) XFree(data);
+    return value;
+}
+
+// True while the keyboard focus is in `window` or one of its children.
+bool HasFocus(Display* d, Window window) {
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(d, &focus, &revert);
+    while (focus != 0 && focus != PointerRoot && focus != window) {
+        Window root = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(d, focus, &root, &parent, &children, &count) == 0) return false;
+        if (children != nullptr) XFree(children);
+        if (parent == root) return false;
+        focus = parent;
+    }
+    return focus == window;
+}
+
+// The program itself: Test started from the keyboard, then its window closed by the
+// frame while the remote waits for F5. The program is gone at once, and the F5 the
+// user presses afterwards sends no keys into the game.
+TEST_F(RemoteEndToEnd, ClosingTheProgramWhileItWaitsForF5EndsItAtOnceAndSendsNothing) {
+    const fs::path log = root / "game.log";
+    const fs::path game = MakeGameFolder(root, "game", log);
+    const fs::path program = root / "program";
+    fs::create_directories(program);
+    fs::copy_file(VX_VISTOLAREX, program / "vistolarex");
+    Settings settings;
+    settings.GPLFolder = game.string();
+    settings.PlayScript = true;
+    settings.ShowInformation = false;
+    ASSERT_TRUE(WriteConfigFile((program / kConfigFileName).string(), settings).ok);
+
+    // On a real display, as a user runs it.
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    ::setenv("LSAN_OPTIONS", "suppressions=" VX_LSAN_SUPPRESSIONS, 1);
+    Child editorProgram((program / "vistolarex").string());
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::unsetenv("LSAN_OPTIONS");
+    const pid_t pid = editorProgram.Pid();
+    ASSERT_NE(pid, 0);
+
+    X11GameWindows windows;
+    X11Connection x;
+    Window editor = 0;
+    for (int i = 0; i < 500 && editor == 0; ++i) {
+        for (unsigned long w : windows.ClientWindows())
+            if (Cardinal(x.Get(), w, "_NET_WM_PID") == static_cast<unsigned long>(pid)) editor = w;
+        if (editor == 0) std::this_thread::sleep_for(20ms);
+    }
+    ASSERT_NE(editor, 0u);
+    windows.Activate(editor);
+    for (int i = 0; i < 500 && !HasFocus(x.Get(), editor); ++i) std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(HasFocus(x.Get(), editor));
+    // Load has the focus; the third button is Test.
+    for (unsigned long key : {XK_Tab, XK_Tab, XK_space}) cleanup.TapKey(key);
+    ASSERT_TRUE(WaitForLine(log, "ready"));
+    std::this_thread::sleep_for(500ms);
+
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = editor;
+    close.xclient.message_type = XInternAtom(x.Get(), "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(x.Get(), "WM_DELETE_WINDOW", False));
+    close.xclient.data.l[1] = CurrentTime;
+    XSendEvent(x.Get(), editor, False, NoEventMask, &close);
+    XSync(x.Get(), False);
+    // Without the F5 it waited for: at once, give or take the sanitizers' checks at exit.
+    const std::optional<int> status = editorProgram.WaitFor(3000ms);
+    ASSERT_TRUE(status.has_value()) << "still running 3 s after its window was closed";
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0);
+
+    TapF5(cleanup);
+    EXPECT_TRUE(WaitForLine(log, "key F5"));
+    std::this_thread::sleep_for(300ms);
+    if (const auto standin = StandinPid(log)) ::kill(*standin, SIGTERM);
+    const Lines lines = WithoutStart(ReadLines(log), game);
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + std::min<long>(2, std::ssize(lines))),
+              (Lines{"ready", "key F5"}));
+    for (const auto& line : lines) EXPECT_FALSE(line.starts_with("key E") || line == "key Return");
 }
 
 }  // namespace

@@ -1,13 +1,18 @@
-// A stand-in for the game in the remote's tests: a full-screen window with the
-// keyboard focus that writes every button press and release (button, x, y) and
-// every key press (its keysym name) to a log, one line each. It ends after the
-// second Return, as the shutdown keys end the game, or after a bounded time.
+// A stand-in for the game in the remote's tests: a full-screen top-level window
+// that writes its process and working folder, then every button press and release
+// (button, x, y) and every key press (its keysym name) to a log, one line each. Like
+// a game started in the background it does not take the focus itself and asks the
+// window manager not to give it the focus when it appears (_NET_WM_USER_TIME 0):
+// keys reach it only when the remote has brought it to the front. It ends after
+// the second Return, as the shutdown keys end the game, or after a bounded time.
 //
 // Usage: standin_game [log]   (default: the file named by VX_STANDIN_LOG)
 // VX_STANDIN_SECONDS bounds the run (default 20).
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <poll.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -37,20 +42,33 @@ int main(int argc, char** argv) {
     }
     int screen = DefaultScreen(d);
     XSetWindowAttributes attributes{};
-    attributes.override_redirect = True;
     attributes.background_pixel = BlackPixel(d, screen);
     attributes.event_mask =
         ButtonPressMask | ButtonReleaseMask | KeyPressMask | StructureNotifyMask;
-    Window window =
-        XCreateWindow(d, RootWindow(d, screen), 0, 0, DisplayWidth(d, screen),
-                      DisplayHeight(d, screen), 0, CopyFromParent, InputOutput, CopyFromParent,
-                      CWOverrideRedirect | CWBackPixel | CWEventMask, &attributes);
-    XMapRaised(d, window);
+    Window window = XCreateWindow(d, RootWindow(d, screen), 0, 0, DisplayWidth(d, screen),
+                                  DisplayHeight(d, screen), 0, CopyFromParent, InputOutput,
+                                  CopyFromParent, CWBackPixel | CWEventMask, &attributes);
+    XStoreName(d, window, "GPL stand-in");
+    XWMHints hints{};
+    hints.flags = InputHint;
+    hints.input = True;
+    XSetWMHints(d, window, &hints);
+    auto cardinal = [&](const char* name, long value) {
+        XChangeProperty(d, window, XInternAtom(d, name, False), XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char*>(&value), 1);
+    };
+    cardinal("_NET_WM_PID", static_cast<long>(::getpid()));
+    cardinal("_NET_WM_USER_TIME", 0);
+    long fullscreen = static_cast<long>(XInternAtom(d, "_NET_WM_STATE_FULLSCREEN", False));
+    XChangeProperty(d, window, XInternAtom(d, "_NET_WM_STATE", False), XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(&fullscreen), 1);
+    XMapWindow(d, window);
     XEvent event;
     do XNextEvent(d, &event);
     while (event.type != MapNotify);
-    XSetInputFocus(d, window, RevertToPointerRoot, CurrentTime);
-    XSync(d, False);
+    char folder[4096] = {};
+    std::fprintf(log, "started %ld in %s\n", static_cast<long>(::getpid()),
+                 ::getcwd(folder, sizeof folder) ? folder : "?");
     std::fprintf(log, "ready\n");
 
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(Seconds());

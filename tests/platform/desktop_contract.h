@@ -14,7 +14,7 @@ namespace vx::testing {
 
 // What every desktop implementation promises the remote. A harness supplies the
 // implementation under test and a way to watch it from outside:
-//   bool Available(); MouseInjector& Mouse(); PointerReader& Pointer(); KeyState& Keys();
+//   bool Available(); MouseInjector& Mouse(); PointerReader& Pointer(); InputWatch& Watch();
 //   KeySender& Sender(); void HoldF5(bool); WindowHandle MakeWindow(l, t, w, h);
 //   WindowHandle UnknownWindow(); int WheelNotchesSeen(); std::vector<std::string> KeysSeen();
 template <class Harness>
@@ -60,23 +60,42 @@ TYPED_TEST_P(DesktopContract, RelativeMovesShiftThePointerByTheirDisplacement) {
     EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{80, 135}));
 }
 
-TYPED_TEST_P(DesktopContract, TheLeftButtonStateFollowsPressAndRelease) {
+// Presses shorter than any poll are reported all the same, in order, each with the
+// pointer's position and a time on the watch's clock.
+TYPED_TEST_P(DesktopContract, TheWatchReportsEveryPressAndReleaseInOrder) {
+    using Kind = InputEvent::Kind;
+    InputWatch& watch = this->harness.Watch();
+    MouseInjector& mouse = this->harness.Mouse();
+    ASSERT_TRUE(watch.Start());
+    const std::uint32_t start = watch.NowMs();
     this->MovedTo(50, 60);
-    EXPECT_FALSE(this->harness.Keys().LeftButtonDown());
-    this->harness.Mouse().PressLeftButton();
-    EXPECT_TRUE(this->harness.Keys().LeftButtonDown());
-    EXPECT_FALSE(this->harness.Keys().F5Down());
-    this->harness.Mouse().ReleaseLeftButton();
-    EXPECT_FALSE(this->harness.Keys().LeftButtonDown());
-}
-
-TYPED_TEST_P(DesktopContract, TheF5StateFollowsTheKey) {
-    EXPECT_FALSE(this->harness.Keys().F5Down());
+    mouse.PressLeftButton();
+    mouse.ReleaseLeftButton();
     this->harness.HoldF5(true);
-    EXPECT_TRUE(this->harness.Keys().F5Down());
-    EXPECT_FALSE(this->harness.Keys().LeftButtonDown());
     this->harness.HoldF5(false);
-    EXPECT_FALSE(this->harness.Keys().F5Down());
+    this->MovedTo(70, 80);
+    mouse.PressLeftButton();
+    mouse.ReleaseLeftButton();
+    std::vector<InputEvent> seen;
+    for (int i = 0; i < 200 && seen.size() < 6; ++i) {
+        for (const InputEvent& e : watch.Take()) seen.push_back(e);
+        if (seen.size() < 6) watch.Await(5);
+    }
+    const std::uint32_t end = watch.NowMs();
+    watch.Stop();
+    std::vector<Kind> kinds;
+    for (const InputEvent& e : seen) kinds.push_back(e.kind);
+    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::LeftPress, Kind::LeftRelease, Kind::F5Press,
+                                        Kind::F5Release, Kind::LeftPress, Kind::LeftRelease}));
+    ASSERT_EQ(seen.size(), 6u);
+    EXPECT_EQ(seen[1].at, (PointerPos{50, 60}));
+    EXPECT_EQ(seen[5].at, (PointerPos{70, 80}));
+    std::uint32_t previous = start;
+    for (const InputEvent& e : seen) {
+        EXPECT_LE(e.timeMs - start, end - start);
+        EXPECT_GE(e.timeMs - start, previous - start);
+        previous = e.timeMs;
+    }
 }
 
 TYPED_TEST_P(DesktopContract, WindowRectanglesAreInScreenPixels) {
@@ -104,12 +123,11 @@ TYPED_TEST_P(DesktopContract, SentKeysReachTheFocusedWindowInOrder) {
     this->harness.Sender().Send(SentKey::Return);
     this->harness.Sender().Send(SentKey::Escape);
     EXPECT_EQ(this->harness.KeysSeen(), (std::vector<std::string>{"Escape", "Return", "Escape"}));
-    EXPECT_FALSE(this->harness.Keys().F5Down());
 }
 
 REGISTER_TYPED_TEST_SUITE_P(DesktopContract, AbsoluteMovesLandOnThePixelTheyWereNormalisedFrom,
                             RelativeMovesShiftThePointerByTheirDisplacement,
-                            TheLeftButtonStateFollowsPressAndRelease, TheF5StateFollowsTheKey,
+                            TheWatchReportsEveryPressAndReleaseInOrder,
                             WindowRectanglesAreInScreenPixels,
                             TheWheelTurnsWholeNotchesInBothDirections,
                             SentKeysReachTheFocusedWindowInOrder);

@@ -10,9 +10,9 @@ class ScriptedDeskHarness {
     bool Available() { return true; }
     MouseInjector& Mouse() { return desk_; }
     PointerReader& Pointer() { return desk_; }
-    KeyState& Keys() { return desk_; }
+    InputWatch& Watch() { return desk_; }
     KeySender& Sender() { return desk_; }
-    void HoldF5(bool down) { desk_.f5Down = down; }
+    void HoldF5(bool down) { desk_.HoldF5(down); }
     WindowHandle MakeWindow(int left, int top, int width, int height) {
         WindowHandle handle = desk_.windows.size() + 1;
         desk_.windows[handle] = {left, top, left + width, top + height};

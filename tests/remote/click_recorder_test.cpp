@@ -31,12 +31,9 @@ TEST_F(Recording, F5BeforeAnyClickRecordsNothingAndShutsTheGameDown) {
 }
 
 TEST_F(Recording, LongPressIsOneClickAtTheReleasePositionAndTime) {
-    desk.After(100, [](testing::ScriptedDesk& d) {
-        d.pointer = {320, 240};
-        d.leftDown = true;
-    });
+    desk.After(100, [](testing::ScriptedDesk& d) { d.PressLeft({320, 240}); });
     desk.After(400, [](testing::ScriptedDesk& d) { d.pointer = {330, 250}; });
-    desk.After(600, [](testing::ScriptedDesk& d) { d.leftDown = false; });
+    desk.After(600, [](testing::ScriptedDesk& d) { d.ReleaseLeft(); });
     ClickAt(900, 10, 470);
     F5At(1200);
     ASSERT_TRUE(remote.RecordScript(settings));
@@ -44,33 +41,62 @@ TEST_F(Recording, LongPressIsOneClickAtTheReleasePositionAndTime) {
     // The clock starts just before the launch; each interval ends at a release.
     EXPECT_EQ(settings.ClickIntervals[1], 600);
     EXPECT_EQ(settings.ClickIntervals[2], 340);
-    EXPECT_EQ(settings.ClickX[1], 528);  // 1024 * 330 / 640
-    EXPECT_EQ(settings.ClickY[1], 400);  // 768 * 250 / 480
-    EXPECT_EQ(settings.ClickX[2], 16);   // 16.0
-    EXPECT_EQ(settings.ClickY[2], 752);  // 752.0
+    // The screen is as large as at start-up: the pixels themselves.
+    EXPECT_EQ(settings.ClickX[1], 330);
+    EXPECT_EQ(settings.ClickY[1], 250);
+    EXPECT_EQ(settings.ClickX[2], 10);
+    EXPECT_EQ(settings.ClickY[2], 470);
     EXPECT_EQ(settings.ClickIntervals[0], 0);
     EXPECT_EQ(settings.ClickX[3], 0);
     EXPECT_EQ(desk.beeper.beeps, 2);
 }
 
-TEST_F(Recording, ScalesByTheScreenMeasuredAtStartAndFloors) {
-    ClickAt(50, 320, 240);
-    ClickAt(150, 1, 1);
-    F5At(300);
-    desk.screen = {1920, 1080};
-    remote.RenewMouseDriver();  // the recorder keeps the start-up size
+TEST_F(Recording, ShortClicksAreNoneLostAndTimedByTheirOwnEvents) {
+    // Three 1-ms clicks inside one 5-ms rest of the wait.
+    ClickAt(101, 10, 10, 1);
+    ClickAt(103, 20, 20, 1);
+    ClickAt(105, 30, 30, 1);
+    F5At(200);
     ASSERT_TRUE(remote.RecordScript(settings));
-    ASSERT_EQ(settings.ClickCount, 2);
-    EXPECT_EQ(settings.ClickX[1], 512);
-    EXPECT_EQ(settings.ClickY[1], 384);
-    EXPECT_EQ(settings.ClickX[2], 1);  // 1.6
-    EXPECT_EQ(settings.ClickY[2], 1);  // 1.6
+    ASSERT_EQ(settings.ClickCount, 3);
+    EXPECT_EQ(settings.ClickIntervals[1], 102);
+    EXPECT_EQ(settings.ClickIntervals[2], 2);
+    EXPECT_EQ(settings.ClickIntervals[3], 2);
+    EXPECT_EQ(settings.ClickX[3], 30);
+}
 
-    // A replay on the same 1024-wide screen normalises 512 to 32768.
-    desk.screen = {1024, 768};
-    remote.RenewMouseDriver();
-    remote.ReplayClickScript(settings);
-    EXPECT_EQ(desk.WithPrefix("abs").front(), "abs 32768 32768");
+// A click lands where it was recorded: the position is scaled by the start-up
+// screen over the screen at the click, and replayed across the screen as it is
+// then, also when the game switched the mode (1920 x 1080 at start-up, 640 x 480
+// while it runs).
+TEST(RecordingScreens, AClickIsReplayedOnTheScreenPixelItWasRecordedAt) {
+    const ScreenSize rows[][2] = {{{1024, 768}, {1024, 768}},
+                                  {{1920, 1080}, {640, 480}},
+                                  {{640, 480}, {640, 480}},
+                                  {{1280, 960}, {640, 480}},
+                                  {{1280, 1024}, {1280, 1024}}};
+    for (const auto& [atStart, whileGameRuns] : rows) {
+        for (const PointerPos p : {PointerPos{0, 0}, PointerPos{1, 2}, PointerPos{320, 240},
+                                   PointerPos{whileGameRuns.width - 1, whileGameRuns.height - 1}}) {
+            testing::ScriptedDesk desk;
+            testing::ScriptedMessageBoxes boxes;
+            desk.screen = atStart;
+            ClickScriptRemote remote(desk.Platform(), boxes, desk.beeper);
+            Settings settings;
+            settings.GPLFolder = "/games/gpl";
+            settings.ShowInformation = false;
+            desk.screen = whileGameRuns;
+            desk.After(50, [p](testing::ScriptedDesk& d) { d.PressLeft(p); });
+            desk.After(60, [](testing::ScriptedDesk& d) { d.ReleaseLeft(); });
+            desk.After(100, [](testing::ScriptedDesk& d) { d.HoldF5(true); });
+            desk.After(110, [](testing::ScriptedDesk& d) { d.HoldF5(false); });
+            ASSERT_TRUE(remote.RecordScript(settings));
+            ASSERT_EQ(settings.ClickCount, 1);
+            desk.pointer = {};
+            remote.ReplayClickScript(settings);
+            EXPECT_EQ(desk.pointer, p) << atStart.width << " " << whileGameRuns.width;
+        }
+    }
 }
 
 TEST_F(Recording, F5WhileTheButtonIsHeldEndsOnlyAfterTheRelease) {
@@ -79,10 +105,10 @@ TEST_F(Recording, F5WhileTheButtonIsHeldEndsOnlyAfterTheRelease) {
     ASSERT_TRUE(remote.RecordScript(settings));
     ASSERT_EQ(settings.ClickCount, 1);
     EXPECT_EQ(settings.ClickIntervals[1], 300);
-    EXPECT_EQ(settings.ClickX[1], 102);
-    Log events = desk.Events();
-    EXPECT_EQ(From(events, "beep").at(1), "hand F5 up");
-    EXPECT_EQ(From(events, "hand F5 up").at(1), "key Escape");
+    EXPECT_EQ(settings.ClickX[1], 64);
+    Log actions = desk.Actions();
+    EXPECT_EQ(From(actions, "beep").at(1), "hand F5 up");
+    EXPECT_EQ(From(actions, "hand F5 up").at(1), "key Escape");
 
     // F5 pressed and let go during a press does not end the recording.
     desk.log.clear();
@@ -110,7 +136,7 @@ TEST_F(Recording, TheScriptEndsByItselfWithThe255thClick) {
     ASSERT_TRUE(remote.RecordScript(settings));
     EXPECT_EQ(settings.ClickCount, 255);
     EXPECT_EQ(desk.beeper.beeps, 255);
-    EXPECT_EQ(settings.ClickX[255], 254 * 1024 / 640);
+    EXPECT_EQ(settings.ClickX[255], 254);
     EXPECT_EQ(settings.ClickX[0], 0);
     // No F5 was pressed: the shutdown keys follow the last beep at once.
     Log expected = ShutdownKeys(40);
@@ -124,9 +150,9 @@ TEST_F(Recording, AFullScriptWaitsForAHeldF5ToBeReleased) {
     F5At(20 + 30 * 254 + 5, 500);
     ASSERT_TRUE(remote.RecordScript(settings));
     EXPECT_EQ(settings.ClickCount, 255);
-    Log events = desk.Events();
-    EXPECT_EQ(From(events, "hand F5 up").at(1), "key Escape");
-    EXPECT_EQ(From(events, "hand F5 down").at(1), "beep");
+    Log actions = desk.Actions();
+    EXPECT_EQ(From(actions, "hand F5 up").at(1), "key Escape");
+    EXPECT_EQ(From(actions, "hand F5 down").at(1), "beep");
 }
 
 TEST_F(Recording, SafetyAndInformationBoxesAndTheirCancel) {
@@ -166,11 +192,31 @@ TEST_F(Recording, SafetyAndInformationBoxesAndTheirCancel) {
     }
 }
 
+TEST_F(Recording, ACancelledRecordingKeepsTheOldScriptAndSendsNoKeys) {
+    settings.ClickCount = 1;
+    settings.ClickX[1] = 77;
+    settings.SafetyConfigure = false;
+    // Closed while waiting for the next click, and while F5 is still held.
+    for (bool f5Held : {false, true}) {
+        const std::uint32_t start = desk.now;
+        const std::uint32_t cancelAfter = 300;
+        ClickAt(100, 5, 5);
+        if (f5Held) F5At(200, 5000);
+        desk.onPump = [&] {
+            if (desk.now - start >= cancelAfter) remote.CancelRunning();
+        };
+        EXPECT_FALSE(remote.RecordScript(settings)) << cancelAfter;
+        EXPECT_EQ(settings.ClickCount, 1);
+        EXPECT_EQ(settings.ClickX[1], 77);
+        EXPECT_TRUE(desk.WithPrefix("key").empty());
+    }
+}
+
 TEST_F(Recording, AFailedLaunchLeavesTheScriptEmptyAndSendsNothing) {
     settings.ClickCount = 4;
     settings.ClickIntervals[4] = 10;
     settings.SafetyConfigure = false;
-    desk.launchSucceeds = false;
+    desk.launchOutcome = LaunchResult::Outcome::Failed;
     EXPECT_FALSE(remote.RecordScript(settings));
     EXPECT_EQ(settings.ClickCount, 0);
     EXPECT_EQ(settings.ClickIntervals[4], 0);

@@ -34,27 +34,19 @@ class RemoteFixture : public ::testing::Test {
 
     // The scripted hand clicks at (x, y) from `at` to `at + hold` ms.
     void ClickAt(std::uint32_t at, std::int32_t x, std::int32_t y, std::uint32_t hold = 40) {
-        desk.After(at, [x, y](ScriptedDesk& d) {
-            d.pointer = {x, y};
-            d.leftDown = true;
-        });
-        desk.After(at + hold, [](ScriptedDesk& d) { d.leftDown = false; });
+        desk.After(at, [x, y](ScriptedDesk& d) { d.PressLeft({x, y}); });
+        desk.After(at + hold, [](ScriptedDesk& d) { d.ReleaseLeft(); });
     }
     // F5 down at `at`, up `hold` ms later; both moments are marked in the log.
     void F5At(std::uint32_t at, std::uint32_t hold = 50) {
-        desk.After(at, [](ScriptedDesk& d) {
-            d.f5Down = true;
-            d.Log("hand F5 down");
-        });
-        desk.After(at + hold, [](ScriptedDesk& d) {
-            d.f5Down = false;
-            d.Log("hand F5 up");
-        });
+        desk.After(at, [](ScriptedDesk& d) { d.HoldF5(true); });
+        desk.After(at + hold, [](ScriptedDesk& d) { d.HoldF5(false); });
     }
 
+    // The keys with their pauses, as Events() shows them.
     static std::vector<std::string> ShutdownKeys(std::int32_t delay) {
-        const std::string quarter = "sleep " + std::to_string(vx::QuarterDelay(delay));
-        return {"key Escape", "sleep " + std::to_string(delay),
+        const std::string quarter = "wait " + std::to_string(vx::QuarterDelay(delay));
+        return {"key Escape", "wait " + std::to_string(delay),
                 "key Escape", quarter,
                 "key Escape", quarter,
                 "key Return", quarter,

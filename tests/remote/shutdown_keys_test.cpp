@@ -25,33 +25,44 @@ TEST(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarter) {
     for (Case c : {Case{1500, 1500, 375}, Case{50, 50, 12}, Case{3000, 3000, 750}, Case{0, 0, 0},
                    Case{-400, 0, 0}}) {
         ScriptedDesk desk;
+        RemoteWaits waits(desk, desk, desk, desk, desk);
         std::uint32_t start = desk.now;
-        SendShutdownKeys(desk, desk, c.delay);
-        const std::string first = "sleep " + std::to_string(c.first);
-        const std::string quarter = "sleep " + std::to_string(c.quarter);
-        EXPECT_EQ(desk.log, (Log{"key Escape", first, "key Escape", quarter, "key Escape", quarter,
-                                 "key Return", quarter, "key Return"}))
-            << "delay " << c.delay;
+        EXPECT_TRUE(SendShutdownKeys(desk, waits, c.delay));
+        Log expected{"key Escape", "wait " + std::to_string(c.first), "key Escape"};
+        for (const char* key : {"key Escape", "key Return", "key Return"}) {
+            expected.push_back("wait " + std::to_string(c.quarter));
+            expected.push_back(key);
+        }
+        std::erase(expected, "wait 0");
+        EXPECT_EQ(desk.Events(), expected) << "delay " << c.delay;
         EXPECT_EQ(desk.now - start, static_cast<std::uint32_t>(c.first + 3 * c.quarter));
     }
 }
 
 TEST(ShutdownKeys, WaitReturnsOnlyAfterF5WentDownAndUpAgain) {
     ScriptedDesk desk;
-    desk.After(60, [](ScriptedDesk& d) { d.f5Down = true; });
-    desk.After(200, [](ScriptedDesk& d) { d.f5Down = false; });
-    PollPause pause(desk, desk);
+    RemoteWaits waits(desk, desk, desk, desk, desk);
+    F5Tracker f5(desk);
+    desk.Start();
+    desk.After(60, [](ScriptedDesk& d) { d.HoldF5(true); });
+    desk.After(200, [](ScriptedDesk& d) { d.HoldF5(false); });
     std::uint32_t start = desk.now;
-    WaitForShutdownKey(desk, pause);
+    EXPECT_TRUE(f5.WaitForShutdownKey(waits));
     EXPECT_EQ(desk.now - start, 200u);
     // Every poll lets the windows run and then rests instead of spinning.
     EXPECT_EQ(desk.pumps, 40);
-    EXPECT_EQ(desk.WithPrefix("sleep").size(), 40u);
     EXPECT_EQ(desk.log.front(), "pump");
+
+    // A tap shorter than a poll counts as well.
+    desk.After(3, [](ScriptedDesk& d) { d.HoldF5(true); });
+    desk.After(4, [](ScriptedDesk& d) { d.HoldF5(false); });
+    start = desk.now;
+    EXPECT_TRUE(f5.WaitForShutdownKey(waits));
+    EXPECT_EQ(desk.now - start, 5u);
 
     // F5 already up: the release wait returns without pumping.
     desk.log.clear();
-    WaitForF5Up(desk, pause);
+    EXPECT_TRUE(f5.WaitForF5Up(waits));
     EXPECT_TRUE(desk.log.empty());
 }
 

@@ -16,16 +16,18 @@
 namespace vx::testing {
 
 // A desktop on a virtual clock: sleeping advances time, the user's hand is a
-// timeline of changes applied when their time has come, and everything sent to
-// the desktop is logged in order ("abs 32768 0", "down", "key Escape", ...).
+// timeline of changes applied when their time has come (each one an input event
+// stamped with its own moment), and everything sent to the desktop is logged in
+// order ("abs 32768 0", "down", "key Escape", ...).
 class ScriptedDesk : public MouseInjector,
-                     public KeyState,
+                     public InputWatch,
                      public PointerReader,
                      public MillisecondClock,
                      public Sleeper,
                      public EventPump,
                      public KeySender,
-                     public ProcessLauncher {
+                     public ProcessLauncher,
+                     public GameWindows {
   public:
     // Beeps land in the desk's log too, so their order against the rest is visible.
     class LoggingBeeper : public CountingBeeper {
@@ -45,7 +47,13 @@ class ScriptedDesk : public MouseInjector,
     bool leftDown = false;
     bool f5Down = false;
     PointerPos pointer;
-    bool launchSucceeds = true;
+    LaunchResult::Outcome launchOutcome = LaunchResult::Outcome::Started;
+    std::string workingFolder;
+    bool displayAvailable = true;
+    bool focusInOwnWindow = false;
+    std::int64_t gamePid = 0;
+    int frontLooks = 0;
+    bool watching = false;
     std::map<WindowHandle, WindowRect> windows;
     std::vector<std::string> log;
     int pumps = 0;
@@ -59,6 +67,22 @@ class ScriptedDesk : public MouseInjector,
         return RemotePlatform{*this, *this, *this, *this, *this, *this, *this, *this};
     }
 
+    // The hand: each change is an event at the moment it was scheduled for.
+    void PressLeft(PointerPos at) {
+        pointer = at;
+        leftDown = true;
+        Input(InputEvent::Kind::LeftPress, HandTime());
+    }
+    void ReleaseLeft() {
+        leftDown = false;
+        Input(InputEvent::Kind::LeftRelease, HandTime());
+    }
+    void HoldF5(bool down) {
+        f5Down = down;
+        Log(down ? "hand F5 down" : "hand F5 up");
+        Input(down ? InputEvent::Kind::F5Press : InputEvent::Kind::F5Release, HandTime());
+    }
+
     // Schedules a change of the user's hand `delay` ms from the current time.
     void After(std::uint32_t delay, std::function<void(ScriptedDesk&)> change) {
         timeline_.push_back({elapsed_ + delay, std::move(change)});
@@ -68,16 +92,33 @@ class ScriptedDesk : public MouseInjector,
 
     void Log(const std::string& entry) { log.push_back(entry); }
 
-    // The log without the waits' polling pauses (a pump followed by a 5 ms rest).
+    // The log with every run of pumps and rests shown as one "wait <ms>" (none when
+    // no time passed).
     std::vector<std::string> Events() const {
         std::vector<std::string> out;
-        for (std::size_t i = 0; i < log.size(); ++i) {
-            if (log[i] == "pump" && i + 1 < log.size() && log[i + 1] == "sleep 5") {
-                ++i;
+        std::int64_t waited = -1;
+        auto flush = [&] {
+            if (waited > 0) out.push_back("wait " + std::to_string(waited));
+            waited = -1;
+        };
+        for (const auto& entry : log) {
+            if (entry == "pump" || entry.rfind("sleep ", 0) == 0) {
+                waited = std::max<std::int64_t>(waited, 0);
+                if (entry != "pump") waited += std::max(std::stoi(entry.substr(6)), 0);
                 continue;
             }
-            out.push_back(log[i]);
+            flush();
+            out.push_back(entry);
         }
+        flush();
+        return out;
+    }
+
+    // Events() without the waits: what was done, in order.
+    std::vector<std::string> Actions() const {
+        std::vector<std::string> out;
+        for (const auto& e : Events())
+            if (e.rfind("wait ", 0) != 0) out.push_back(e);
         return out;
     }
 
@@ -97,13 +138,16 @@ class ScriptedDesk : public MouseInjector,
         Log("rel " + std::to_string(dx) + " " + std::to_string(dy));
         pointer = {pointer.x + dx, pointer.y + dy};
     }
+    // The desktop sees injected input as it sees the hand's.
     void PressLeftButton() override {
         Log("down");
         leftDown = true;
+        Input(InputEvent::Kind::LeftPress, now);
     }
     void ReleaseLeftButton() override {
         Log("up");
         leftDown = false;
+        Input(InputEvent::Kind::LeftRelease, now);
     }
     void Wheel(std::int32_t amount) override {
         Log("wheel " + std::to_string(amount));
@@ -114,14 +158,18 @@ class ScriptedDesk : public MouseInjector,
         return it == windows.end() ? WindowRect{} : it->second;
     }
 
-    bool LeftButtonDown() override {
+    bool Start() override {
         Apply();
-        return leftDown;
+        watching = true;
+        events_.clear();
+        return true;
     }
-    bool F5Down() override {
+    void Stop() override { watching = false; }
+    std::vector<InputEvent> Take() override {
         Apply();
-        return f5Down;
+        return std::exchange(events_, {});
     }
+    void Await(std::int32_t ms) override { SleepMs(ms); }
     PointerPos Position() override {
         Apply();
         return pointer;
@@ -137,10 +185,15 @@ class ScriptedDesk : public MouseInjector,
         if (onPump) onPump();
     }
     void Send(SentKey key) override { Log(key == SentKey::Escape ? "key Escape" : "key Return"); }
-    bool Launch(const std::string& path) override {
+    LaunchResult Launch(const std::string& path, const std::string& folder) override {
         Log("launch " + path);
-        return launchSucceeds;
+        workingFolder = folder;
+        return {launchOutcome, launchOutcome == LaunchResult::Outcome::Started ? 4711 : 0};
     }
+    bool DisplayAvailable() override { return displayAvailable; }
+    void GameStarted(std::int64_t pid) override { gamePid = pid; }
+    void BringGameToFront() override { ++frontLooks; }
+    bool FocusInOwnWindow() override { return focusInOwnWindow; }
 
     void Advance(std::uint32_t ms) {
         now += ms;
@@ -159,12 +212,23 @@ class ScriptedDesk : public MouseInjector,
     void Apply() {
         while (!timeline_.empty() && timeline_.front().first <= elapsed_) {
             auto change = std::move(timeline_.front().second);
+            changeAt_ = now - static_cast<std::uint32_t>(elapsed_ - timeline_.front().first);
             timeline_.erase(timeline_.begin());
+            applying_ = true;
             change(*this);
+            applying_ = false;
         }
     }
+    void Input(InputEvent::Kind kind, std::uint32_t at) {
+        if (watching) events_.push_back({kind, at, pointer});
+    }
+    // A change of the timeline happened at its scheduled moment; outside one, now.
+    std::uint32_t HandTime() const { return applying_ ? changeAt_ : now; }
 
     std::uint64_t elapsed_ = 0;
+    std::uint32_t changeAt_ = 0;
+    bool applying_ = false;
+    std::vector<InputEvent> events_;
     std::vector<std::pair<std::uint64_t, std::function<void(ScriptedDesk&)>>> timeline_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -97,9 +98,11 @@ class FakeGameRemote : public GameRemote {
     void TestScript(const Settings& working) override {
         ++scriptTests;
         testedWith.push_back(working);
+        if (duringRun) duringRun();
     }
     bool RecordScript(Settings& working) override {
         ++recordings;
+        if (duringRun) duringRun();
         if (!recordRuns) return false;
         working.ClickCount = recordedClicks;
         for (int i = 1; i <= recordedClicks; ++i) {
@@ -110,6 +113,11 @@ class FakeGameRemote : public GameRemote {
         return true;
     }
     void RenewMouseDriver() override { ++driverRenewals; }
+    void CancelRunning() override { ++cancels; }
+    bool Running() const override { return false; }
+    int cancels = 0;
+    // Runs inside the dialog's test and recording, as the user's events would.
+    std::function<void()> duringRun;
 };
 
 }  // namespace vx::testing

@@ -68,6 +68,7 @@ TEST_F(ShellTest, FirstStartWritesTheDefaultConfigurationAndShowsTheFactoryCamer
     // Nothing unsaved after start-up: Exit ends without a question.
     w.cmdExit_Click();
     EXPECT_TRUE(w.Ended());
+    EXPECT_EQ(remote.cancels, 1) << "a remote run waiting further up the stack ends first";
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(beeper.beeps, 0);
 }

@@ -402,6 +402,19 @@ TEST_F(OptionsDialogTest, ChangeShowsTheChosenFolderAndEnablesRecording) {
     EXPECT_FALSE(Find<QPushButton>("cmdTest")->isEnabled()) << "the test button is not touched";
 }
 
+// However the dialog closes while its recording or test run waits, that run ends.
+TEST_F(OptionsDialogTest, ClosingDuringItsOwnRunEndsThatRun) {
+    for (const char* button : {"cmdConfigure", "cmdTest"}) {
+        Open();
+        remote.cancels = 0;
+        remote.duringRun = [this] { dialog->reject(); };
+        Find<QPushButton>("cmdTest")->setEnabled(true);
+        Find<QPushButton>(button)->click();
+        EXPECT_EQ(remote.cancels, 1) << button;
+        EXPECT_FALSE(dialog->isVisible());
+    }
+}
+
 TEST_F(OptionsDialogTest, HelpOpensTheManual) {
     Open();
     Find<QPushButton>("cmdHelp")->click();
@@ -438,6 +451,8 @@ TEST_F(OptionsDialogTest, AnswerIsTrueOnlyForOK) {
     WhenModal("frmOptions2", [](QWidget* window) { Press(window, "cmdCancel"); });
     EXPECT_FALSE(RunOptionsDialog(nullptr, context));
     EXPECT_EQ(remote.driverRenewals, 3) << "the dialog is built afresh at each opening";
+    // A run of the editor's Test that may be waiting further down is not the dialog's.
+    EXPECT_EQ(remote.cancels, 0);
 }
 
 TEST_F(OptionsDialogTest, CancelAfterChangingFolderAndOptionsAnswersFalse) {

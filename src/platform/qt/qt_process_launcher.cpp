@@ -1,6 +1,7 @@
 #include "platform/qt/qt_process_launcher.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <fstream>
@@ -13,14 +14,21 @@ bool QtProcessLauncher::IsWindowsExecutable(const std::string& path) {
     return file.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
 }
 
-bool QtProcessLauncher::Launch(const std::string& path) {
-    if (!desktopAvailable_) return false;
-    QString program = QString::fromStdString(path);
+LaunchResult QtProcessLauncher::Launch(const std::string& path, const std::string& workingFolder) {
+    if (!desktopAvailable_) return {};
+    const QString program = QString::fromStdString(path);
+    const QString folder = QString::fromStdString(workingFolder);
     qint64 pid = 0;
-    bool started = IsWindowsExecutable(path)
-                       ? QProcess::startDetached(QStringLiteral("wine"), {program}, {}, &pid)
-                       : QProcess::startDetached(program, {}, {}, &pid);
-    return started && pid > 0;
+    bool started = false;
+    if (IsWindowsExecutable(path)) {
+        const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+        if (wine.isEmpty()) return {LaunchResult::Outcome::WineMissing, 0};
+        started = QProcess::startDetached(wine, {program}, folder, &pid);
+    } else {
+        started = QProcess::startDetached(program, {}, folder, &pid);
+    }
+    if (!started || pid <= 0) return {};
+    return {LaunchResult::Outcome::Started, pid};
 }
 
 }  // namespace vx

@@ -6,13 +6,13 @@
 
 namespace vx {
 
-// Starts the game detached, without arguments, in the editor's working folder. A
-// Windows executable (a file beginning "MZ") is handed to wine. Without a desktop
-// the game could not show itself, so nothing is started.
+// Starts the game detached and without arguments in the given working folder. A
+// Windows executable (a file beginning "MZ") is handed to wine, found on PATH.
+// Without a desktop the game could not show itself, so nothing is started.
 class QtProcessLauncher : public ProcessLauncher {
   public:
     explicit QtProcessLauncher(bool desktopAvailable) : desktopAvailable_(desktopAvailable) {}
-    bool Launch(const std::string& path) override;
+    LaunchResult Launch(const std::string& path, const std::string& workingFolder) override;
 
     static bool IsWindowsExecutable(const std::string& path);
 

@@ -5,19 +5,14 @@
 
 namespace vx {
 
-// The server's physical key and button state and the pointer position, read on
-// demand whatever window has the focus.
-class X11InputState : public KeyState, public PointerReader {
+// The pointer position, read from the server on demand.
+class X11InputState : public PointerReader {
   public:
-    explicit X11InputState(X11Connection& connection);
-
-    bool LeftButtonDown() override;
-    bool F5Down() override;
+    explicit X11InputState(X11Connection& connection) : x_(connection) {}
     PointerPos Position() override;
 
   private:
     X11Connection& x_;
-    unsigned int f5Keycode_ = 0;
 };
 
 }  // namespace vx

@@ -11,8 +11,15 @@ namespace vx {
 
 ScreenSize X11MouseInjector::ScreenSizePixels() {
     if (!x_.IsOpen()) return {};
+    // The root window's geometry now: the connection's figures stay those of its
+    // opening, and a game may switch the screen's mode at any time.
     Display* d = x_.Get();
-    return {DisplayWidth(d, DefaultScreen(d)), DisplayHeight(d, DefaultScreen(d))};
+    Window root = 0;
+    int x = 0, y = 0;
+    unsigned int width = 0, height = 0, border = 0, depth = 0;
+    if (!XGetGeometry(d, DefaultRootWindow(d), &root, &x, &y, &width, &height, &border, &depth))
+        return {};
+    return {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
 }
 
 int X11MouseInjector::ToPixel(std::int32_t normalised, int screenSize) {
@@ -25,9 +32,9 @@ int X11MouseInjector::ToPixel(std::int32_t normalised, int screenSize) {
 void X11MouseInjector::MoveAbsolute(std::int32_t nx, std::int32_t ny) {
     if (!x_.CanInject()) return;
     Display* d = x_.Get();
-    int screen = DefaultScreen(d);
-    XTestFakeMotionEvent(d, screen, ToPixel(nx, DisplayWidth(d, screen)),
-                         ToPixel(ny, DisplayHeight(d, screen)), CurrentTime);
+    const ScreenSize size = ScreenSizePixels();
+    XTestFakeMotionEvent(d, DefaultScreen(d), ToPixel(nx, size.width), ToPixel(ny, size.height),
+                         CurrentTime);
     XSync(d, False);
 }
 

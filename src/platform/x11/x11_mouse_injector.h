@@ -6,7 +6,8 @@
 namespace vx {
 
 // Mouse input through XTEST on the default screen; each call is synchronised with
-// the server so that the events arrive in the order they were sent.
+// the server so that the events arrive in the order they were sent. Positions are
+// mapped onto the screen's size at the moment of the move.
 class X11MouseInjector : public MouseInjector {
   public:
     explicit X11MouseInjector(X11Connection& connection) : x_(connection) {}

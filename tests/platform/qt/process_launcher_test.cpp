@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -35,20 +36,35 @@ std::optional<std::string> WaitForFile(const fs::path& file) {
     return std::nullopt;
 }
 
-TEST(QtProcessLauncher, StartsAnExecutableWithoutArgumentsAndFailsWhenNothingStarts) {
+TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhenNothingStarts) {
     GameFolder folder;
     const std::string marker = folder.Path("started");
     const std::string game =
-        folder.Write("gpl.exe", "#!/bin/sh\necho \"args $#\" > '" + marker + "'\n", true);
+        folder.Write("gpl.exe", "#!/bin/sh\necho \"args $# in $(pwd)\" > '" + marker + "'\n", true);
     QtProcessLauncher launcher(true);
-    ASSERT_TRUE(launcher.Launch(game));
-    EXPECT_EQ(WaitForFile(marker), "args 0");
+    const LaunchResult started = launcher.Launch(game, folder.Root());
+    ASSERT_TRUE(started.Started());
+    EXPECT_GT(started.pid, 0);
+    EXPECT_EQ(WaitForFile(marker), "args 0 in " + fs::canonical(folder.Root()).string());
 
-    EXPECT_FALSE(launcher.Launch(folder.Path("missing.exe")));
-    EXPECT_FALSE(launcher.Launch(folder.Write("data.exe", "#!/bin/sh\nexit 0\n", false)));
+    EXPECT_FALSE(launcher.Launch(folder.Path("missing.exe"), folder.Root()).Started());
+    EXPECT_FALSE(
+        launcher.Launch(folder.Write("data.exe", "#!/bin/sh\nexit 0\n", false), folder.Root())
+            .Started());
     // Without a desktop the game is not even tried.
     QtProcessLauncher headless(false);
-    EXPECT_FALSE(headless.Launch(game));
+    EXPECT_FALSE(headless.Launch(game, folder.Root()).Started());
+}
+
+TEST(QtProcessLauncher, AWindowsProgramWithoutWineOnThePathSaysSo) {
+    GameFolder folder;
+    const std::string game = folder.Write("gpl.exe", std::string("MZ\x90\x00", 4), true);
+    const char* saved = std::getenv("PATH");
+    const std::string savedPath = saved ? saved : "";
+    ::setenv("PATH", folder.Root().c_str(), 1);
+    const LaunchResult result = QtProcessLauncher(true).Launch(game, folder.Root());
+    ::setenv("PATH", savedPath.c_str(), 1);
+    EXPECT_EQ(result.outcome, LaunchResult::Outcome::WineMissing);
 }
 
 TEST(QtProcessLauncher, RecognisesWindowsExecutablesByTheirFirstTwoBytes) {

@@ -3,6 +3,7 @@
 #include "platform/desktop_contract.h"
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_input_state.h"
+#include "platform/x11/x11_input_watch.h"
 #include "platform/x11/x11_key_sender.h"
 #include "platform/x11/x11_mouse_injector.h"
 #include "platform/x11/xtest_hand.h"
@@ -22,7 +23,7 @@ class X11Harness {
     bool Available() { return hand_->IsOpen() && connection_.CanInject(); }
     MouseInjector& Mouse() { return mouse_; }
     PointerReader& Pointer() { return input_; }
-    KeyState& Keys() { return input_; }
+    InputWatch& Watch() { return watch_; }
     KeySender& Sender() { return sender_; }
     void HoldF5(bool down) { hand_->HoldF5(down); }
     WindowHandle MakeWindow(int left, int top, int width, int height) {
@@ -53,6 +54,7 @@ class X11Harness {
     X11MouseInjector mouse_{connection_};
     X11InputState input_{connection_};
     X11KeySender sender_{connection_};
+    X11InputWatch watch_;
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(X11, DesktopContract, X11Harness);

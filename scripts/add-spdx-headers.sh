@@ -23,7 +23,7 @@ while IFS= read -r -d '' file; do
     grep -q 'SPDX-License-Identifier:' "$file" && continue
     case "$file" in
         *.cpp | *.h) c_style+=("$file") ;;
-        *.sh | *.awk | *.cmake | */CMakeLists.txt | CMakeLists.txt | .gitignore | .clang-format | .ci/*)
+        *.sh | *.awk | *.cmake | *.supp | */CMakeLists.txt | CMakeLists.txt | .gitignore | .clang-format | .ci/*)
             hash_style+=("$file") ;;
         *) unknown+=("$file") ;;
     esac

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build}"
 shift || true
-[ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+[ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX_WERROR=ON >/dev/null
 cmake --build "$dir" --target vx_bench >/dev/null
 if [ -z "${DISPLAY:-}" ]; then
     display=":$((90 + RANDOM % 9))"

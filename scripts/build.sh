@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Configures and builds into the given folder (default: build); extra CMake arguments follow.
+# Warnings are errors here (VX_WERROR), so that a new one is caught before it lands.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build}"
 shift || true
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX_WERROR=ON "$@"
 cmake --build "$dir" --parallel "$(nproc)"

@@ -13,7 +13,7 @@ targets=("$@")
 dir=build-fuzz
 
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DVX_FUZZ=ON -DVX_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+    -DVX_FUZZ=ON -DVX_BENCH=OFF -DBUILD_TESTING=OFF -DVX_WERROR=ON >/dev/null
 cmake --build "$dir" --target fuzz_all
 
 # Seeds come from the project's own writers; what the fuzzer finds is added beside them.

@@ -5,7 +5,8 @@ packages=(
     cmake ninja-build g++ clang clang-format libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    libx11-dev libxtst-dev xvfb xauth xdg-utils openbox
+    libx11-dev libxtst-dev xvfb xauth xdg-utils openbox shared-mime-info libfile-mimeinfo-perl
+    reuse dpkg-dev file lintian appstream desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

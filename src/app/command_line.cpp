@@ -1,14 +1,48 @@
 #include "app/command_line.h"
 
+#include <string_view>
+
 namespace vx {
 
-std::string CommandLineText(int argc, const char* const* argv) {
+namespace {
+
+std::string Joined(int first, int argc, const char* const* argv) {
     std::string text;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) text += ' ';
+    for (int i = first; i < argc; ++i) {
+        if (i > first) text += ' ';
         text += argv[i];
     }
     return text;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(int argc, const char* const* argv) {
+    using Action = CommandLine::Action;
+    if (argc < 2) return {};
+    const std::string_view first = argv[1];
+    if (first == "--") return {Action::Run, Joined(2, argc, argv)};
+    if (first == "--help" || first == "-h") return {Action::Help, {}};
+    if (first == "--version") return {Action::Version, {}};
+    if (first == kPrintManualPathOption && argc == 2) return {Action::PrintManualPath, {}};
+    // A lone "-" is a name; "-x" is far more likely a mistyped option than a file.
+    if (first.size() > 1 && first[0] == '-') return {Action::Unknown, std::string(first)};
+    return {Action::Run, Joined(1, argc, argv)};
+}
+
+std::string UsageText() {
+    return "Usage: vistolarex [FILE]\n"
+           "       vistolarex -- FILE\n"
+           "Edits the track-camera file FILE (a .cam file) of GPL, or an empty one.\n"
+           "A name that starts with a dash follows \"--\".\n"
+           "\n"
+           "  -h, --help             show this text and end\n"
+           "      --version          show the version and end\n"
+           "      --print-manual-path\n"
+           "                         start without a window, print the path of the\n"
+           "                         manual that Help opens, and end\n"
+           "\n"
+           "The standard Qt options (-platform, -style, ...) are taken as well.\n";
 }
 
 }  // namespace vx

@@ -4,16 +4,25 @@
 
 namespace vx {
 
-// The whole argument text of the program: the arguments after the program's own
-// name, joined by single blanks, as one text (a name with blanks needs no quotes).
-std::string CommandLineText(int argc, const char* const* argv);
-
 // As the whole argument text: run the start-up without showing the window (its
 // message boxes go to standard error, answered OK), print the path of the online
 // manual that Help would open, and end. Used to check an installed copy.
 inline constexpr const char* kPrintManualPathOption = "--print-manual-path";
 
-// As the whole argument text: print "vistolarex VERSION" and end, without a display.
-inline constexpr const char* kVersionOption = "--version";
+// What the arguments after the program's name ask for. A plain argument text is
+// the file to load; an option only counts as the first argument, and "--" makes
+// the rest a file name even when it starts with a dash.
+struct CommandLine {
+    enum class Action { Run, Help, Version, PrintManualPath, Unknown };
+    Action action = Action::Run;
+    // Run: the name to load, the arguments joined by single blanks (so a name with
+    // blanks needs no quotes), empty for none. Unknown: the option not understood.
+    std::string text;
+};
+
+CommandLine ParseCommandLine(int argc, const char* const* argv);
+
+// The text --help prints.
+std::string UsageText();
 
 }  // namespace vx

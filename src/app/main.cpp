@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 #include <csignal>
 #include <filesystem>
 #include <iostream>
-#include <string_view>
 #include <system_error>
 
 #include "app/command_line.h"
@@ -21,6 +21,20 @@ namespace {
 
 std::string NativePath(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
+// True when the arguments were only a question about the program, answered here.
+bool AnsweredWithoutWindow(const vx::CommandLine& line) {
+    switch (line.action) {
+        case vx::CommandLine::Action::Help:
+            std::cout << vx::UsageText();
+            return true;
+        case vx::CommandLine::Action::Version:
+            std::cout << "vistolarex " << vx::kVersion << '\n';
+            return true;
+        default:
+            return false;
+    }
+}
+
 // The program's folder as bytes: Qt's text form would lose a name that is not UTF-8.
 std::string ProgramFolder() {
     std::error_code error;
@@ -34,17 +48,28 @@ std::string ProgramFolder() {
 int main(int argc, char** argv) {
     // A save over the file-size limit is then reported in the window, not a crash.
     std::signal(SIGXFSZ, SIG_IGN);
-    // Before the application object, which would need a display.
-    if (argc == 2 && std::string_view(argv[1]) == vx::kVersionOption) {
-        std::cout << "vistolarex " << vx::kVersion << '\n';
-        return 0;
-    }
+    // Before Qt starts, so that --help works without a display.
+    if (AnsweredWithoutWindow(vx::ParseCommandLine(argc, argv))) return 0;
     QApplication app(argc, argv);
     // What Qt left of the arguments, after it took its own options out.
-    const std::string commandLine = vx::CommandLineText(argc, argv);
+    const vx::CommandLine commandLine = vx::ParseCommandLine(argc, argv);
+    if (AnsweredWithoutWindow(commandLine)) return 0;
+    if (commandLine.action == vx::CommandLine::Action::Unknown) {
+        std::cerr << "vistolarex: unknown option " << commandLine.text
+                  << "\nTry 'vistolarex --help'; a file name that starts with a dash "
+                     "follows '--'.\n";
+        return 2;
+    }
     // Before any path is asked for: the user's configuration folder is named after it.
     QApplication::setApplicationName(QStringLiteral("Vistolarex"));
-    const bool probe = commandLine == vx::kPrintManualPathOption;
+    QApplication::setApplicationVersion(QString::fromUtf8(vx::kVersion));
+    // Taskbars and Wayland compositors find the name and icon through the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vistolarex"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/48x48/vistolarex.png"));
+    icon.addFile(QStringLiteral(":/icons/256x256/vistolarex.png"));
+    QApplication::setWindowIcon(icon);
+    const bool probe = commandLine.action == vx::CommandLine::Action::PrintManualPath;
 
     vx::QtMessageBoxes shownBoxes;
     vx::PrintedMessageBoxes printedBoxes(std::cerr);
@@ -57,7 +82,7 @@ int main(int argc, char** argv) {
     vx::EditorPlatform platform{boxes, beeper, fileDialog, opener, *remote};
     platform.configFallbackFolder =
         NativePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    vx::FrmMain window(ProgramFolder(), probe ? std::string() : commandLine, platform);
+    vx::FrmMain window(ProgramFolder(), probe ? std::string() : commandLine.text, platform);
     if (probe) {
         std::cout << window.ManualPath() << '\n';
         return 0;

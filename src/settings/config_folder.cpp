@@ -16,10 +16,16 @@ bool FolderIsWritable(const std::string& folder) {
     return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
+bool IsInstalledProgramFolder(const std::string& programFolder) {
+    std::error_code ignored;
+    return std::filesystem::is_directory(programFolder + "/../share/vistolarex", ignored);
+}
+
 std::string ChooseConfigFolder(const std::string& programFolder,
                                const std::string& fallbackFolder) {
-    if (fallbackFolder.empty() || FolderIsWritable(programFolder)) return programFolder;
-    return fallbackFolder;
+    if (fallbackFolder.empty()) return programFolder;
+    if (IsInstalledProgramFolder(programFolder)) return fallbackFolder;
+    return FolderIsWritable(programFolder) ? programFolder : fallbackFolder;
 }
 
 bool MakeConfigFolder(const std::string& folder) {

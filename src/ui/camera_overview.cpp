@@ -17,13 +17,48 @@ constexpr int kChangeOverY = CameraOverview::kMarkBottom + 3;
 constexpr int kTrackY = CameraOverview::kMarkBottom + 8;
 constexpr int kTickLength = 4;
 constexpr double kMinTickSpacing = 70.0;
-const QColor kTrackColour{0x50, 0x50, 0x50};
+constexpr double kReadableContrast = 4.5;
 
-QColor KindColour(const OverviewMark& mark) {
-    return mark.fixed ? CameraOverview::kFixedColour : CameraOverview::kMovingColour;
+double Luminance(const QColor& colour) {
+    auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
 }
 
 }  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+CameraOverview::Colours CameraOverview::ColoursFor(const QPalette& palette) {
+    Colours colours;
+    colours.base = palette.color(QPalette::Base);
+    colours.line = palette.color(QPalette::Text);
+    if (ContrastRatio(colours.line, colours.base) < kReadableContrast) {
+        const QColor black(Qt::black);
+        const QColor white(Qt::white);
+        colours.line = ContrastRatio(black, colours.base) >= ContrastRatio(white, colours.base)
+                           ? black
+                           : white;
+    }
+    if (colours.base.lightnessF() >= 0.5) {
+        colours.fixed = QColor(0x1f, 0x5f, 0xd0);
+        colours.moving = QColor(0x1a, 0x9a, 0x3a);
+        colours.shown = QColor(0xff, 0x8c, 0x00);
+        colours.fault = QColor(0xd0, 0x10, 0x10);
+    } else {
+        colours.fixed = QColor(0x7f, 0xb0, 0xff);
+        colours.moving = QColor(0x5a, 0xd2, 0x7a);
+        colours.shown = QColor(0xff, 0xa0, 0x33);
+        colours.fault = QColor(0xff, 0x6b, 0x6b);
+    }
+    return colours;
+}
 
 CameraOverview::CameraOverview(const QString& objectName, QWidget* parent) : QWidget(parent) {
     setObjectName(objectName);
@@ -66,18 +101,22 @@ void CameraOverview::mousePressEvent(QMouseEvent* event) {
 }
 
 void CameraOverview::paintEvent(QPaintEvent*) {
+    const Colours colours = ColoursFor(palette());
+    auto kindColour = [&](const OverviewMark& mark) {
+        return mark.fixed ? colours.fixed : colours.moving;
+    };
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Base));
+    painter.fillRect(rect(), colours.base);
 
     const int left = kMargin;
     const int right = std::max(kMargin, width() - kMargin);
-    painter.setPen(QPen(kTrackColour, 2));
+    painter.setPen(QPen(colours.line, 2));
     painter.drawLine(left, kTrackY, right, kTrackY);
 
     QFont font = painter.font();
     font.setPointSizeF(std::max(6.0, font.pointSizeF() * 0.8));
     painter.setFont(font);
-    painter.setPen(QPen(kTrackColour, 1));
+    painter.setPen(QPen(colours.line, 1));
     const int labelTop = kTrackY + kTickLength + 1;
     for (double tick : OverviewTicks(strip_, width(), kMargin, kMinTickSpacing)) {
         const int x = static_cast<int>(std::lround(DistanceToX(strip_, tick, width(), kMargin)));
@@ -95,7 +134,7 @@ void CameraOverview::paintEvent(QPaintEvent*) {
         const int from = MarkX(mark);
         const int to =
             static_cast<int>(std::lround(DistanceToX(strip_, mark.changeOver, width(), kMargin)));
-        painter.setPen(QPen(KindColour(mark), 1));
+        painter.setPen(QPen(kindColour(mark), 1));
         painter.drawLine(from, kChangeOverY, to, kChangeOverY);
         painter.drawLine(to, kChangeOverY - 3, to, kChangeOverY + 3);
     }
@@ -108,11 +147,11 @@ void CameraOverview::paintEvent(QPaintEvent*) {
         // A frame of two pixels around the mark: red for a fault, else on the shown
         // mark its kind colour, so the kind stays visible under the highlight.
         if (mark.outOfOrder || mark.invalid) {
-            painter.fillRect(box.adjusted(-2, -2, 2, 2), kFaultColour);
+            painter.fillRect(box.adjusted(-2, -2, 2, 2), colours.fault);
         } else if (mark.shown) {
-            painter.fillRect(box.adjusted(-2, -2, 2, 2), KindColour(mark));
+            painter.fillRect(box.adjusted(-2, -2, 2, 2), kindColour(mark));
         }
-        painter.fillRect(box, mark.shown ? kShownColour : KindColour(mark));
+        painter.fillRect(box, mark.shown ? colours.shown : kindColour(mark));
     };
     for (const OverviewMark& mark : strip_.marks) {
         if (mark.shown) {

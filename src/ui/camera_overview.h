@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QWidget>
 
 #include "ui/camera_overview_model.h"
@@ -19,10 +20,15 @@ class CameraOverview : public QWidget {
     // Where the marks stand, for painting and for finding them again.
     static constexpr int kMarkTop = 8;
     static constexpr int kMarkBottom = 34;
-    static inline const QColor kFixedColour{0x1f, 0x5f, 0xd0};
-    static inline const QColor kMovingColour{0x1a, 0x9a, 0x3a};
-    static inline const QColor kShownColour{0xff, 0x8c, 0x00};
-    static inline const QColor kFaultColour{0xd0, 0x10, 0x10};
+
+    // What the strip paints with, by the palette it is shown in: the track, its
+    // ticks and labels in the palette's Text where that reads on Base (4.5:1),
+    // else black or white; the marks in shades that stand out on a light or a
+    // dark Base, so that a dark colour scheme keeps the strip readable.
+    struct Colours {
+        QColor base, line, fixed, moving, shown, fault;
+    };
+    static Colours ColoursFor(const QPalette& palette);
 
     explicit CameraOverview(const QString& objectName, QWidget* parent = nullptr);
 
@@ -47,5 +53,9 @@ class CameraOverview : public QWidget {
 
     OverviewStrip strip_;
 };
+
+// The contrast ratio of two colours as the accessibility guidelines define it,
+// from 1 (the same lightness) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
 
 }  // namespace vx

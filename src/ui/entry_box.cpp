@@ -2,11 +2,21 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 
 #include "ui/undo_keys.h"
 
 namespace vx {
+
+void NameAfterLabel(QLabel* label, QWidget* field) {
+    label->setBuddy(field);
+    QString name = label->text().trimmed();
+    for (const QString& lead : {QStringLiteral("-->"), QStringLiteral(":")}) {
+        if (name.endsWith(lead)) name.chop(lead.size());
+    }
+    field->setAccessibleName(name.trimmed());
+}
 
 namespace {
 bool MovesInsideWindow(Qt::FocusReason reason) {

@@ -2,7 +2,14 @@
 
 #include <QLineEdit>
 
+class QLabel;
+
 namespace vx {
+
+// Makes label the buddy of field and gives field the label's text as its
+// accessible name, without the arrow or colon that lead the eye to the box, so
+// that a screen reader announces "Height from the ground [m]" and not "edit".
+void NameAfterLabel(QLabel* label, QWidget* field);
 
 // A one-line entry that reports focus moving in and out between the window's own
 // controls. Switching to another application or opening a popup menu is neither:

@@ -121,6 +121,7 @@ void FrmMain::BuildControls() {
     statusLine_ = new QLineEdit(QString::fromUtf8(kWelcomeLine), statusFrame_);
     statusLine_->setObjectName(QStringLiteral("txtStatusLine"));
     statusLine_->setToolTip(QString::fromUtf8(kStatusLineTooltip));
+    statusLine_->setAccessibleName(QString::fromUtf8(kStatusFrameCaption));
     statusLine_->setReadOnly(true);
     // 240, 6720 on the window, inside the frame at 120, 6480; both lie lower by the strip.
     statusLine_->setGeometry(twips_.Rect(240 - 120, 6720 - 6480, 10575, 285));

@@ -38,8 +38,9 @@ struct EditorPlatform {
     GameRemote& remote;
     FileLayer& files = SystemFileLayer();
     std::function<bool(QWidget*, OptionsContext&)> runOptions = RunOptionsDialog;
-    // Where Vistolarex.cfg goes when the program's folder is not writable (the
-    // user's configuration folder); empty keeps it in the program's folder.
+    // Where Vistolarex.cfg goes for an installed copy or when the program's folder
+    // is not writable (the user's configuration folder); empty keeps it in the
+    // program's folder.
     std::string configFallbackFolder = {};
 };
 

@@ -43,6 +43,8 @@ void FrmMain::InstallDesktopConventions() {
         CommitFocusedEntry();
         cmdLoadCAMFile_Click();
     });
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this, [this] { cmdHelp_Click(); });
     auto* saveKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(saveKey, &QShortcut::activated, this, [this] {
         CommitFocusedEntry();

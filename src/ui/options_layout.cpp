@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "editing/camera_defaults_entry.h"
 #include "ui/elided_label.h"
+#include "ui/entry_box.h"
 #include "ui/options_geometry.h"
 #include "ui/options_window.h"
 #include "ui/shutdown_bar.h"
@@ -179,9 +181,13 @@ void OptionsWindow::BuildEditingTab(QWidget* page) {
     optValue1_[1] = new QRadioButton("Place new camera", page);
     optValue1_[1]->setObjectName("optValue1_1");
     distanceRow->addWidget(optValue1_[1]);
-    distanceRow->addWidget(AddValueField(0, "Enter a number between 0 and 1000"));
-    distanceRow->addWidget(
-        AddLabel(page, "lblValue1a", "[m] before/behind the currently shown camera"));
+    QLineEdit* distance = AddValueField(0, "Enter a number between 0 and 1000");
+    distanceRow->addWidget(distance);
+    QLabel* distanceUnit =
+        AddLabel(page, "lblValue1a", "[m] before/behind the currently shown camera");
+    distanceRow->addWidget(distanceUnit);
+    NameAfterLabel(distanceUnit, distance);
+    distance->setAccessibleName(optValue1_[1]->text() + ' ' + distance->accessibleName());
     distanceRow->addStretch(1);
     grid->addLayout(distanceRow, 3, 0, 1, 3);
     for (int index = 0; index < 2; ++index) {
@@ -209,7 +215,8 @@ void OptionsWindow::BuildEditingTab(QWidget* page) {
     };
     for (int k = 1; k < kDefaultValueCount; ++k) {
         const int row = k + 3;
-        grid->addWidget(valueLabel(k), row, 0);
+        QLabel* label = valueLabel(k);
+        grid->addWidget(label, row, 0);
         if (k == kFixedFlagValue) {
             chkValue5_ = AddCheckBox(page, "chkValue5", "Fixed",
                                      "Click to toggle between fixed or moving camera");
@@ -219,8 +226,11 @@ void OptionsWindow::BuildEditingTab(QWidget* page) {
             continue;
         }
         const Row& value = rows[k];
-        grid->addWidget(AddValueField(k, value.tooltip), row, 1);
+        QLineEdit* field = AddValueField(k, value.tooltip);
+        grid->addWidget(field, row, 1);
         grid->addWidget(unitLabel(k, value.unit), row, 2);
+        NameAfterLabel(label, field);
+        field->setAccessibleName(field->accessibleName() + ' ' + QString::fromUtf8(value.unit));
     }
     chkFixedSwitchOver_ =
         AddCheckBox(page, "chkFixedSwitchOver",
@@ -265,6 +275,7 @@ void OptionsWindow::BuildRemoteTab(QWidget* page) {
     // Positions grow to the right; the delay is their mirror image, slow at the left.
     hscShutdown_ = new QScrollBar(Qt::Horizontal, page);
     hscShutdown_->setObjectName("hscShutdown");
+    hscShutdown_->setAccessibleName(QStringLiteral("GPL shutdown speed"));
     hscShutdown_->setRange(0, kSlowestShutdown);
     hscShutdown_->setSingleStep(kShutdownArrowStep);
     hscShutdown_->setPageStep(kShutdownPageStep);
@@ -288,6 +299,8 @@ void OptionsWindow::BuildButtonColumn() {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { cmdHelp_Click(); });
 }
 
 }  // namespace vx

@@ -33,6 +33,7 @@ PitlanePage::PitlanePage(EditorContext& context, const Twips& twips, QWidget* pa
         box->setToolTip(QString::fromUtf8(info.tooltip));
         box->setGeometry(twips_.Rect(4800, top, 2055, 285));
         box->setEnabled(info.editable != Editable::Never);
+        NameAfterLabel(label, box);
         camData_[i] = box;
 
         auto* stepper = new ValueStepper(frame_);

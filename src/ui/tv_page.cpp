@@ -120,6 +120,7 @@ void TvPage::BuildControls() {
         camData_[i] = entry(Indexed(QStringLiteral("txt%1CamData").arg(name), field),
                             field == TvField::Mode ? QString() : QString::fromUtf8(info.tooltip),
                             twips_.Rect(4800, RowTop(field), 2055, 285));
+        NameAfterLabel(description_[i], camData_[i]);
         auto* stepper = new ValueStepper(frame_);
         stepper->setObjectName(Indexed(QStringLiteral("UpDownValue%1").arg(name), field));
         stepper->setGeometry(twips_.Rect(6960, RowTop(field), 240, 285));
@@ -148,6 +149,9 @@ void TvPage::BuildControls() {
     camFixed_->setObjectName(QStringLiteral("chk%1CamFixed").arg(name));
     camFixed_->setToolTip(QString::fromUtf8(CameraModeTooltip()));
     camFixed_->setGeometry(twips_.Rect(4800, 2055, 255, 255));
+    NameAfterLabel(description_[TvField::Mode], camFixed_);
+    currentCam_->setAccessibleName(QStringLiteral("%1 camera number").arg(name));
+    totalCams_->setAccessibleName(QStringLiteral("Number of %1 cameras").arg(name));
 
     overview_ = new CameraOverview(QStringLiteral("ov") + name, frame_);
     overview_->setFixedHeight(twips_(kOverviewStripTwips));

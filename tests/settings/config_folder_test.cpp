@@ -36,6 +36,22 @@ TEST(ConfigFolder, WritableProgramFolderKeepsTheConfiguration) {
     EXPECT_EQ(ChooseConfigFolder(program, ""), program);
 }
 
+TEST(ConfigFolder, InstalledCopyUsesTheUserFolderEvenWhereItMayWriteItsOwn) {
+    ScratchFolder dir;
+    const std::string program = dir.Path("usr/bin");
+    const std::string fallback = dir.Path("home/.config/Vistolarex");
+    std::filesystem::create_directories(program);
+    std::filesystem::create_directories(dir.Path("usr/share/doc"));
+    EXPECT_FALSE(IsInstalledProgramFolder(program)) << "a share folder of other programs";
+    EXPECT_EQ(ChooseConfigFolder(program, fallback), program);
+
+    std::filesystem::create_directories(dir.Path("usr/share/vistolarex"));
+    EXPECT_TRUE(IsInstalledProgramFolder(program));
+    ASSERT_TRUE(FolderIsWritable(program));  // as for root in /usr/bin
+    EXPECT_EQ(ChooseConfigFolder(program, fallback), fallback);
+    EXPECT_EQ(ChooseConfigFolder(program, ""), program);
+}
+
 TEST(ConfigFolder, ReadOnlyProgramFolderSendsItToTheFallbackAlsoForRoot) {
     ScratchFolder dir;
     const std::string program = dir.Path("bin");

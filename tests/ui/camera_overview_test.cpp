@@ -3,10 +3,13 @@
 #include <QImage>
 #include <QLocale>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QToolTip>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "ui/camera_overview.h"
 
@@ -201,6 +204,10 @@ QColor PixelAt(CameraOverview& overview, int x, int y) {
     return overview.grab().toImage().pixelColor(x, y);
 }
 
+CameraOverview::Colours Painted(const CameraOverview& overview) {
+    return CameraOverview::ColoursFor(overview.palette());
+}
+
 TEST(CameraOverviewWidget, ClickOnAMarkAsksForItsCameraAndShownMarkRepaints) {
     CameraOverview overview("ovTV1");
     EXPECT_EQ(overview.objectName(), "ovTV1");
@@ -224,14 +231,14 @@ TEST(CameraOverviewWidget, ClickOnAMarkAsksForItsCameraAndShownMarkRepaints) {
     EXPECT_EQ(clicked.count(), 1);
 
     // Before: camera 2 in its kind colour; after showing it: the highlight.
-    EXPECT_EQ(PixelAt(overview, x2, markY), CameraOverview::kMovingColour);
-    EXPECT_EQ(PixelAt(overview, x3, markY), CameraOverview::kFixedColour);
+    EXPECT_EQ(PixelAt(overview, x2, markY), Painted(overview).moving);
+    EXPECT_EQ(PixelAt(overview, x3, markY), Painted(overview).fixed);
     EXPECT_EQ(PixelAt(overview, overview.MarkX(overview.Strip().marks[0]), markY),
-              CameraOverview::kShownColour);
+              Painted(overview).shown);
     overview.ShowSet(MakeSet({{0, 100, true}, {1000, 200, false}, {2000, -300, true}}), 2);
-    EXPECT_EQ(PixelAt(overview, x2, markY), CameraOverview::kShownColour);
+    EXPECT_EQ(PixelAt(overview, x2, markY), Painted(overview).shown);
     EXPECT_EQ(PixelAt(overview, overview.MarkX(overview.Strip().marks[0]), markY),
-              CameraOverview::kFixedColour);
+              Painted(overview).fixed);
 }
 
 TEST(CameraOverviewWidget, FaultsAreOutlinedAndHoverNamesTheCamera) {
@@ -247,18 +254,70 @@ TEST(CameraOverviewWidget, FaultsAreOutlinedAndHoverNamesTheCamera) {
     const int x = overview.MarkX(late);
     // The outline frames the mark just above its top; the mark keeps the kind colour.
     const int markY = (CameraOverview::kMarkTop + CameraOverview::kMarkBottom) / 2;
-    EXPECT_EQ(PixelAt(overview, x, CameraOverview::kMarkTop - 1), CameraOverview::kFaultColour);
-    EXPECT_EQ(PixelAt(overview, x, markY), CameraOverview::kMovingColour);
+    EXPECT_EQ(PixelAt(overview, x, CameraOverview::kMarkTop - 1), Painted(overview).fault);
+    EXPECT_EQ(PixelAt(overview, x, markY), Painted(overview).moving);
     const int inOrderX = overview.MarkX(overview.Strip().marks[1]);
-    EXPECT_NE(PixelAt(overview, inOrderX, CameraOverview::kMarkTop - 1),
-              CameraOverview::kFaultColour);
-    EXPECT_EQ(PixelAt(overview, inOrderX, markY), CameraOverview::kFixedColour);
+    EXPECT_NE(PixelAt(overview, inOrderX, CameraOverview::kMarkTop - 1), Painted(overview).fault);
+    EXPECT_EQ(PixelAt(overview, inOrderX, markY), Painted(overview).fixed);
 
     const QPoint at(x, CameraOverview::kMarkTop + 5);
     QHelpEvent hover(QEvent::ToolTip, at, overview.mapToGlobal(at));
     QApplication::sendEvent(&overview, &hover);
     EXPECT_EQ(QToolTip::text(), "Camera 3: 500 m, moving, change-over at 540 m");
     QToolTip::hideText();
+}
+
+QPalette FusionPalette() {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    return fusion->standardPalette();
+}
+
+// Fusion with the dark palette a user's colour scheme typically gives it.
+QPalette DarkFusionPalette() {
+    QPalette dark = FusionPalette();
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, Qt::white);
+    return dark;
+}
+
+TEST(CameraOverviewWidget, LabelsTicksAndMarksStayReadableUnderLightAndDarkSchemes) {
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.01);
+
+    QPalette dimText = DarkFusionPalette();
+    dimText.setColor(QPalette::Text, QColor(0x50, 0x50, 0x50));
+    QPalette lightBaseDimText = FusionPalette();
+    lightBaseDimText.setColor(QPalette::Text, QColor(0xc0, 0xc0, 0xc0));
+    for (const QPalette& palette :
+         {FusionPalette(), DarkFusionPalette(), dimText, lightBaseDimText}) {
+        const CameraOverview::Colours colours = CameraOverview::ColoursFor(palette);
+        const QColor base = palette.color(QPalette::Base);
+        EXPECT_EQ(colours.base, base);
+        EXPECT_GE(ContrastRatio(colours.line, base), 4.5) << base.name().toStdString();
+        for (const QColor& mark : {colours.fixed, colours.moving, colours.fault}) {
+            EXPECT_GE(ContrastRatio(mark, base), 3.0)
+                << mark.name().toStdString() << " on " << base.name().toStdString();
+        }
+    }
+
+    // Painted under the dark scheme: the track, its ticks and labels stand out
+    // from the background at 4.5:1 at least.
+    CameraOverview overview("ovTV1");
+    overview.setPalette(DarkFusionPalette());
+    overview.resize(600, CameraOverview::kStripHeight);
+    overview.ShowSet(MakeSet({{0, 100, true}, {1000, 200, false}}), 1);
+    const QImage image = overview.grab().toImage();
+    const QColor base = DarkFusionPalette().color(QPalette::Base);
+    double strongest = 1.0;
+    for (int y = CameraOverview::kMarkBottom + 7; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            strongest = std::max(strongest, ContrastRatio(image.pixelColor(x, y), base));
+        }
+    }
+    EXPECT_EQ(image.pixelColor(0, image.height() - 1), base);
+    EXPECT_GE(strongest, 4.5);
 }
 
 }  // namespace

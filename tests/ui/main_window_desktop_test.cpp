@@ -1,15 +1,19 @@
-// The editor window on the desktop: dropped files, the Ctrl+O / Ctrl+S keys, the
-// manual of an installed copy, and the configuration beside a read-only program.
+// The editor window on the desktop: dropped files, the Ctrl+O / Ctrl+S / F1 keys,
+// the manual of an installed copy, the configuration beside a read-only program,
+// and the names a screen reader announces.
 #include <sys/stat.h>
 
+#include <QAccessible>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 #include <filesystem>
+#include <map>
 
 #include "editor_fixture.h"
 #include "ui/main_window_manual.h"
+#include "ui/options_window.h"
 
 namespace vx::testing {
 namespace {
@@ -141,6 +145,9 @@ TEST_F(DesktopTest, CtrlSSavesTheValueStillBeingTypedAndCtrlOCountsIt) {
     QTest::keyClick(w.CamData(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(dialog.opens, 1);
     EXPECT_EQ(Status(), "Cancel pressed. Load aborted. Ready.");
+
+    QTest::keyClick(Tv1().CamData(0), Qt::Key_F1);
+    EXPECT_EQ(opener.opened, std::vector<std::string>{w.ManualPath()});
 }
 
 TEST_F(DesktopTest, HelpFindsTheManualBesideTheProgramOrInTheInstalledShareFolder) {
@@ -209,6 +216,43 @@ TEST_F(DesktopTest, ReadOnlyProgramFolderKeepsTheConfigurationInTheUsersFolder) 
     w = start();
     EXPECT_EQ(w->ConfigFolder(), program);
     EXPECT_TRUE(fs::exists(program + "/Vistolarex.cfg"));
+}
+
+TEST_F(DesktopTest, EveryEntryBoxIsAnnouncedByItsRowInTheWindowAndTheOptions) {
+    using Names = std::map<std::string, std::string>;
+    auto namesOf = [](const QWidget& root) {
+        Names names;
+        for (QLineEdit* box : root.findChildren<QLineEdit*>()) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+            names[box->objectName().toStdString()] =
+                accessible ? accessible->text(QAccessible::Name).toStdString() : "";
+        }
+        return names;
+    };
+    Names options;
+    window = std::make_unique<FrmMain>(
+        folder, "",
+        EditorPlatform{boxes, beeper, dialog, opener, remote, SystemFileLayer(),
+                       [&](QWidget* parent, OptionsContext& context) {
+                           OptionsWindow shown(context, parent, {});
+                           options = namesOf(shown);
+                           return false;
+                       }});
+    window->cmdOptions_Click();
+    const Names editor = namesOf(*window);
+
+    ASSERT_EQ(editor.size(), 2u * (14 + 2) + 13 + 1);
+    ASSERT_EQ(options.size(), 11u);
+    for (const Names& names : {editor, options}) {
+        for (const auto& [box, name] : names) EXPECT_NE(name, "") << box;
+    }
+    EXPECT_EQ(editor.at("txtTV1CamData_2"), "Height from the ground [m]");
+    EXPECT_EQ(editor.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
+    EXPECT_EQ(editor.at("txtPitlaneCamData_0"), "Absolute x-coordinate [m]");
+    EXPECT_EQ(editor.at("txtCurrentTV2Cam"), "TV2 camera number");
+    EXPECT_EQ(options.at("txtDefaultValue_0"),
+              "Place new camera [m] before/behind the currently shown camera");
+    EXPECT_EQ(options.at("txtDefaultValue_5"), "Camera value #6 [-]");
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vx {
+namespace {
+
+CommandLine Parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "vistolarex");
+    return ParseCommandLine(static_cast<int>(args.size()), args.data());
+}
+
+TEST(CommandLine, OptionsFirstAndEverythingElseIsTheFileToLoad) {
+    using A = CommandLine::Action;
+    struct Case {
+        std::vector<const char*> args;
+        A action;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{}, A::Run, ""},
+        {{"track.cam"}, A::Run, "track.cam"},
+        // The whole text names one file, as the window has always taken it.
+        {{"my", "track.cam"}, A::Run, "my track.cam"},
+        {{"track.cam", "--help"}, A::Run, "track.cam --help"},
+        {{"-"}, A::Run, "-"},
+        {{"--help"}, A::Help, ""},
+        {{"-h"}, A::Help, ""},
+        {{"--version"}, A::Version, ""},
+        {{"--print-manual-path"}, A::PrintManualPath, ""},
+        {{"--print-manual-path", "x"}, A::Unknown, "--print-manual-path"},
+        {{"--", "--help"}, A::Run, "--help"},
+        {{"--", "-odd", "name.cam"}, A::Run, "-odd name.cam"},
+        {{"--"}, A::Run, ""},
+        {{"-x.cam"}, A::Unknown, "-x.cam"},
+        {{"--hlep"}, A::Unknown, "--hlep"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = Parse(c.args);
+        EXPECT_EQ(line.action, c.action) << (c.args.empty() ? "(none)" : c.args[0]);
+        EXPECT_EQ(line.text, c.text) << (c.args.empty() ? "(none)" : c.args[0]);
+    }
+}
+
+}  // namespace
+}  // namespace vx

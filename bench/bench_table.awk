@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Vistolarex developers
+# SPDX-License-Identifier: MIT
+
 # Turns vx_bench's JSON report into one table: time per run, throughput, each load
 # and save beside the plain copy, read or write of the same bytes, camtool's import
 # beside its dump, the processor share of the remote's wait (the X server's

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Vistolarex developers
+# SPDX-License-Identifier: MIT
+
 # Checks the table that scripts/bench.sh prints from a report in the JSON form the
 # benchmark library writes: units, the floors (listed after what they are compared
 # with), the processor share, the run settings in names and a failed run.

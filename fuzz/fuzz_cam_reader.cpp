@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // A loaded CAM file must write back bit for bit; a refused one must change nothing.
 #include <cstddef>
 #include <cstdint>

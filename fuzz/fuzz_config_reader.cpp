@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // A configuration record is accepted exactly when the file holds all of it, and
 // writes back to the same bytes, a true Boolean becoming the full FFFF.
 #include <cstddef>

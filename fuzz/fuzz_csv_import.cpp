@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // Whatever a spreadsheet hands back, the import refuses it with a position or takes
 // it; what it takes must export and import again to the very same document.
 #include <cstddef>

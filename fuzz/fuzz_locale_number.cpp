@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // Any text parses without harm, and a number shown with 17 digits reads back
 // as the same double, in each of the decimal conventions the first byte picks.
 #include <QLocale>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // Typed entry of any text in any of the decimal conventions: a refusal leaves the
 // document bit for bit as it was; an acceptance stores a value inside the field's
 // range, marks the document unsaved and changes nothing else but, for a distance

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // Writes the seed corpora of the fuzz targets from the project's own writers:
 // make_seeds <folder> creates <folder>/cam, <folder>/config, <folder>/locale,
 // <folder>/csv and <folder>/entry.

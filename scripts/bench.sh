@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Vistolarex developers
+# SPDX-License-Identifier: MIT
+
 # Builds vx_bench into the given folder (default: build) and prints its figures as
 # one table (see bench/bench_table.awk): the CAM load and save beside their plain
 # I/O floors, the editor window's actions and start-up on the offscreen platform,

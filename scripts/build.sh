@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Vistolarex developers
+# SPDX-License-Identifier: MIT
+
 # Configures and builds into the given folder (default: build); extra CMake arguments follow.
 # Warnings are errors here (VX_WERROR), so that a new one is caught before it lands.
 set -euo pipefail

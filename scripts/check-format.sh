@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Vistolarex developers
+# SPDX-License-Identifier: MIT
+
 # Fails when a tracked C++ source differs from what .clang-format makes of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Vistolarex developers
+# SPDX-License-Identifier: MIT
+
 # Builds the libFuzzer targets with clang into build-fuzz and runs each one for the
 # given number of seconds (default 600). Fails on the first finding; the input that
 # caused it is kept in build-fuzz/findings/.

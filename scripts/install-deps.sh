@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Vistolarex developers
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian packages the build, the tests and the tools need.
 set -euo pipefail
 packages=(

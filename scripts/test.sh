@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Vistolarex developers
+# SPDX-License-Identifier: MIT
+
 # Installs what is missing, builds and runs the whole test suite. The X11 tests
 # need a display: without one, a private Xvfb server is started for the run.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "app/desktop_game_remote.h"
 
 #include <QTimer>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "camtool/cam_input.h"
 
 #include "document/io_error.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "camtool/command_help.h"
 
 #include "document/cam_document.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "editing/camera_defaults_entry.h"
 
 #include "editing/field_value.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "formats/camera_clipboard_format.h"
 
 #include "document/little_endian.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "remote/click_script_remote.h"
 
 #include "remote/click_recorder.h"

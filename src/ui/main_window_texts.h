@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The titles of the safety requests and error boxes, shared with the game remote.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // The controls of frmOptions2, placed as the window designer laid them out.
 #include <QCheckBox>
 #include <QGridLayout>

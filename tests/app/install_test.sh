@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Vistolarex developers
+# SPDX-License-Identifier: MIT
+
 # Installs the build tree into a scratch prefix and starts the installed editor
 # with a make-believe home: it must find its manual in share/vistolarex and, being
 # installed, keep Vistolarex.cfg in the user's configuration folder even where it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // A stand-in for the game in the remote's tests: a full-screen top-level window
 // that writes its process and working folder, then every button press and release
 // (button, x, y) and every key press (its keysym name) to a log, one line each. Like

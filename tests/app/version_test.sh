@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Vistolarex developers
+# SPDX-License-Identifier: MIT
+
 # Both programs answer --version with their name and the project's version on
 # standard output, exit 0, and need no display for it.
 # Usage: version_test.sh VERSION PROGRAM...

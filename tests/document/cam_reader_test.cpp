@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // The clipboard's camera formats, without a window.
 #include "formats/camera_clipboard_format.h"
 

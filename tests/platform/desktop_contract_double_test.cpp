@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/desktop_contract.h"
 #include "support/scripted_desk.h"
 

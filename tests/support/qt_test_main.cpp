@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // GoogleTest main for tests that need a QApplication (run offscreen).
 #include <gtest/gtest.h>
 #include <QApplication>

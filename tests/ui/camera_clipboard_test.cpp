@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // What a copy puts on the system clipboard and what a paste takes from it.
 #include <gtest/gtest.h>
 

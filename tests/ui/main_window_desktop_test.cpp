@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // The editor window on the desktop: dropped files, the Ctrl+O / Ctrl+S / F1 keys,
 // the manual of an installed copy, the configuration beside a read-only program,
 // and the names a screen reader announces.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // Typing, stepping, the mode switch and the camera selection on the editor's pages.
 #include <QLineEdit>
 #include <cmath>

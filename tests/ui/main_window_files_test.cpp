@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // Loading, saving and leaving the editor window.
 #include <sys/stat.h>
 

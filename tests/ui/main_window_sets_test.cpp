@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // Inserting, removing and assigning cameras through the page buttons.
 #include "editor_fixture.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // The editor window's start-up, layout and shell buttons.
 #include <QCheckBox>
 #include <QDialog>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // Undo and redo in the window, and a document that only changes when the user changes it.
 #include <QAction>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "ui/shutdown_bar.h"
 
 #include <gtest/gtest.h>

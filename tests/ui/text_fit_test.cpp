@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // Every text of the editor window and the options dialog fits whole at the common
 // desktop font sizes.
 #include <QLabel>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // The camera clipboard on the TV pages: copy and paste through the system clipboard,
 // bit for bit between sets, from edited CSV text, and its refusals.
 #include <QAction>

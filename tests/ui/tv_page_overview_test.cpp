@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // The overview strip on the TV pages: a click on a mark selects that camera, and
 // the strip follows every change of its set.
 #include "editor_fixture.h"

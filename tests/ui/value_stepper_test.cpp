@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 // The up/down control beside every value and camera number.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/qt/qt_document_opener.h"
 
 #include <QDesktopServices>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/qt/qt_file_dialog.h"
 
 #include <fcntl.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/x11/x11_input_state.h"
 
 #include <X11/Xlib.h>

@@ -18,23 +18,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A game folder; files are written into it, executable when asked.
-class GameFolder : public testing::ScratchFolder {
-  public:
-    std::string Write(const std::string& name, const std::string& content, bool executable) {
-        std::ofstream(Path(name), std::ios::binary) << content;
-        if (executable) fs::permissions(Path(name), fs::perms::owner_all, fs::perm_options::add);
-        return Path(name);
-    }
-};
-
 // The editor must start and its Test button answer even where no X server is.
 TEST(DesktopGameRemote, WithoutAnXServerEveryOperationSaysItNeedsOne) {
     const char* saved = std::getenv("DISPLAY");
     std::string savedDisplay = saved ? saved : "";
     ::setenv("DISPLAY", ":4711", 1);
-    GameFolder folder;
-    folder.Write("gpl.exe", "#!/bin/sh\nexit 0\n", true);
+    testing::ScratchFolder folder;
+    folder.WriteFile("gpl.exe", "#!/bin/sh\nexit 0\n", true);
     testing::ScriptedMessageBoxes boxes;
     testing::CountingBeeper beeper;
     std::unique_ptr<GameRemote> remote = MakeDesktopGameRemote(boxes, beeper);

@@ -33,6 +33,17 @@ class ScratchFolder {
     std::string Root() const { return root_.string(); }
     std::string Path(const std::string& name) const { return (root_ / name).string(); }
 
+    // Writes a file into the folder, executable for its owner when asked; returns its path.
+    std::string WriteFile(const std::string& name, const std::string& content,
+                          bool executable = false) const {
+        std::ofstream(Path(name), std::ios::binary) << content;
+        if (executable) {
+            std::filesystem::permissions(Path(name), std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add);
+        }
+        return Path(name);
+    }
+
     // Names of everything in the folder, so a test can see that no stray file was left.
     std::set<std::string> Entries() const {
         std::set<std::string> names;

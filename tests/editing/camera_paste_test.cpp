@@ -3,26 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include "support/sample_camera.h"
+
 #include "editing/camera_set_ops.h"
 
 namespace vx {
 namespace {
 
-TvCamera Camera(float distance, std::uint32_t field13 = 0) {
-    TvCamera camera;
-    camera.SetFloat(0, distance);
-    camera.SetFloat(2, 12.5f);
-    camera.SetInt(TvField::Mode, 1);
-    camera.SetFloat(11, 0.75f);
-    camera.SetRaw(13, field13);
-    return camera;
-}
+using testing::SampleCamera;
 
 CamDocument Document(std::initializer_list<float> tv1) {
     CamDocument doc;
     NewDocument(doc);
     int number = 0;
-    for (float distance : tv1) doc.TV1.Camera(++number) = Camera(distance);
+    for (float distance : tv1) doc.TV1.Camera(++number) = SampleCamera(distance);
     doc.TV1.SetCount(number);
     UpdateHeaderSize(doc);
     return doc;
@@ -36,7 +30,7 @@ std::vector<float> Distances(const CameraSet& set) {
 
 TEST(PasteCameras, BlockGoesBeforeOrBehindTheShownCameraWithAllItsFields) {
     CamDocument doc = Document({100, 200, 300});
-    const std::vector<TvCamera> block{Camera(150, 7), Camera(160, 8)};
+    const std::vector<TvCamera> block{SampleCamera(150, 7), SampleCamera(160, 8)};
     SetOperation op = PasteCameras(doc, SetId::TV1, 2, Placement::Before, block);
     ASSERT_TRUE(op.ok);
     EXPECT_EQ(op.showCamera, 2);
@@ -46,7 +40,7 @@ TEST(PasteCameras, BlockGoesBeforeOrBehindTheShownCameraWithAllItsFields) {
     EXPECT_FALSE(doc.DataSaved);
     EXPECT_EQ(doc.TV2.Count(), 1);
 
-    op = PasteCameras(doc, SetId::TV1, 5, Placement::Behind, {Camera(0)});
+    op = PasteCameras(doc, SetId::TV1, 5, Placement::Behind, {SampleCamera(0)});
     ASSERT_TRUE(op.ok);
     EXPECT_EQ(op.showCamera, 6);
     EXPECT_EQ(Distances(doc.TV1), (std::vector<float>{100, 150, 160, 200, 300, 0}))

@@ -6,26 +6,20 @@
 
 #include <gtest/gtest.h>
 
+#include "support/sample_camera.h"
+
 #include "formats/cam_csv.h"
 
 namespace vx {
 namespace {
 
-TvCamera Camera(float distance, std::uint32_t field13 = 0) {
-    TvCamera camera;
-    camera.SetFloat(0, distance);
-    camera.SetFloat(2, 12.5f);
-    camera.SetInt(TvField::Mode, 1);
-    camera.SetFloat(11, 0.75f);
-    camera.SetRaw(13, field13);
-    return camera;
-}
+using testing::SampleCamera;
 
 TEST(CameraRecordBytes, FieldsTravelLittleEndianAndOnlyWholeRecordsReadBack) {
     TvCamera camera;
     camera.SetRaw(0, 0x11223344u);
     camera.SetRaw(13, 0xFFC00001u);
-    const std::string bytes = CameraRecordBytes({camera, Camera(5.0f)});
+    const std::string bytes = CameraRecordBytes({camera, SampleCamera(5.0f)});
     ASSERT_EQ(bytes.size(), 112u);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x44\x33\x22\x11"));
     EXPECT_EQ(bytes.substr(52, 4), std::string("\x01\x00\xC0\xFF", 4));
@@ -34,7 +28,7 @@ TEST(CameraRecordBytes, FieldsTravelLittleEndianAndOnlyWholeRecordsReadBack) {
     ASSERT_TRUE(back.has_value());
     ASSERT_EQ(back->size(), 2u);
     EXPECT_EQ((*back)[0], camera);
-    EXPECT_EQ((*back)[1], Camera(5.0f));
+    EXPECT_EQ((*back)[1], SampleCamera(5.0f));
 
     EXPECT_FALSE(CamerasFromRecordBytes("").has_value());
     EXPECT_FALSE(CamerasFromRecordBytes(bytes.substr(0, 55)).has_value());
@@ -45,30 +39,30 @@ TEST(CameraRecordBytes, FieldsTravelLittleEndianAndOnlyWholeRecordsReadBack) {
 
 TEST(CameraClipboardText, RowsOfEitherSetReadInOrderAndHeaderLinesAreSkipped) {
     const std::string text = "\xEF\xBB\xBF#header,4D\n#count,TV2,01,00,00,00\r" + CsvColumnNames() +
-                             "\n" + TvCameraCsvRow(SetId::TV2, 9, Camera(3)) + "\n  \n" +
-                             TvCameraCsvRow(SetId::TV1, 1, Camera(1, 0x7F800001u));
+                             "\n" + TvCameraCsvRow(SetId::TV2, 9, SampleCamera(3)) + "\n  \n" +
+                             TvCameraCsvRow(SetId::TV1, 1, SampleCamera(1, 0x7F800001u));
     // The byte-order mark that a text editor may keep in front is no part of line 1.
     const ClipboardCameras read = CamerasFromClipboardText(text);
     ASSERT_TRUE(read.Ok()) << read.refusal;
     ASSERT_EQ(read.cameras.size(), 2u);
-    EXPECT_EQ(read.cameras[0], Camera(3));
-    EXPECT_EQ(read.cameras[1], Camera(1, 0x7F800001u)) << "a NaN pattern survives the text";
+    EXPECT_EQ(read.cameras[0], SampleCamera(3));
+    EXPECT_EQ(read.cameras[1], SampleCamera(1, 0x7F800001u)) << "a NaN pattern survives the text";
 
     // Spreadsheet cells come separated by tabs, leading zeros of the hex cells dropped.
     std::vector<std::string> cells;
     int bad = 0;
-    ASSERT_TRUE(SplitCsvCells(TvCameraCsvRow(SetId::TV1, 4, Camera(7)), cells, bad));
+    ASSERT_TRUE(SplitCsvCells(TvCameraCsvRow(SetId::TV1, 4, SampleCamera(7)), cells, bad));
     ASSERT_EQ(cells[11], "00000001");  // the mode flag's pattern
     cells[11] = "1";
     std::string tabbed = cells[0];
     for (std::size_t c = 1; c < cells.size(); ++c) tabbed += "\t" + cells[c];
     const ClipboardCameras sheet = CamerasFromClipboardText(tabbed + "\r\n");
     ASSERT_TRUE(sheet.Ok()) << sheet.refusal;
-    EXPECT_EQ(sheet.cameras, std::vector<TvCamera>{Camera(7)});
+    EXPECT_EQ(sheet.cameras, std::vector<TvCamera>{SampleCamera(7)});
 }
 
 TEST(CameraClipboardText, RefusalsNameTheLineCountedWithBlankAndSkippedLines) {
-    const std::string good = TvCameraCsvRow(SetId::TV1, 1, Camera(10));
+    const std::string good = TvCameraCsvRow(SetId::TV1, 1, SampleCamera(10));
     EXPECT_EQ(CamerasFromClipboardText("120").refusal, "Clipboard holds no camera. Ready.");
     EXPECT_EQ(CamerasFromClipboardText("\n\n").refusal, "Clipboard holds no camera. Ready.");
     PitlaneCamera pit;

@@ -4,6 +4,8 @@
 // What a copy puts on the system clipboard and what a paste takes from it.
 #include <gtest/gtest.h>
 
+#include "support/sample_camera.h"
+
 #include <QMimeData>
 
 #include "ui/camera_clipboard.h"
@@ -11,18 +13,10 @@
 namespace vx {
 namespace {
 
-TvCamera Camera(float distance, std::uint32_t field13 = 0) {
-    TvCamera camera;
-    camera.SetFloat(0, distance);
-    camera.SetFloat(2, 12.5f);
-    camera.SetInt(TvField::Mode, 1);
-    camera.SetFloat(11, 0.75f);
-    camera.SetRaw(13, field13);
-    return camera;
-}
+using testing::SampleCamera;
 
 TEST(CameraMimeData, OurRecordsWinOverTheTextAndPlainTextHoldsNoCamera) {
-    auto mime = CameraMimeData(SetId::TV1, 3, Camera(1));
+    auto mime = CameraMimeData(SetId::TV1, 3, SampleCamera(1));
     EXPECT_TRUE(HoldsCameras(mime.get()));
     QMimeData plain;
     plain.setText("42");
@@ -32,7 +26,7 @@ TEST(CameraMimeData, OurRecordsWinOverTheTextAndPlainTextHoldsNoCamera) {
     mime->setText("nonsense");
     const ClipboardCameras own = CamerasFromMimeData(mime.get());
     ASSERT_TRUE(own.Ok());
-    EXPECT_EQ(own.cameras, std::vector<TvCamera>{Camera(1)});
+    EXPECT_EQ(own.cameras, std::vector<TvCamera>{SampleCamera(1)});
     // A broken record of our type falls back to the text.
     mime->setData(kCameraMimeType, QByteArray(10, '\0'));
     EXPECT_EQ(CamerasFromMimeData(mime.get()).refusal, "Clipboard holds no camera. Ready.");

@@ -19,16 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A game folder; files are written into it, executable when asked.
-class GameFolder : public testing::ScratchFolder {
-  public:
-    std::string Write(const std::string& name, const std::string& content, bool executable) {
-        std::ofstream(Path(name), std::ios::binary) << content;
-        if (executable) fs::permissions(Path(name), fs::perms::owner_all, fs::perm_options::add);
-        return Path(name);
-    }
-};
-
 std::optional<std::string> WaitForFile(const fs::path& file) {
     for (int i = 0; i < 200; ++i) {
         std::ifstream in(file);
@@ -40,10 +30,10 @@ std::optional<std::string> WaitForFile(const fs::path& file) {
 }
 
 TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhenNothingStarts) {
-    GameFolder folder;
+    testing::ScratchFolder folder;
     const std::string marker = folder.Path("started");
-    const std::string game =
-        folder.Write("gpl.exe", "#!/bin/sh\necho \"args $# in $(pwd)\" > '" + marker + "'\n", true);
+    const std::string game = folder.WriteFile(
+        "gpl.exe", "#!/bin/sh\necho \"args $# in $(pwd)\" > '" + marker + "'\n", true);
     QtProcessLauncher launcher(true);
     const LaunchResult started = launcher.Launch(game, folder.Root());
     ASSERT_TRUE(started.Started());
@@ -52,7 +42,7 @@ TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhe
 
     EXPECT_FALSE(launcher.Launch(folder.Path("missing.exe"), folder.Root()).Started());
     EXPECT_FALSE(
-        launcher.Launch(folder.Write("data.exe", "#!/bin/sh\nexit 0\n", false), folder.Root())
+        launcher.Launch(folder.WriteFile("data.exe", "#!/bin/sh\nexit 0\n", false), folder.Root())
             .Started());
     // Without a desktop the game is not even tried.
     QtProcessLauncher headless(false);
@@ -60,8 +50,8 @@ TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhe
 }
 
 TEST(QtProcessLauncher, AWindowsProgramWithoutWineOnThePathSaysSo) {
-    GameFolder folder;
-    const std::string game = folder.Write("gpl.exe", std::string("MZ\x90\x00", 4), true);
+    testing::ScratchFolder folder;
+    const std::string game = folder.WriteFile("gpl.exe", std::string("MZ\x90\x00", 4), true);
     const char* saved = std::getenv("PATH");
     const std::string savedPath = saved ? saved : "";
     ::setenv("PATH", folder.Root().c_str(), 1);
@@ -71,10 +61,12 @@ TEST(QtProcessLauncher, AWindowsProgramWithoutWineOnThePathSaysSo) {
 }
 
 TEST(QtProcessLauncher, RecognisesWindowsExecutablesByTheirFirstTwoBytes) {
-    GameFolder folder;
-    EXPECT_TRUE(QtProcessLauncher::IsWindowsExecutable(folder.Write("a.exe", "MZ\x90\x00", false)));
+    testing::ScratchFolder folder;
+    EXPECT_TRUE(
+        QtProcessLauncher::IsWindowsExecutable(folder.WriteFile("a.exe", "MZ\x90\x00", false)));
     for (const char* content : {"#!/bin/sh\n", "M", ""})
-        EXPECT_FALSE(QtProcessLauncher::IsWindowsExecutable(folder.Write("b.exe", content, false)));
+        EXPECT_FALSE(
+            QtProcessLauncher::IsWindowsExecutable(folder.WriteFile("b.exe", content, false)));
     EXPECT_FALSE(QtProcessLauncher::IsWindowsExecutable(folder.Path("none.exe")));
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/desktop_game_remote.h"
-#include "document/scratch_folder.h"
+#include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
 
 namespace vx {

@@ -18,11 +18,11 @@
 #include <vector>
 
 #include "app/desktop_game_remote.h"
-#include "document/scratch_folder.h"
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_game_windows.h"
 #include "platform/x11/xtest_hand.h"
 #include "settings/config_file.h"
+#include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
 
 // After the project's headers: Xlib's macros would clash with their names.

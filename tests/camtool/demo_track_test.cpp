@@ -8,7 +8,7 @@
 #include "camtool/demo_track.h"
 #include "document/cam_reader.h"
 #include "document/cam_writer.h"
-#include "document/scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace vx {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "document/cam_writer.h"
 #include "document/faulty_file_layer.h"
-#include "document/scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace vx {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "document/cam_bytes.h"
 #include "document/cam_writer.h"
-#include "document/scratch_folder.h"
+#include "support/cam_file_builder.h"
+#include "support/scratch_folder.h"
 
 namespace vx {
 namespace {

@@ -9,11 +9,11 @@
 #include <cerrno>
 #include <cstring>
 
-#include "document/cam_bytes.h"
 #include "document/cam_reader.h"
 #include "document/cam_writer.h"
 #include "document/io_error.h"
-#include "document/scratch_folder.h"
+#include "support/cam_file_builder.h"
+#include "support/scratch_folder.h"
 
 namespace vx {
 namespace {

@@ -7,9 +7,9 @@
 
 #include <random>
 
-#include "document/cam_bytes.h"
 #include "document/cam_reader.h"
 #include "document/cam_writer.h"
+#include "support/cam_file_builder.h"
 
 namespace vx {
 namespace {

@@ -7,8 +7,8 @@
 
 #include <filesystem>
 
-#include "document/scratch_folder.h"
 #include "settings/config_folder.h"
+#include "support/scratch_folder.h"
 
 namespace vx {
 namespace {

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "document/faulty_file_layer.h"
-#include "document/scratch_folder.h"
 #include "settings/config_file.h"
+#include "support/scratch_folder.h"
 
 namespace vx {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <thread>
 
-#include "document/scratch_folder.h"
 #include "platform/qt/qt_process_launcher.h"
+#include "support/scratch_folder.h"
 
 namespace vx {
 namespace {

@@ -35,13 +35,12 @@ TEST_F(Recording, F5BeforeAnyClickRecordsNothingAndShutsTheGameDown) {
     EXPECT_EQ(settings.ClickCount, 0);
     EXPECT_EQ(settings.ClickX[2], 0);
     EXPECT_TRUE(boxes.shown.empty());
-    // The keys follow the release of F5, never its press; nothing was clicked.
+    // The keys follow the release of F5, never its press.
     Log expected = testing::ShutdownKeys(40);
     expected.insert(expected.begin(), "hand F5 up");
+    EXPECT_EQ(testing::From(desk.Events(), "hand F5 down").size(), 2 + expected.size());
     EXPECT_EQ(testing::From(desk.Events(), "hand F5 up"), expected);
-    EXPECT_EQ(desk.Actions(),
-              (Log{"launch /games/gpl/gpl.exe", "hand F5 down", "hand F5 up", "key Escape",
-                   "key Escape", "key Escape", "key Return", "key Return"}));
+    EXPECT_EQ(desk.beeper.beeps, 0);
 }
 
 // The clock starts just before the launch; each interval ends at the release's own

@@ -16,16 +16,6 @@ using testing::ScriptedDesk;
 constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
 constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
 
-TEST(MouseEvent, MeasuresTheScreenOnceAtCreationAndStartsWithDelay250) {
-    ScriptedDesk desk;
-    CMouseEvent driver(desk, desk, desk);
-    desk.screen = {800, 600};
-    EXPECT_EQ(driver.ScreenWidth(), 1024);
-    EXPECT_EQ(driver.ScreenHeight(), 768);
-    EXPECT_EQ(driver.ClickDelay(), 250);
-    EXPECT_EQ(CMouseEvent(desk, desk, desk).ScreenHeight(), 600);
-}
-
 // Absolute moves normalise with ties to even, saturate and survive a screen of
 // nothing; relative ones pass unchanged.
 TEST(MouseEvent, MovesOnTheScreenTheDriverMeasured) {
@@ -49,9 +39,14 @@ TEST(MouseEvent, MovesOnTheScreenTheDriverMeasured) {
         CMouseEvent(desk, desk, desk).MoveTo(row.x, row.y);
         EXPECT_EQ(desk.log, (Log{row.sent})) << row.x << " " << row.y;
     }
+    // The screen is measured once, when the driver is made.
     ScriptedDesk desk;
-    CMouseEvent(desk, desk, desk).MoveTo(10, -5, false);
-    EXPECT_EQ(desk.log, (Log{"rel 10 -5"}));
+    CMouseEvent driver(desk, desk, desk);
+    desk.screen = {800, 600};
+    driver.MoveTo(512, 384);
+    driver.MoveTo(10, -5, false);
+    EXPECT_EQ(desk.log, (Log{"abs 32768 32768", "rel 10 -5"}));
+    EXPECT_EQ(driver.ClickDelay(), 250);
 }
 
 TEST(MouseEvent, MoveToWindowAimsAtTheTruncatedCentre) {

@@ -81,34 +81,29 @@ class FileDialogContract : public ::testing::Test {
 using Harnesses = ::testing::Types<ScriptedHarness, QtHarness>;
 TYPED_TEST_SUITE(FileDialogContract, Harnesses);
 
-TYPED_TEST(FileDialogContract, OpensInTheFolderItWasGivenOffersTheNameAndReturnsThePick) {
+// Opens in the folder it was given, offers the name, returns the pick; Cancel is
+// no name at all and keeps the folder.
+TYPED_TEST(FileDialogContract, OpensInTheGivenFolderOffersTheNameAndReturnsThePick) {
     auto& user = this->harness;
     FileDialog& dialog = user.Dialog();
     dialog.SetInitialFolder(this->folder);
-    dialog.SetFileName("");
-    user.PickNext(this->existing);
-    EXPECT_EQ(dialog.AskOpen(), this->existing);
-    Seen seen = user.LastSeen();
-    EXPECT_EQ(seen.folder, this->folder);
-    EXPECT_EQ(seen.fileName, "");
-    EXPECT_EQ(dialog.InitialFolder(), this->folder);
-
-    dialog.SetFileName("monza.cam");
-    user.PickNext(this->folder + "/new.cam");
-    EXPECT_EQ(dialog.AskSave(), this->folder + "/new.cam");
-    seen = user.LastSeen();
-    EXPECT_EQ(seen.folder, this->folder);
-    EXPECT_EQ(seen.fileName, "monza.cam");
-}
-
-TYPED_TEST(FileDialogContract, CancelIsNotAnEmptyNameAndKeepsTheFolder) {
-    FileDialog& dialog = this->harness.Dialog();
-    dialog.SetInitialFolder(this->folder);
-    this->harness.PickNext(std::nullopt);
-    EXPECT_EQ(dialog.AskOpen(), std::nullopt);
-    this->harness.PickNext(std::nullopt);
-    EXPECT_EQ(dialog.AskSave(), std::nullopt);
-    EXPECT_EQ(dialog.InitialFolder(), this->folder);
+    const struct {
+        const char* offered;
+        std::optional<std::string> pick;
+        bool save;
+    } rows[] = {{"", this->existing, false},
+                {"monza.cam", this->folder + "/new.cam", true},
+                {"", std::nullopt, false},
+                {"", std::nullopt, true}};
+    for (const auto& row : rows) {
+        dialog.SetFileName(row.offered);
+        user.PickNext(row.pick);
+        EXPECT_EQ(row.save ? dialog.AskSave() : dialog.AskOpen(), row.pick);
+        const Seen seen = user.LastSeen();
+        EXPECT_EQ(seen.folder, this->folder);
+        EXPECT_EQ(seen.fileName, row.offered);
+        EXPECT_EQ(dialog.InitialFolder(), this->folder);
+    }
 }
 
 TEST(QtNameFilters, TurnsPipePairsIntoQtFilters) {
@@ -117,49 +112,34 @@ TEST(QtNameFilters, TurnsPipePairsIntoQtFilters) {
     EXPECT_EQ(QtNameFilters(""), "");
 }
 
-TEST(QtFileDialog, ShowsTitleAndFiltersAndSavesATypedNameAsCamWithoutAsking) {
+// A typed name is saved as .cam without the dialog's own overwrite question, which
+// would leave exec() waiting; a folder whose name is not UTF-8 gives its bytes back.
+TEST(QtFileDialog, ShowsTitleAndFiltersAndKeepsTheFileSystemsBytes) {
     QTemporaryDir dir;
-    const QString folder = QDir::cleanPath(dir.path());
-    QFile old(folder + "/track.cam");
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.close();
-
+    const std::string folder = QDir::cleanPath(dir.path()).toStdString() + "/caf\xE9";
+    ASSERT_TRUE(std::filesystem::create_directories(folder));
+    std::ofstream(folder + "/track.cam") << "x";
     QtFileDialog dialog;
-    dialog.SetInitialFolder(folder.toStdString());
+    dialog.SetInitialFolder(folder);
     testing::ModalAnswerer<QFileDialog> answerer;
     QString title;
     QStringList filters;
     bool confirms = true;
-    answerer.AnswerNext([&](QFileDialog& shown) {
-        title = shown.windowTitle();
-        filters = shown.nameFilters();
-        confirms = !shown.testOption(QFileDialog::DontConfirmOverwrite);
-        shown.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("track");
-        static_cast<QDialog&>(shown).accept();
-    });
-    // An existing file: the dialog must not put up its own overwrite question,
-    // which would leave this exec() waiting.
-    EXPECT_EQ(dialog.AskSave(), (folder + "/track.cam").toStdString());
-    EXPECT_EQ(title, "Vistolarex: Load&Save");
-    EXPECT_EQ(filters, QStringList({"GPL-camera-files (*.cam)", "All Files (*.*)"}));
-    EXPECT_FALSE(confirms);
-}
-
-TEST(QtFileDialog, FolderWhoseNameIsNotUtf8OpensAndGivesItsOwnBytesBack) {
-    QTemporaryDir dir;
-    const std::string folder = QDir::cleanPath(dir.path()).toStdString() + "/caf\xE9/tracks";
-    ASSERT_TRUE(std::filesystem::create_directories(folder));
-    std::ofstream(folder + "/monza.cam") << "x";
-
-    QtFileDialog dialog;
-    dialog.SetInitialFolder(folder);
-    testing::ModalAnswerer<QFileDialog> answerer;
-    answerer.AnswerNext([](QFileDialog& shown) {
-        shown.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("monza.cam");
-        static_cast<QDialog&>(shown).accept();
-    });
-    EXPECT_EQ(dialog.AskOpen(), folder + "/monza.cam");
-    EXPECT_TRUE(answerer.Answered());
+    for (bool save : {true, false}) {
+        answerer.AnswerNext([&](QFileDialog& shown) {
+            title = shown.windowTitle();
+            filters = shown.nameFilters();
+            confirms = !shown.testOption(QFileDialog::DontConfirmOverwrite);
+            shown.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(save ? "track" : "track.cam");
+            static_cast<QDialog&>(shown).accept();
+        });
+        EXPECT_EQ(save ? dialog.AskSave() : dialog.AskOpen(), folder + "/track.cam");
+        EXPECT_TRUE(answerer.Answered());
+        EXPECT_EQ(title, "Vistolarex: Load&Save");
+        EXPECT_EQ(filters, QStringList({"GPL-camera-files (*.cam)", "All Files (*.*)"}));
+        EXPECT_FALSE(save && confirms);
+    }
 }
 
 }  // namespace

@@ -36,6 +36,14 @@ TEST(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarter) {
     }
 }
 
+TEST(ShutdownKeys, ACancelDuringAPauseSendsNoFurtherKey) {
+    ScriptedDesk desk;
+    RemoteWaits waits(desk, desk, desk, desk, desk);
+    desk.onPump = [&] { waits.Cancel(); };
+    EXPECT_FALSE(SendShutdownKeys(desk, waits, 1500));
+    EXPECT_EQ(desk.WithPrefix("key"), (testing::Log{"key Escape"}));
+}
+
 TEST(ShutdownKeys, WaitReturnsOnlyAfterF5WentDownAndUpAgain) {
     ScriptedDesk desk;
     RemoteWaits waits(desk, desk, desk, desk, desk);

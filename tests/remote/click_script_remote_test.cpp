@@ -117,6 +117,23 @@ TEST_F(Remote, ReplayPausesRunTheWindowsMessagesAndStayWithinTenMinutes) {
     }
 }
 
+// A handler that ran long during a click leaves the replay behind its schedule:
+// far behind, the next pause starts afresh rather than rush into the game.
+TEST_F(Remote, AReplayFarBehindItsScheduleStartsAfresh) {
+    for (const std::uint32_t stall : {1000u, 30u}) {
+        desk.log.clear();
+        bool stalled = false;
+        desk.onPump = [&] {
+            if (stalled || desk.WithPrefix("down").size() != 1) return;
+            stalled = true;
+            desk.Advance(stall);
+        };
+        F5At(8000);
+        remote.TestScript(settings);
+        EXPECT_EQ(testing::From(desk.Events(), "up").at(1), stall > 50 ? "wait 700" : "wait 670");
+    }
+}
+
 TEST_F(Remote, WithoutAnX11DisplayEveryOperationSaysSoAndStartsNothing) {
     desk.displayAvailable = false;
     remote.TestFromEditor(settings);

@@ -49,10 +49,10 @@ TEST(ShutdownKeys, WaitReturnsOnlyAfterF5WentDownAndUpAgain) {
     RemoteWaits waits(desk, desk, desk, desk, desk);
     F5Tracker f5(desk);
     desk.Start();
-    desk.After(30, [](ScriptedDesk& d) {
+    desk.After(30, [](ScriptedDesk& d) {  // a click is no shutdown key
         d.PressLeft({1, 1});
         d.ReleaseLeft();
-    });  // no key
+    });
     desk.After(60, [](ScriptedDesk& d) { d.HoldF5(true); });
     desk.After(200, [](ScriptedDesk& d) { d.HoldF5(false); });
     std::uint32_t start = desk.now;

@@ -4,15 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 
 #include "modal_answerer.h"
 #include "platform/qt/qt_file_dialog.h"
+#include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
 
 namespace vx {
@@ -66,16 +65,9 @@ class QtHarness {
 template <class Harness>
 class FileDialogContract : public ::testing::Test {
   protected:
-    void SetUp() {
-        ASSERT_TRUE(dir.isValid());
-        folder = QDir::cleanPath(dir.path()).toStdString();
-        existing = folder + "/monza.cam";
-        QFile file(QString::fromStdString(existing));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    QTemporaryDir dir;
-    std::string folder;
-    std::string existing;
+    testing::ScratchFolder scratch;
+    const std::string folder = scratch.Root();
+    const std::string existing = scratch.WriteFile("monza.cam", "", false);
     Harness harness;
 };
 using Harnesses = ::testing::Types<ScriptedHarness, QtHarness>;
@@ -115,8 +107,8 @@ TEST(QtNameFilters, TurnsPipePairsIntoQtFilters) {
 // A typed name is saved as .cam without the dialog's own overwrite question, which
 // would leave exec() waiting; a folder whose name is not UTF-8 gives its bytes back.
 TEST(QtFileDialog, ShowsTitleAndFiltersAndKeepsTheFileSystemsBytes) {
-    QTemporaryDir dir;
-    const std::string folder = QDir::cleanPath(dir.path()).toStdString() + "/caf\xE9";
+    testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path("caf\xE9");
     ASSERT_TRUE(std::filesystem::create_directories(folder));
     std::ofstream(folder + "/track.cam") << "x";
     QtFileDialog dialog;

@@ -92,7 +92,17 @@ TEST(RecordingScreens, AClickIsReplayedOnTheScreenPixelItWasRecordedAt) {
     }
 }
 
+// A screen that measures nothing while the game runs keeps the pixels as they are.
+TEST_F(Recording, AnUnmeasuredScreenKeepsThePixel) {
+    desk.screen = {0, 0};
+    ClickAt(100, 5, 7);
+    F5At(300);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(Script(), (Clicks{{140, 5, 7}}));
+}
+
 TEST_F(Recording, F5EndsTheRecordingOnlyWhenDownAfterARelease) {
+    desk.After(20, [](ScriptedDesk& d) { d.ReleaseLeft(); });  // pressed before the recording
     ClickAt(100, 64, 48, 200);  // F5 pressed and let go during a press is ignored
     F5At(150, 50);
     ClickAt(500, 128, 96, 200);  // held from 500 to 700

@@ -30,7 +30,7 @@ class FaultyFileLayer : public FileLayer {
     int closeError = 0;
     int renameError = 0;
     int setModeError = 0;
-    int ownerErrors = 0;  // SetOwner calls answered EPERM before the real one
+    int ownerErrors = 0;  // SetOwner calls answered EPERM before the real one; < 0: EIO
     int flushFolderError = 0;
     const char* killBefore = nullptr;  // "write", "link", "rename": _exit there
 
@@ -81,6 +81,7 @@ class FaultyFileLayer : public FileLayer {
     }
     int SetOwner(int handle, std::int64_t user, std::int64_t group) override {
         owners.emplace_back(user, group);
+        if (ownerErrors < 0) return EIO;
         if (ownerErrors > 0) {
             --ownerErrors;
             return EPERM;

@@ -1,0 +1,247 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+
+#include "document/cam_reader.h"
+#include "document/cam_writer.h"
+#include "document/io_error.h"
+#include "support/cam_file_builder.h"
+#include "support/scratch_folder.h"
+
+namespace vx {
+namespace {
+
+using testing::CamFileParts;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+// A document with cameras in slots a loaded file of fewer cameras leaves free.
+CamDocument EarlierDocument() {
+    CamDocument doc;
+    NewDocument(doc);
+    doc.TV1.SetCount(5);
+    doc.TV2.SetCount(5);
+    for (int i = 1; i <= 5; ++i) doc.TV2.Camera(i).SetFloat(0, 100.0f * static_cast<float>(i));
+    doc.Pitlane.SetFloat(0, 42.0f);
+    return doc;
+}
+
+// The whole document, unused slots and DataSaved included.
+bool Identical(const CamDocument& a, const CamDocument& b) {
+    return a.Header == b.Header && a.TV1 == b.TV1 && a.TV2 == b.TV2 && a.Pitlane == b.Pitlane &&
+           a.DataSaved == b.DataSaved;
+}
+
+TEST(CamFile, StartUpDocumentIsThe184ByteFileOfTheFormat) {
+    CamDocument doc;
+    NewDocument(doc);
+    ApplyNewCameraDefaults(
+        doc, {FloatBits(-1.0f), FloatBits(0.5f), FloatBits(2.0f), 0, 1u, FloatBits(0.1f),
+              FloatBits(0.1f), FloatBits(0.1f), 0, 0, 0, 0x3FC90FDBu});
+    const std::vector<std::uint8_t> bytes = SerializeCamDocument(doc);
+    ASSERT_EQ(bytes.size(), 184u);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 16),
+              (std::vector<std::uint8_t>{77, 65, 67, 84, 0, 0, 0, 0, 172, 0, 0, 0, 1, 0, 0, 0}));
+    // TV1 camera 1 at 16 (distance 0, then the defaults; the mode flag is the integer 1),
+    // TV2 count bytes at 72, its camera at 76, the pitlane at 132.
+    const std::pair<std::size_t, std::uint32_t> words[] = {{16, 0},
+                                                           {20, FloatBits(0.5f)},
+                                                           {24, FloatBits(2.0f)},
+                                                           {32, 1u},
+                                                           {60, 0x3FC90FDBu},
+                                                           {64, 0},
+                                                           {72, 1u},
+                                                           {80, FloatBits(0.5f)},
+                                                           {92, 1u},
+                                                           {164, FloatBits(-0.125f)}};
+    for (const auto& [offset, word] : words)
+        EXPECT_EQ(testing::WordAt(bytes, offset), word) << offset;
+    for (std::size_t k = 0; k < 13; ++k) {
+        EXPECT_EQ(testing::WordAt(bytes, 132 + 4 * k), k == 8 ? FloatBits(-0.125f) : 0u) << k;
+    }
+}
+
+// Any valid file, loaded over a document that had other cameras, is written back
+// bit for bit: odd header and count bytes, NaN patterns, any counts; bytes past
+// the pitlane are ignored.
+TEST(CamFile, LoadedFilesAreWrittenBackBitForBit) {
+    std::mt19937 random(20261207);
+    testing::ScratchFolder folder;
+    const std::string path = folder.Path("in.cam");
+    for (int i = 0; i < 40; ++i) {
+        CamFileParts parts = testing::RandomCamFile(random);
+        if (i == 0) {  // the longest file there is, with trailing bytes
+            parts.tv1.resize(255);
+            parts.tv2.resize(255);
+            parts.trailing = {1, 2, 3};
+        }
+        WriteBytes(path, parts.Bytes());
+        CamDocument doc = EarlierDocument();
+        doc.DataSaved = i % 2 == 0;
+        const std::string input = "seed case " + std::to_string(i) + " counts " +
+                                  std::to_string(parts.tv1.size()) + "/" +
+                                  std::to_string(parts.tv2.size());
+        const LoadResult result = ReadCamFile(path, doc);
+        ASSERT_EQ(result.outcome, LoadOutcome::Success) << input;
+        EXPECT_TRUE(result.stamp.exists) << input;
+        EXPECT_EQ(doc.DataSaved, i % 2 == 0) << input << ": loading leaves DataSaved alone";
+        EXPECT_EQ(SerializeCamDocument(doc), parts.Content()) << input;
+        EXPECT_EQ(doc.FileLength(), parts.Content().size()) << input;
+        // Cameras of the earlier document do not linger in free slots, where a
+        // later insertion would pick them up.
+        for (CameraSet* set : {&doc.TV1, &doc.TV2}) {
+            EXPECT_EQ(set->Camera(set->Count() + 1), TvCamera{}) << input;
+        }
+    }
+}
+
+TEST(CamFile, RefusedFilesLeaveTheDocumentAsItWas) {
+    testing::ScratchFolder folder;
+    std::mt19937 random(7);
+    CamFileParts parts = testing::RandomCamFile(random);
+    parts.tv1.resize(2);
+    parts.tv2.resize(1);
+    const std::vector<std::uint8_t> valid = parts.Content();
+    auto with = [&](std::size_t length, std::size_t at = 0, std::uint8_t value = 0) {
+        std::vector<std::uint8_t> bytes(valid.begin(), valid.begin() + static_cast<long>(length));
+        if (at != 0) bytes[at] = value;
+        return WriteBytes(folder.Path("f.cam"), bytes), folder.Path("f.cam");
+    };
+    const std::string fifo = folder.Path("fifo.cam");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // Held open by a writer that never writes: refused at once, not waited on.
+    const int silentWriter = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(silentWriter, 0);
+    const struct {
+        const char* label;
+        std::function<std::string()> file;
+        LoadOutcome outcome;
+        int error = 0;
+    } rows[] = {
+        {"no name", [] { return std::string(); }, LoadOutcome::NoName},
+        {"empty", [&] { return with(0); }, LoadOutcome::NotACameraFile},
+        {"no byte 3", [&] { return with(3); }, LoadOutcome::NotACameraFile},
+        {"bad signature", [&] { return with(valid.size(), 3, 83); }, LoadOutcome::NotACameraFile},
+        {"TV1 count beyond the size", [&] { return with(valid.size(), 12, 3); },
+         LoadOutcome::Truncated},
+        {"TV2 count beyond the size", [&] { return with(valid.size(), 128, 2); },
+         LoadOutcome::Truncated},
+        {"missing", [&] { return folder.Path("missing.cam"); }, LoadOutcome::FileNotFound, ENOENT},
+        {"FIFO", [&] { return fifo; }, LoadOutcome::NotACameraFile},
+        {"endless device", [] { return std::string("/dev/zero"); }, LoadOutcome::NotACameraFile},
+        {"folder", [&] { return folder.Root(); }, LoadOutcome::OtherFailure, EISDIR},
+        {"below a file", [&] { return with(4) + "/x.cam"; }, LoadOutcome::OtherFailure, ENOTDIR},
+    };
+    auto expectRefused = [](const std::string& label, const std::string& path, LoadOutcome outcome,
+                            int error) {
+        CamDocument doc = EarlierDocument();
+        doc.DataSaved = false;
+        const CamDocument before = doc;
+        const LoadResult result = ReadCamFile(path, doc);
+        EXPECT_EQ(result.outcome, outcome) << label;
+        EXPECT_TRUE(Identical(doc, before)) << label;
+        if (error != 0) {
+            EXPECT_EQ(result.error.errorNumber, error) << label;
+            EXPECT_EQ(result.error.description, std::strerror(error)) << label;
+        }
+    };
+    for (const auto& row : rows) expectRefused(row.label, row.file(), row.outcome, row.error);
+    ::close(silentWriter);
+    // Cut anywhere from just past the signature to one byte short of the pitlane's end.
+    for (std::size_t length = 4; length < valid.size(); ++length) {
+        expectRefused("cut at " + std::to_string(length), with(length), LoadOutcome::Truncated, 0);
+    }
+}
+
+TEST(CamFile, ReportsEachStageInTurnAndStopsWhereTheBytesEnd) {
+    CamFileParts parts;
+    parts.tv1.resize(2);
+    parts.tv2.resize(12);
+    std::vector<std::string> texts;
+    auto sink = [&texts](const std::string& text) { texts.push_back(text); };
+    CamDocument doc;
+    ASSERT_EQ(ParseCamBytes(parts.Bytes(), doc, sink), LoadOutcome::Success);
+    ASSERT_EQ(texts.size(), 2u + 2u + 1u + 12u + 1u);
+    EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 5),
+              (std::vector<std::string>{
+                  "Reading CAMFile-Header...", "Reading number of TV1-cams...",
+                  "Reading data of TV1-cam # 1...", "Reading data of TV1-cam # 2...",
+                  "Reading number of TV2-cams..."}));
+    EXPECT_EQ(texts[16], "Reading data of TV2-cam # 12...");
+    EXPECT_EQ(texts[17], "Reading data of Pitlane-cam...");
+
+    // A cut file stops at the stage it could not finish (header 12, counts 4, cameras
+    // 56 bytes each).
+    const std::pair<std::size_t, const char*> cuts[] = {
+        {11, "Reading CAMFile-Header..."},
+        {15, "Reading number of TV1-cams..."},
+        {16 + 56 + 10, "Reading data of TV1-cam # 2..."},
+        {130, "Reading number of TV2-cams..."},
+        {132 + 3 * 56, "Reading data of TV2-cam # 4..."},
+        {855, "Reading data of Pitlane-cam..."}};
+    const std::vector<std::uint8_t> whole = parts.Bytes();
+    for (const auto& [length, last] : cuts) {
+        texts.clear();
+        const std::vector<std::uint8_t> cut(whole.begin(),
+                                            whole.begin() + static_cast<long>(length));
+        EXPECT_EQ(ParseCamBytes(cut, doc, sink), LoadOutcome::Truncated) << length;
+        EXPECT_EQ(texts.back(), last) << length;
+    }
+
+    // The file is checked before anything is announced.
+    texts.clear();
+    EXPECT_EQ(ReadCamFile("/nonexistent/a.cam", doc, sink).outcome, LoadOutcome::FileNotFound);
+    EXPECT_TRUE(texts.empty());
+}
+
+TEST(CamFile, OutcomesMapToTheirStatusLines) {
+    const std::pair<LoadOutcome, const char*> loads[] = {
+        {LoadOutcome::Success, "File loaded, data read. Ready."},
+        {LoadOutcome::NoName, "No file specified. Load aborted. Ready."},
+        {LoadOutcome::NotACameraFile, "Not a track-camerafile. Load aborted. Ready."},
+        {LoadOutcome::Truncated, "File is truncated. Load aborted. Ready."},
+        {LoadOutcome::FileNotFound, "File not found. Load aborted. Ready."},
+        {LoadOutcome::DriveNotReady, "Drive not ready. Load aborted. Ready."},
+        {LoadOutcome::OtherFailure, ""}};
+    for (const auto& [outcome, text] : loads) EXPECT_EQ(LoadStatusText(outcome), text);
+    const std::pair<SaveOutcome, const char*> saves[] = {
+        {SaveOutcome::Success, "File written. Ready."},
+        {SaveOutcome::Cancelled, "Cancel pressed. Save aborted. Ready."},
+        {SaveOutcome::FileNotFound, "File not found. Save aborted. Ready."},
+        {SaveOutcome::DriveNotReady, "Drive not ready. Save aborted. Ready."},
+        {SaveOutcome::OtherFailure, ""}};
+    for (const auto& [outcome, text] : saves) EXPECT_EQ(SaveStatusText(outcome), text);
+    // errno, load outcome, save outcome
+    const std::tuple<int, LoadOutcome, SaveOutcome> errors[] = {
+        {ENOENT, LoadOutcome::FileNotFound, SaveOutcome::FileNotFound},
+        {ENOMEDIUM, LoadOutcome::DriveNotReady, SaveOutcome::DriveNotReady},
+        {ENODEV, LoadOutcome::DriveNotReady, SaveOutcome::DriveNotReady},
+        {ENXIO, LoadOutcome::DriveNotReady, SaveOutcome::DriveNotReady},
+        {EACCES, LoadOutcome::OtherFailure, SaveOutcome::OtherFailure}};
+    for (const auto& [error, load, save] : errors) {
+        EXPECT_EQ(LoadOutcomeForError(error), load) << error;
+        EXPECT_EQ(SaveOutcomeForError(error), save) << error;
+    }
+}
+
+TEST(CamFile, ExtractCamPathKeepsTheFolderWithItsSeparator) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"/home/gpl/tracks/monza/monza.cam", "/home/gpl/tracks/monza/"},
+        {"/monza.cam", "/"},
+        {"tracks/monza.cam", "tracks/"},
+        {"monza.cam", ""},
+        {"", ""},
+        {"/a.b/c", "/a.b/"}};
+    for (const auto& [name, folder] : rows) EXPECT_EQ(ExtractCamPath(name), folder) << name;
+}
+
+}  // namespace
+}  // namespace vx

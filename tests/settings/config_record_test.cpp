@@ -3,146 +3,140 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
-#include <vector>
+#include <cerrno>
+#include <functional>
+#include <random>
 
 #include "settings/config_file.h"
+#include "support/cam_file_builder.h"
+#include "support/scratch_folder.h"
 
 namespace vx {
 namespace {
 
-std::uint16_t U16At(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return static_cast<std::uint16_t>(b.at(at) | b.at(at + 1) << 8);
-}
+using testing::WordAt;
+using testing::WriteBytes;
 
-std::uint32_t U32At(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return static_cast<std::uint32_t>(b.at(at)) | static_cast<std::uint32_t>(b.at(at + 1)) << 8 |
-           static_cast<std::uint32_t>(b.at(at + 2)) << 16 |
-           static_cast<std::uint32_t>(b.at(at + 3)) << 24;
-}
-
-TEST(ConfigRecord, FactoryRecordHasTheFileLayout) {
-    const std::vector<std::uint8_t> b = SerializeSettings(Settings{});
-    ASSERT_EQ(b.size(), 3210u);
-
-    EXPECT_EQ(U16At(b, 0), 44);
-    EXPECT_EQ(std::string(b.begin() + 2, b.begin() + 46),
-              "Vistolarex configuration file - DO NOT EDIT!");
-    EXPECT_EQ(U16At(b, 46), 17);
-    EXPECT_EQ(std::string(b.begin() + 48, b.begin() + 65), "GPL not installed");
-
-    const std::size_t B = 4 + 44 + 17;
-    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(U16At(b, B + 2 * i), 0xFFFF) << "Boolean " << i;
-
-    const std::uint32_t defaults[12] = {0xBF800000, 0,          0x40000000, 0, 1, 0x3DCCCCCD,
-                                        0x3DCCCCCD, 0x3DCCCCCD, 0,          0, 0, 0x3FC90FDB};
-    for (std::size_t k = 0; k < 12; ++k) {
-        EXPECT_EQ(U32At(b, B + 16 + 4 * k), defaults[k]) << "default element " << k;
-    }
-    EXPECT_EQ(U16At(b, B + 64), 0xFFFF);  // FixedSwitchOver
-    EXPECT_EQ(b[B + 66], 0);              // ClickCount
-    for (std::size_t i = B + 67; i < B + 3139; ++i) ASSERT_EQ(b[i], 0) << "click byte " << i;
-    EXPECT_EQ(U32At(b, B + 3139), 1500u);
-    EXPECT_EQ(U16At(b, B + 3143), 0);  // PlayScript off
-}
-
-TEST(ConfigRecord, NonDefaultRecordRoundTripsAndPlacesEveryField) {
+Settings RandomSettings(std::mt19937& random) {
+    std::uniform_int_distribution<std::uint32_t> word;
+    auto text = [&](std::uint32_t longest) {
+        std::string out(word(random) % (longest + 1), '\0');
+        for (char& c : out) c = static_cast<char>(word(random));  // 8-bit bytes and NULs
+        return out;
+    };
     Settings s;
-    s.GPLFolder = "/games/gpl \xE9t\xE9";  // 8-bit text is kept byte for byte
-    s.SafetyAll = false;
-    s.SafetyExit = false;
-    s.ShowInformation = false;
-    s.NewCameraDefaults[0] = FloatBits(123.5f);
-    s.NewCameraDefaults[4] = 0;
-    s.FixedSwitchOver = false;
-    s.ClickCount = 255;
-    for (int i = 0; i < 256; ++i) {
-        s.ClickIntervals[static_cast<std::size_t>(i)] = 1000 + i;
-        s.ClickX[static_cast<std::size_t>(i)] = -i;
-        s.ClickY[static_cast<std::size_t>(i)] = 65535 * i;
+    s.Signature = text(60);
+    s.GPLFolder = text(300);
+    for (bool* flag : {&s.SafetyAll, &s.SafetyAssign, &s.SafetyConfigure, &s.SafetyExit,
+                       &s.SafetyLoad, &s.SafetyRemove, &s.SafetyOverwrite, &s.ShowInformation,
+                       &s.FixedSwitchOver, &s.PlayScript}) {
+        *flag = word(random) % 2 == 0;
     }
-    s.ShutdownDelay = -7;
-    s.PlayScript = true;
-
-    const std::vector<std::uint8_t> b = SerializeSettings(s);
-    const std::size_t B = 4 + 44 + s.GPLFolder.size();
-    ASSERT_EQ(b.size(), B + 3145);
-    EXPECT_EQ(U16At(b, 46), s.GPLFolder.size());
-    EXPECT_EQ(U16At(b, B), 0);           // SafetyAll
-    EXPECT_EQ(U16At(b, B + 2), 0xFFFF);  // SafetyAssign
-    EXPECT_EQ(U16At(b, B + 6), 0);       // SafetyExit
-    EXPECT_EQ(U16At(b, B + 14), 0);      // ShowInformation
-    EXPECT_EQ(U32At(b, B + 16), FloatBits(123.5f));
-    EXPECT_EQ(U32At(b, B + 32), 0u);
-    EXPECT_EQ(b[B + 66], 255);
-    EXPECT_EQ(U32At(b, B + 67 + 4 * 255), 1255u);
-    EXPECT_EQ(U32At(b, B + 1091 + 4 * 3), static_cast<std::uint32_t>(-3));
-    EXPECT_EQ(U32At(b, B + 2115 + 4 * 2), 131070u);
-    EXPECT_EQ(U32At(b, B + 3139), static_cast<std::uint32_t>(-7));
-    EXPECT_EQ(U16At(b, B + 3143), 0xFFFF);
-
-    const std::optional<Settings> back = ParseSettings(b);
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, s);
+    for (auto& bits : s.NewCameraDefaults) bits = word(random);
+    s.ClickCount = static_cast<std::uint8_t>(word(random));
+    for (auto* list : {&s.ClickIntervals, &s.ClickX, &s.ClickY}) {
+        for (auto& value : *list) value = static_cast<std::int32_t>(word(random));
+    }
+    s.ShutdownDelay = static_cast<std::int32_t>(word(random));
+    return s;
 }
 
-TEST(ConfigRecord, AnyNonZeroBooleanReadsAsTrue) {
-    Settings off;
-    off.SafetyAll = off.SafetyAssign = off.SafetyConfigure = off.SafetyExit = false;
-    off.SafetyLoad = off.SafetyRemove = off.SafetyOverwrite = off.ShowInformation = false;
-    off.FixedSwitchOver = false;
-    std::vector<std::uint8_t> b = SerializeSettings(off);
-    const std::size_t B = 65;
-    b[B + 2] = 1;      // SafetyAssign = 0x0001
-    b[B + 15] = 0x80;  // ShowInformation = 0x8000
-    b[B + 64] = 1;     // FixedSwitchOver
-    b[B + 3143] = 1;   // PlayScript
-
-    const std::optional<Settings> s = ParseSettings(b);
-    ASSERT_TRUE(s.has_value());
-    EXPECT_FALSE(s->SafetyAll);
-    EXPECT_TRUE(s->SafetyAssign);
-    EXPECT_FALSE(s->SafetyConfigure);
-    EXPECT_TRUE(s->ShowInformation);
-    EXPECT_TRUE(s->FixedSwitchOver);
-    EXPECT_TRUE(s->PlayScript);
-    // Written back, a true Boolean is the full FFFF again.
-    EXPECT_EQ(U16At(SerializeSettings(*s), B + 2), 0xFFFF);
-}
-
-TEST(ConfigRecord, ShortOrHostileRecordsAreRefused) {
-    const std::vector<std::uint8_t> good = SerializeSettings(Settings{});
-    EXPECT_FALSE(ParseSettings({}).has_value());
-    EXPECT_FALSE(ParseSettings({44}).has_value());
-    // One byte short of a whole record, and a cut inside each region.
-    for (std::size_t cut : {good.size() - 1, std::size_t{2}, std::size_t{46}, std::size_t{60},
-                            std::size_t{100}, std::size_t{2000}}) {
-        std::vector<std::uint8_t> shorter(good.begin(), good.begin() + static_cast<long>(cut));
-        EXPECT_FALSE(ParseSettings(shorter).has_value()) << "cut at " << cut;
+// Every record reads back as written; any shorter prefix is refused, and any
+// non-zero Boolean reads as true.
+TEST(ConfigRecord, RecordsRoundTripAndCutRecordsAreRefused) {
+    std::mt19937 random(3210);
+    for (int i = 0; i < 50; ++i) {
+        const Settings s = RandomSettings(random);
+        std::vector<std::uint8_t> b = SerializeSettings(s);
+        const std::string input = "seed case " + std::to_string(i);
+        ASSERT_EQ(b.size(), 4 + s.Signature.size() + s.GPLFolder.size() + 3145) << input;
+        EXPECT_EQ(ParseSettings(b), s) << input;
+        const std::size_t cut = random() % b.size();
+        EXPECT_FALSE(ParseSettings({b.begin(), b.begin() + static_cast<long>(cut)}))
+            << input << cut;
+        const std::size_t flag = 4 + s.Signature.size() + s.GPLFolder.size() + 2 * (random() % 8);
+        b[flag + random() % 2] |= static_cast<std::uint8_t>(1u << (random() % 8));
+        const std::optional<Settings> back = ParseSettings(b);
+        ASSERT_TRUE(back) << input;
+        EXPECT_EQ(WordAt(SerializeSettings(*back), flag) & 0xFFFF, 0xFFFFu) << input << flag;
     }
     // Length fields far beyond the bytes at hand.
-    EXPECT_FALSE(ParseSettings({0xFF, 0xFF, 'V', 'i'}).has_value());
-    std::vector<std::uint8_t> hostileFolder = good;
-    hostileFolder[46] = 0xFF;
-    hostileFolder[47] = 0xFF;
-    EXPECT_FALSE(ParseSettings(hostileFolder).has_value());
+    EXPECT_FALSE(ParseSettings({0xFF, 0xFF, 'V', 'i'}));
+    std::vector<std::uint8_t> hostile = SerializeSettings(Settings{});
+    hostile[46] = hostile[47] = 0xFF;
+    EXPECT_FALSE(ParseSettings(hostile));
+}
+
+// The factory record, and where each field lands (B: after both texts).
+TEST(ConfigRecord, FactoryRecordAndFieldOffsets) {
+    const std::vector<std::uint8_t> factory = SerializeSettings(Settings{});
+    ASSERT_EQ(factory.size(), 3210u);
+    EXPECT_EQ(std::string(factory.begin(), factory.begin() + 65),
+              std::string("\x2C\0", 2) + kSignature + std::string("\x11\0", 2) + kNoGameFolder);
+    constexpr std::size_t B = 65;
+    const std::uint32_t defaults[12] = {0xBF800000, 0,          0x40000000, 0, 1, 0x3DCCCCCD,
+                                        0x3DCCCCCD, 0x3DCCCCCD, 0,          0, 0, 0x3FC90FDB};
+    for (std::size_t k = 0; k < 12; ++k) EXPECT_EQ(WordAt(factory, B + 16 + 4 * k), defaults[k]);
+    for (std::size_t at : {B, B + 2, B + 4, B + 6, B + 8, B + 10, B + 12, B + 14, B + 64}) {
+        EXPECT_EQ(factory.at(at) & factory.at(at + 1), 0xFF) << at;  // true is FFFF
+    }
+    EXPECT_EQ(WordAt(factory, B + 3139), 1500u);
+
+    // One changed field at a time: only its bytes change.
+    const struct {
+        std::function<void(Settings&)> change;
+        std::size_t at;
+        std::vector<std::uint8_t> bytes;
+    } rows[] = {
+        {[](Settings& s) { s.SafetyAll = false; }, B, {0, 0}},
+        {[](Settings& s) { s.SafetyConfigure = false; }, B + 4, {0, 0}},
+        {[](Settings& s) { s.SafetyOverwrite = false; }, B + 12, {0, 0}},
+        {[](Settings& s) { s.ShowInformation = false; }, B + 14, {0, 0}},
+        {[](Settings& s) { s.NewCameraDefaults[1] = 0x01020304; }, B + 20, {4, 3, 2, 1}},
+        {[](Settings& s) { s.FixedSwitchOver = false; }, B + 64, {0, 0}},
+        {[](Settings& s) { s.ClickCount = 7; }, B + 66, {7}},
+        {[](Settings& s) { s.ClickIntervals[255] = 0x01020304; }, B + 67 + 1020, {4, 3, 2, 1}},
+        {[](Settings& s) { s.ClickX[3] = -3; }, B + 1091 + 12, {0xFD, 0xFF, 0xFF, 0xFF}},
+        {[](Settings& s) { s.ClickY[2] = 131070; }, B + 2115 + 8, {0xFE, 0xFF, 1, 0}},
+        {[](Settings& s) { s.ShutdownDelay = -7; }, B + 3139, {0xF9, 0xFF, 0xFF, 0xFF}},
+        {[](Settings& s) { s.PlayScript = true; }, B + 3143, {0xFF, 0xFF}},
+    };
+    for (const auto& row : rows) {
+        Settings s;
+        row.change(s);
+        std::vector<std::uint8_t> want = factory;
+        std::copy(row.bytes.begin(), row.bytes.end(), want.begin() + static_cast<long>(row.at));
+        EXPECT_EQ(SerializeSettings(s), want) << "offset " << row.at;
+    }
+}
+
+TEST(ConfigRecord, TextTooLongForItsLengthFieldIsRefusedBeforeTheFileIsTouched) {
+    testing::ScratchFolder dir;
+    const std::string path = dir.Path("Vistolarex.cfg");
+    WriteBytes(path, {1});
+    for (std::string Settings::*text : {&Settings::GPLFolder, &Settings::Signature}) {
+        const std::vector<std::uint8_t> before = testing::ReadBytes(path);
+        Settings huge;
+        huge.*text = std::string(0x10000, 'x');
+        const WriteResult result = WriteConfigFile(path, huge);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.error.errorNumber, ENAMETOOLONG);
+        EXPECT_EQ(testing::ReadBytes(path), before);
+        // The longest text that fits is kept whole.
+        (huge.*text).pop_back();
+        ASSERT_TRUE(WriteConfigFile(path, huge).ok);
+        EXPECT_EQ(ParseSettings(testing::ReadBytes(path)), huge);
+    }
 }
 
 TEST(ConfigRecord, CopyAllButSignatureKeepsTheTargetSignature) {
-    Settings from;
-    from.Signature = "other";
-    from.GPLFolder = "/games/gpl";
-    from.ClickCount = 3;
-    from.ClickX[3] = 99;
-    from.SafetyLoad = false;
+    std::mt19937 random(1);
+    const Settings from = RandomSettings(random);
     Settings to;
     CopyAllButSignature(from, to);
-    EXPECT_EQ(to.Signature, kSignature);
-    EXPECT_EQ(to.GPLFolder, "/games/gpl");
-    EXPECT_EQ(to.ClickCount, 3);
-    EXPECT_EQ(to.ClickX[3], 99);
-    EXPECT_FALSE(to.SafetyLoad);
+    Settings expected = from;
+    expected.Signature = kSignature;
+    EXPECT_EQ(to, expected);
 }
 
 }  // namespace

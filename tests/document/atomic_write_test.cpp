@@ -49,7 +49,7 @@ TEST(AtomicWrite, ReplacesTheFileBehindLinksKeepingItsMode) {
     EXPECT_EQ(ModeOf(path), 0640u);
 
     // A link stays a link, also when the file behind it does not exist yet.
-    std::filesystem::create_symlink("track.cam", folder.Path("link.cam"));
+    std::filesystem::create_symlink(path, folder.Path("link.cam"));
     std::filesystem::create_symlink("sub/new.cam", folder.Path("dangling.cam"));
     std::filesystem::create_directory(folder.Path("sub"));
     doc.TV1.Camera(1).SetFloat(0, 7.0f);

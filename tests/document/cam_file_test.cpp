@@ -41,32 +41,22 @@ bool Identical(const CamDocument& a, const CamDocument& b) {
 }
 
 TEST(CamFile, StartUpDocumentIsThe184ByteFileOfTheFormat) {
+    const CameraDefaults defaults{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     CamDocument doc;
     NewDocument(doc);
-    ApplyNewCameraDefaults(
-        doc, {FloatBits(-1.0f), FloatBits(0.5f), FloatBits(2.0f), 0, 1u, FloatBits(0.1f),
-              FloatBits(0.1f), FloatBits(0.1f), 0, 0, 0, 0x3FC90FDBu});
-    const std::vector<std::uint8_t> bytes = SerializeCamDocument(doc);
-    ASSERT_EQ(bytes.size(), 184u);
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 16),
-              (std::vector<std::uint8_t>{77, 65, 67, 84, 0, 0, 0, 0, 172, 0, 0, 0, 1, 0, 0, 0}));
-    // TV1 camera 1 at 16 (distance 0, then the defaults; the mode flag is the integer 1),
-    // TV2 count bytes at 72, its camera at 76, the pitlane at 132.
-    const std::pair<std::size_t, std::uint32_t> words[] = {{16, 0},
-                                                           {20, FloatBits(0.5f)},
-                                                           {24, FloatBits(2.0f)},
-                                                           {32, 1u},
-                                                           {60, 0x3FC90FDBu},
-                                                           {64, 0},
-                                                           {72, 1u},
-                                                           {80, FloatBits(0.5f)},
-                                                           {92, 1u},
-                                                           {164, FloatBits(-0.125f)}};
-    for (const auto& [offset, word] : words)
-        EXPECT_EQ(testing::WordAt(bytes, offset), word) << offset;
-    for (std::size_t k = 0; k < 13; ++k) {
-        EXPECT_EQ(testing::WordAt(bytes, 132 + 4 * k), k == 8 ? FloatBits(-0.125f) : 0u) << k;
-    }
+    EXPECT_TRUE(doc.DataSaved);
+    doc.DataSaved = false;
+    ApplyNewCameraDefaults(doc, defaults);
+    EXPECT_TRUE(doc.DataSaved) << "the start-up document counts as saved";
+    // One camera in each set: distance 0, then the defaults, then two zero fields.
+    std::array<std::uint32_t, 14> camera{};
+    std::copy(defaults.begin() + 1, defaults.end(), camera.begin() + 1);
+    CamFileParts parts;
+    parts.tv1 = parts.tv2 = {camera};
+    parts.pitlane[8] = FloatBits(-0.125f);
+    parts.SetMatchingSizeField();
+    EXPECT_EQ(SerializeCamDocument(doc), parts.Content());
+    EXPECT_EQ(parts.Content().size(), 184u);
 }
 
 // Any valid file, loaded over a document that had other cameras, is written back
@@ -130,9 +120,9 @@ TEST(CamFile, RefusedFilesLeaveTheDocumentAsItWas) {
         {"empty", [&] { return with(0); }, LoadOutcome::NotACameraFile},
         {"no byte 3", [&] { return with(3); }, LoadOutcome::NotACameraFile},
         {"bad signature", [&] { return with(valid.size(), 3, 83); }, LoadOutcome::NotACameraFile},
-        {"TV1 count beyond the size", [&] { return with(valid.size(), 12, 3); },
+        {"TV1 count beyond the size", [&] { return with(valid.size(), 12, 255); },
          LoadOutcome::Truncated},
-        {"TV2 count beyond the size", [&] { return with(valid.size(), 128, 2); },
+        {"TV2 count beyond the size", [&] { return with(valid.size(), 128, 255); },
          LoadOutcome::Truncated},
         {"missing", [&] { return folder.Path("missing.cam"); }, LoadOutcome::FileNotFound, ENOENT},
         {"FIFO", [&] { return fifo; }, LoadOutcome::NotACameraFile},

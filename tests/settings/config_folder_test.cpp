@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -13,77 +12,50 @@
 namespace vx {
 namespace {
 
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using namespace std::filesystem;
 
-// A read-only folder is made writable again before ScratchFolder removes it.
-class ModeGuard {
-  public:
-    ModeGuard(std::string path, mode_t mode) : path_(std::move(path)) {
-        ::chmod(path_.c_str(), mode);
+// The program's folder is dir/usr/bin; the fallback, dir/home/.config/Vistolarex.
+TEST(ConfigFolder, InstalledOrNotWritableProgramFolderSendsItToTheFallback) {
+    const struct {
+        const char* label;
+        const char* share;  // made next to the program's folder, as an installation has
+        mode_t mode;        // of the program's folder; 0: no such folder, 1: a plain file
+        bool writable;
+        bool fallback;
+    } rows[] = {
+        {"build tree", "", 0755, true, false},
+        {"share folder of other programs", "doc", 0755, true, false},
+        {"installed, even where it may write (root)", "vistolarex", 0755, true, true},
+        {"read-only, also for root", "", 0555, false, true},
+        {"owner may not write", "", 0500, false, true},
+        {"only others may write", "", 0055, false, true},
+        {"missing", "", 0, false, true},
+        {"a plain file", "", 1, false, true},
+    };
+    for (const auto& row : rows) {
+        testing::ScratchFolder dir;
+        const std::string program = dir.Path("usr/bin");
+        const std::string fallback = dir.Path("home/.config/Vistolarex");
+        create_directories(dir.Path("usr/share/") + row.share);
+        if (row.mode == 1) testing::WriteBytes(program, {1});
+        if (row.mode > 1) create_directory(program), ::chmod(program.c_str(), row.mode);
+        EXPECT_EQ(FolderIsWritable(program), row.writable) << row.label;
+        EXPECT_EQ(ChooseConfigFolder(program, fallback), row.fallback ? fallback : program)
+            << row.label;
+        // Without a fallback nothing else is at hand; choosing makes no folder.
+        EXPECT_EQ(ChooseConfigFolder(program, ""), program) << row.label;
+        EXPECT_FALSE(exists(fallback)) << row.label;
+        ::chmod(program.c_str(), 0755);
     }
-    ~ModeGuard() { ::chmod(path_.c_str(), 0755); }
-    ModeGuard(const ModeGuard&) = delete;
-    ModeGuard& operator=(const ModeGuard&) = delete;
-
-  private:
-    std::string path_;
-};
-
-TEST(ConfigFolder, WritableProgramFolderKeepsTheConfiguration) {
-    ScratchFolder dir;
-    const std::string program = dir.Path("bin");
-    std::filesystem::create_directories(program);
-    EXPECT_TRUE(FolderIsWritable(program));
-    EXPECT_EQ(ChooseConfigFolder(program, dir.Path("home/.config/Vistolarex")), program);
-    EXPECT_EQ(ChooseConfigFolder(program, ""), program);
-}
-
-TEST(ConfigFolder, InstalledCopyUsesTheUserFolderEvenWhereItMayWriteItsOwn) {
-    ScratchFolder dir;
-    const std::string program = dir.Path("usr/bin");
-    const std::string fallback = dir.Path("home/.config/Vistolarex");
-    std::filesystem::create_directories(program);
-    std::filesystem::create_directories(dir.Path("usr/share/doc"));
-    EXPECT_FALSE(IsInstalledProgramFolder(program)) << "a share folder of other programs";
-    EXPECT_EQ(ChooseConfigFolder(program, fallback), program);
-
-    std::filesystem::create_directories(dir.Path("usr/share/vistolarex"));
-    EXPECT_TRUE(IsInstalledProgramFolder(program));
-    ASSERT_TRUE(FolderIsWritable(program));  // as for root in /usr/bin
-    EXPECT_EQ(ChooseConfigFolder(program, fallback), fallback);
-    EXPECT_EQ(ChooseConfigFolder(program, ""), program);
-}
-
-TEST(ConfigFolder, ReadOnlyProgramFolderSendsItToTheFallbackAlsoForRoot) {
-    ScratchFolder dir;
-    const std::string program = dir.Path("bin");
-    const std::string fallback = dir.Path("home/.config/Vistolarex");
-    std::filesystem::create_directories(program);
-    for (mode_t mode : {0555, 0500, 0055}) {
-        ModeGuard readOnly(program, mode);
-        EXPECT_FALSE(FolderIsWritable(program)) << std::oct << mode;
-        EXPECT_EQ(ChooseConfigFolder(program, fallback), fallback) << std::oct << mode;
-        // Without a fallback nothing else is at hand: the program's folder stays.
-        EXPECT_EQ(ChooseConfigFolder(program, ""), program) << std::oct << mode;
-    }
-    // Neither a missing folder nor a plain file can hold the configuration.
-    EXPECT_FALSE(FolderIsWritable(dir.Path("gone")));
-    EXPECT_EQ(ChooseConfigFolder(dir.Path("gone"), fallback), fallback);
-    WriteBytes(dir.Path("plain"), {1});
-    EXPECT_FALSE(FolderIsWritable(dir.Path("plain")));
-    // Choosing decides only: the fallback folder is made when it is asked for.
-    EXPECT_FALSE(std::filesystem::exists(fallback));
 }
 
 TEST(ConfigFolder, MakeConfigFolderCreatesParentsAndRefusesAFileInTheWay) {
-    ScratchFolder dir;
+    testing::ScratchFolder dir;
     const std::string nested = dir.Path("home/.config/Vistolarex");
     EXPECT_TRUE(MakeConfigFolder(nested));
-    EXPECT_TRUE(std::filesystem::is_directory(nested));
+    EXPECT_TRUE(is_directory(nested));
     EXPECT_TRUE(MakeConfigFolder(nested)) << "an existing folder is fine";
-
-    WriteBytes(dir.Path("taken"), {1});
+    testing::WriteBytes(dir.Path("taken"), {1});
     EXPECT_FALSE(MakeConfigFolder(dir.Path("taken")));
     EXPECT_FALSE(MakeConfigFolder(dir.Path("taken/below")));
 }

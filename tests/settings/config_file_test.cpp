@@ -63,9 +63,9 @@ TEST(ConfigRecord, RecordsRoundTripAndCutRecordsAreRefused) {
         const std::string input = "seed case " + std::to_string(i);
         ASSERT_EQ(b.size(), 4 + s.Signature.size() + s.GPLFolder.size() + 3145) << input;
         EXPECT_EQ(ParseSettings(b), s) << input;
-        const std::size_t cut = random() % b.size();
-        EXPECT_FALSE(ParseSettings({b.begin(), b.begin() + static_cast<long>(cut)}))
-            << input << cut;
+        for (const std::size_t cut : {b.size() - 1, random() % b.size()}) {
+            EXPECT_FALSE(ParseSettings({b.begin(), b.begin() + static_cast<long>(cut)})) << input;
+        }
         const std::size_t flag = 4 + s.Signature.size() + s.GPLFolder.size() + 2 * (random() % 8);
         b[flag + random() % 2] |= static_cast<std::uint8_t>(1u << (random() % 8));
         Settings copy;

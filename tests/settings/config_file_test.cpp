@@ -245,8 +245,13 @@ TEST(ConfigStartup, EachStartingPointGivesItsNoticesAndKeepsOrResetsTheFile) {
         row.prepare(program);
         const std::vector<std::uint8_t> before =
             is_regular_file(cfg) ? ReadBytes(cfg) : std::vector<std::uint8_t>{};
+        std::vector<std::vector<std::uint8_t>> shownOver;  // the file as each notice showed
+        auto show = [&](const ConfigNotice&) {
+            shownOver.push_back(is_regular_file(cfg) ? ReadBytes(cfg)
+                                                     : std::vector<std::uint8_t>{});
+        };
         Settings s = Recorded("/elsewhere");
-        const StartupConfig r = LoadConfigAtStartup(program, s);
+        const StartupConfig r = LoadConfigAtStartup(program, s, SystemFileLayer(), show);
 
         Notices notices;
         for (const ConfigNotice& n : r.notices) {
@@ -256,6 +261,8 @@ TEST(ConfigStartup, EachStartingPointGivesItsNoticesAndKeepsOrResetsTheFile) {
             EXPECT_EQ(n.text, box ? kCorruptText : DebugMessageText(n.code));
         }
         EXPECT_EQ(notices, row.notices);
+        EXPECT_EQ(shownOver, decltype(shownOver)(notices.size(), before))
+            << "shown before the rewrite";
         const bool debugLast = !notices.empty() && notices.back().first == Kind::Debug;
         EXPECT_EQ(r.startupAborted, debugLast && notices.back().second == 3);
         EXPECT_EQ(r.fehlermeldung, debugLast ? DebugMessageText(notices.back().second) : "");
@@ -278,32 +285,20 @@ TEST(ConfigStartup, EachStartingPointGivesItsNoticesAndKeepsOrResetsTheFile) {
     EXPECT_FALSE(CheckGameFolder(dir.Path("gpl") + "/gpl.exe" + std::string(1, '\0') + "x"));
 }
 
-// Each box is shown before the stale file is replaced; code 3 only after the
-// write was tried, and the old file stays whole.
-TEST(ConfigStartup, NoticesAreShownInTurnAroundTheRewrite) {
+// Code 3 is shown only after the write was tried; the old file stays whole.
+TEST(ConfigStartup, CodeThreeFollowsTheFailedRewrite) {
     ScratchFolder dir;
-    const std::string path = dir.Path("Vistolarex.cfg");
+    WriteBytes(dir.Path("Vistolarex.cfg"), {1, 2, 3});
     FaultyFileLayer layer;
-    using Moments = std::vector<std::tuple<Kind, int, std::vector<std::uint8_t>, int>>;
-    Moments moments;
-    auto record = [&](const ConfigNotice& n) {
-        moments.emplace_back(n.kind, n.code, ReadBytes(path), layer.writes);
-    };
-    const std::vector<std::uint8_t> stale = SerializeSettings(Recorded(dir.Path("gone")));
-    WriteBytes(path, stale);
+    layer.failWriteNumber = 1;
+    std::vector<std::pair<int, int>> shown;  // code, writes tried by then
+    auto show = [&](const ConfigNotice& n) { shown.emplace_back(n.code, layer.writes); };
     Settings s;
-    LoadConfigAtStartup(dir.Root(), s, layer, record);
-    EXPECT_EQ(moments, (Moments{{Kind::Corrupt, 0, stale, 0}, {Kind::Debug, 2, stale, 0}}));
-    EXPECT_EQ(ReadBytes(path), SerializeSettings(Settings{}));
-
-    WriteBytes(path, {1, 2, 3});
-    layer.failWriteNumber = layer.writes + 1;
-    const int before = layer.writes;
-    moments.clear();
-    const StartupConfig r = LoadConfigAtStartup(dir.Root(), s, layer, record);
-    EXPECT_EQ(moments, (Moments{{Kind::Corrupt, 0, {1, 2, 3}, before},
-                                {Kind::Debug, 3, {1, 2, 3}, before + 1}}));
+    const StartupConfig r = LoadConfigAtStartup(dir.Root(), s, layer, show);
+    EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{{0, 0}, {3, 1}}));
     EXPECT_EQ(r.notices.size(), 2u) << "the notices are still collected";
+    EXPECT_TRUE(r.startupAborted);
+    EXPECT_EQ(ReadBytes(dir.Path("Vistolarex.cfg")), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_EQ(dir.Entries(), std::set<std::string>{"Vistolarex.cfg"});
 }
 

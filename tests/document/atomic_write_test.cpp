@@ -44,8 +44,8 @@ TEST(AtomicWrite, ReplacesTheFileBehindLinksKeepingItsModeAndOwner) {
     ::chmod(path.c_str(), 0640);
     // Root keeps another user's ids, through the real file operations.
     ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), 4321, 8765) == 0);
-    struct stat before {
-    }, after{};
+    struct stat before {};
+    struct stat after {};
     ASSERT_EQ(::stat(path.c_str(), &before), 0);
     CamDocument doc = UnsavedDocument();
     ASSERT_EQ(WriteCamFile(path, doc).outcome, SaveOutcome::Success);

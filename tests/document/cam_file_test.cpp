@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
 
 #include "document/cam_reader.h"
 #include "document/cam_writer.h"
@@ -95,59 +94,48 @@ TEST(CamFile, LoadedFilesAreWrittenBackBitForBit) {
 
 TEST(CamFile, RefusedFilesLeaveTheDocumentAsItWas) {
     testing::ScratchFolder folder;
-    std::mt19937 random(7);
-    CamFileParts parts = testing::RandomCamFile(random);
+    CamFileParts parts;
     parts.tv1.resize(2);
     parts.tv2.resize(1);
     const std::vector<std::uint8_t> valid = parts.Content();
-    auto with = [&](std::size_t length, std::size_t at = 0, std::uint8_t value = 0) {
-        std::vector<std::uint8_t> bytes(valid.begin(), valid.begin() + static_cast<long>(length));
-        if (at != 0) bytes[at] = value;
-        return WriteBytes(folder.Path("f.cam"), bytes), folder.Path("f.cam");
-    };
+    std::vector<std::uint8_t> badSignature = valid;
+    badSignature[3] = 83;
+    WriteBytes(folder.Path("sig.cam"), badSignature);
+    WriteBytes(folder.Path("empty.cam"), {});
+    WriteBytes(folder.Path("three.cam"), {77, 65, 67});
     const std::string fifo = folder.Path("fifo.cam");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     // Held open by a writer that never writes: refused at once, not waited on.
     const int silentWriter = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
-    ASSERT_GE(silentWriter, 0);
-    const struct {
-        const char* label;
-        std::function<std::string()> file;
-        LoadOutcome outcome;
-        int error = 0;
-    } rows[] = {
-        {"no name", [] { return std::string(); }, LoadOutcome::NoName},
-        {"empty", [&] { return with(0); }, LoadOutcome::NotACameraFile},
-        {"no byte 3", [&] { return with(3); }, LoadOutcome::NotACameraFile},
-        {"bad signature", [&] { return with(valid.size(), 3, 83); }, LoadOutcome::NotACameraFile},
-        {"TV1 count beyond the size", [&] { return with(valid.size(), 12, 255); },
-         LoadOutcome::Truncated},
-        {"TV2 count beyond the size", [&] { return with(valid.size(), 128, 255); },
-         LoadOutcome::Truncated},
-        {"missing", [&] { return folder.Path("missing.cam"); }, LoadOutcome::FileNotFound, ENOENT},
-        {"FIFO", [&] { return fifo; }, LoadOutcome::NotACameraFile},
-        {"endless device", [] { return std::string("/dev/zero"); }, LoadOutcome::NotACameraFile},
-        {"folder", [&] { return folder.Root(); }, LoadOutcome::OtherFailure, EISDIR},
-        {"below a file", [&] { return with(4) + "/x.cam"; }, LoadOutcome::OtherFailure, ENOTDIR},
-    };
-    auto expectRefused = [](const std::string& label, const std::string& path, LoadOutcome outcome,
-                            int error) {
-        CamDocument doc = EarlierDocument();
-        doc.DataSaved = false;
-        const CamDocument before = doc;
+    const std::tuple<std::string, LoadOutcome, int> rows[] = {
+        {"", LoadOutcome::NoName, 0},
+        {folder.Path("empty.cam"), LoadOutcome::NotACameraFile, 0},
+        {folder.Path("three.cam"), LoadOutcome::NotACameraFile, 0},
+        {folder.Path("sig.cam"), LoadOutcome::NotACameraFile, 0},
+        {folder.Path("missing.cam"), LoadOutcome::FileNotFound, ENOENT},
+        {fifo, LoadOutcome::NotACameraFile, 0},
+        {"/dev/zero", LoadOutcome::NotACameraFile, 0},
+        {folder.Root(), LoadOutcome::OtherFailure, EISDIR},
+        {folder.Path("sig.cam/x.cam"), LoadOutcome::OtherFailure, ENOTDIR}};
+    CamDocument doc = EarlierDocument();
+    doc.DataSaved = false;
+    const CamDocument before = doc;
+    for (const auto& [path, outcome, error] : rows) {
         const LoadResult result = ReadCamFile(path, doc);
-        EXPECT_EQ(result.outcome, outcome) << label;
-        EXPECT_TRUE(Identical(doc, before)) << label;
+        EXPECT_EQ(result.outcome, outcome) << path;
+        EXPECT_TRUE(Identical(doc, before)) << path;
         if (error != 0) {
-            EXPECT_EQ(result.error.errorNumber, error) << label;
-            EXPECT_EQ(result.error.description, std::strerror(error)) << label;
+            EXPECT_EQ(result.error.errorNumber, error) << path;
+            EXPECT_EQ(result.error.description, std::strerror(error)) << path;
         }
-    };
-    for (const auto& row : rows) expectRefused(row.label, row.file(), row.outcome, row.error);
+    }
     ::close(silentWriter);
     // Cut anywhere from just past the signature to one byte short of the pitlane's end.
     for (std::size_t length = 4; length < valid.size(); ++length) {
-        expectRefused("cut at " + std::to_string(length), with(length), LoadOutcome::Truncated, 0);
+        const std::vector<std::uint8_t> cut(valid.begin(),
+                                            valid.begin() + static_cast<long>(length));
+        EXPECT_EQ(ParseCamBytes(cut, doc), LoadOutcome::Truncated) << length;
+        EXPECT_TRUE(Identical(doc, before)) << length;
     }
 }
 

@@ -6,11 +6,13 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -43,9 +45,9 @@ class SignallingBeeper : public Beeper {
         ++beeps_;
         changed_.notify_all();
     }
-    bool WaitFor(int beeps) {
+    void WaitFor(int beeps) {
         std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, 30s, [&] { return beeps_ >= beeps; });
+        changed_.wait_for(lock, 30s, [&] { return beeps_ >= beeps; });
     }
 
   private:
@@ -54,56 +56,27 @@ class SignallingBeeper : public Beeper {
     int beeps_ = 0;
 };
 
-Lines ReadLines(const fs::path& file) {
+// The game's log once it holds `last`, or as it stands after half a minute (a
+// window manager on a busy machine may take seconds to map the game's window).
+Lines LogUpTo(const fs::path& file, const std::string& last) {
     Lines lines;
-    std::ifstream in(file);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-// Waits until the log holds `line`; false after half a minute (a window manager
-// on a busy machine may take seconds to map the game's window).
-bool WaitForLine(const fs::path& file, const std::string& line) {
-    for (int i = 0; i < 1500; ++i) {
-        for (const auto& l : ReadLines(file))
-            if (l == line) return true;
-        std::this_thread::sleep_for(20ms);
+    for (int i = 0; i < 1500 && std::ranges::count(lines, last) == 0; ++i) {
+        if (i > 0) std::this_thread::sleep_for(20ms);
+        lines.clear();
+        std::ifstream in(file);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
     }
-    return false;
-}
-
-// A game folder whose gpl.exe starts the stand-in game with its own log.
-fs::path MakeGameFolder(const fs::path& root, const std::string& name, const fs::path& log) {
-    fs::path folder = root / name;
-    fs::create_directories(folder);
-    fs::path game = folder / "gpl.exe";
-    std::ofstream(game) << "#!/bin/sh\nexec '" << VX_STANDIN_GAME << "' '" << log.string() << "'\n";
-    fs::permissions(game, fs::perms::owner_all, fs::perm_options::add);
-    return folder;
-}
-
-void TapF5(testing::XTestHand& hand) {
-    hand.HoldF5(true);
-    std::this_thread::sleep_for(60ms);
-    hand.HoldF5(false);
-}
-
-// The stand-in's first line names its process and working folder; the rest follow.
-Lines WithoutStart(Lines lines, const fs::path& folder) {
-    EXPECT_FALSE(lines.empty());
-    if (lines.empty()) return lines;
-    EXPECT_TRUE(lines.front().ends_with(" in " + fs::canonical(folder).string())) << lines.front();
-    lines.erase(lines.begin());
     return lines;
 }
 
 struct Click {
     int x, y, holdMs;
 };
+using Clicks = std::vector<std::pair<Click, Click>>;  // press and release
 
-// The game's log of the clicks (press and release where given) and the shutdown.
-Lines GameLog(const std::vector<std::pair<Click, Click>>& clicks) {
-    Lines lines{"ready"};
+// The log of the stand-in started in `folder`: the clicks and the shutdown.
+Lines GameLog(const fs::path& folder, const Clicks& clicks) {
+    Lines lines{"started in " + fs::canonical(folder).string(), "ready"};
     for (const auto& [press, release] : clicks) {
         lines.push_back("press 1 " + std::to_string(press.x) + " " + std::to_string(press.y));
         lines.push_back("release 1 " + std::to_string(release.x) + " " + std::to_string(release.y));
@@ -119,11 +92,8 @@ Lines GameLog(const std::vector<std::pair<Click, Click>>& clicks) {
 class WindowManager {
   public:
     WindowManager() {
-        Display* d = x_.Get();
-        if (d == nullptr || windows_.WindowManagerRunning()) return;
-        // A window manager that was killed leaves its mark on the root window.
-        XDeleteProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False));
-        XSync(d, False);
+        if (x_.Get() == nullptr || windows_.WindowManagerRunning()) return;
+        ForgetKilledOne();
         char program[] = "openbox";
         char* argv[] = {program, nullptr};
         if (posix_spawnp(&pid_, program, nullptr, nullptr, argv, environ) != 0) pid_ = 0;
@@ -133,9 +103,7 @@ class WindowManager {
         if (pid_ == 0) return;
         ::kill(pid_, SIGTERM);
         ::waitpid(pid_, nullptr, 0);
-        Display* d = x_.Get();
-        XDeleteProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False));
-        XSync(d, False);
+        ForgetKilledOne();
     }
     WindowManager(const WindowManager&) = delete;
     WindowManager& operator=(const WindowManager&) = delete;
@@ -143,6 +111,12 @@ class WindowManager {
     bool Running() { return pid_ != 0 ? ready_ : windows_.WindowManagerRunning(); }
 
   private:
+    // A window manager that was killed leaves its mark on the root window.
+    void ForgetKilledOne() {
+        Display* d = x_.Get();
+        XDeleteProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False));
+        XSync(d, False);
+    }
     // Ready once it takes a window of its own: a probe is mapped and reparented.
     bool Manages() {
         Display* d = x_.Get();
@@ -150,8 +124,7 @@ class WindowManager {
         XMapWindow(d, probe);
         bool managed = false;
         for (int i = 0; i < 500 && !managed; ++i) {
-            Window root = 0, parent = 0;
-            Window* children = nullptr;
+            Window root = 0, parent = 0, *children = nullptr;
             unsigned int count = 0;
             XQueryTree(d, probe, &root, &parent, &children, &count);
             if (children != nullptr) XFree(children);
@@ -169,70 +142,72 @@ class WindowManager {
     bool ready_ = false;
 };
 
-class RemoteEndToEnd : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
-        ASSERT_TRUE(cleanup.IsOpen());
-        cleanup.LetGo();
-        ASSERT_TRUE(windowManager.Running()) << "openbox is needed (scripts/install-deps.sh)";
-    }
-
-    // The lock first: nothing touches the display before it is held.
-    testing::DisplayInputLock lock;
-    testing::XTestHand cleanup;
-    WindowManager windowManager;
-    const testing::ScratchFolder scratch;
-    const fs::path root = scratch.Root();
-};
+// The user's hand in a thread of its own: `act`, then a tap of F5, which also ends
+// a recording that went wrong.
+std::thread UserThenF5(std::function<void(testing::XTestHand&)> act) {
+    return std::thread([act] {
+        testing::XTestHand hand;
+        act(hand);
+        hand.HoldF5(true);
+        std::this_thread::sleep_for(60ms);
+        hand.HoldF5(false);
+    });
+}
 
 // Clicks recorded while a window manager runs, short ones among them, are replayed
 // on their recorded pixels of a screen that is not 640 x 480, and the keys reach
 // the game, which the remote brought to the front.
-TEST_F(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown) {
-    const fs::path recordLog = root / "record.log";
-    const fs::path replayLog = root / "replay.log";
-    const fs::path recordFolder = MakeGameFolder(root, "record", recordLog);
-    const fs::path replayFolder = MakeGameFolder(root, "replay", replayLog);
-
+TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown) {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+    // The lock first: nothing touches the display before it is held.
+    testing::DisplayInputLock lock;
+    testing::XTestHand cleanup;
+    ASSERT_TRUE(cleanup.IsOpen());
+    cleanup.LetGo();
+    WindowManager windowManager;
+    ASSERT_TRUE(windowManager.Running()) << "openbox is needed (scripts/install-deps.sh)";
+    const testing::ScratchFolder scratch;
+    // Game folders whose gpl.exe starts the stand-in game with its own log.
+    for (const std::string name : {"record", "replay"}) {
+        fs::create_directories(scratch.Path(name));
+        scratch.WriteFile(
+            name + "/gpl.exe",
+            "#!/bin/sh\nexec '" VX_STANDIN_GAME "' '" + scratch.Path(name + ".log") + "'\n", true);
+    }
     testing::ScriptedMessageBoxes boxes;
     SignallingBeeper beeper;
     std::unique_ptr<GameRemote> remote = MakeDesktopGameRemote(boxes, beeper);
     Settings working;
-    working.GPLFolder = recordFolder.string();
+    working.GPLFolder = scratch.Path("record");
     working.ShowInformation = true;
     working.ShutdownDelay = 200;
 
     // One click, five taps of 1 ms, and a press dragged a little before its release.
-    const std::vector<Click> taps{
-        {200, 150, 1}, {210, 150, 1}, {220, 160, 1}, {230, 170, 1}, {700, 500, 1}};
-    std::vector<std::pair<Click, Click>> made{{{100, 80, 60}, {100, 80, 0}}};
-    for (const Click& tap : taps) made.push_back({tap, tap});
+    Clicks made{{{100, 80, 60}, {100, 80, 0}}};
+    for (const Click tap : {Click{200, 150, 1}, Click{210, 150, 1}, Click{220, 160, 1},
+                            Click{230, 170, 1}, Click{700, 500, 1}})
+        made.push_back({tap, tap});
     made.push_back({{400, 300, 80}, {420, 310, 80}});
-    std::thread user([&] {
-        testing::XTestHand hand;
-        if (WaitForLine(recordLog, "ready")) {
-            std::this_thread::sleep_for(300ms);
-            for (const auto& [press, release] : made) {
-                hand.MoveTo(press.x, press.y);
-                hand.PressLeft();
-                std::this_thread::sleep_for(std::chrono::milliseconds(press.holdMs));
-                if (release.x != press.x || release.y != press.y) {
-                    hand.MoveTo(release.x, release.y);
-                    std::this_thread::sleep_for(std::chrono::milliseconds(release.holdMs));
-                }
-                hand.ReleaseLeft();
-                std::this_thread::sleep_for(2ms);
+    std::thread user = UserThenF5([&](testing::XTestHand& hand) {
+        if (std::ranges::count(LogUpTo(scratch.Path("record.log"), "ready"), "ready") == 0) return;
+        std::this_thread::sleep_for(300ms);
+        for (const auto& [press, release] : made) {
+            hand.MoveTo(press.x, press.y);
+            hand.PressLeft();
+            std::this_thread::sleep_for(std::chrono::milliseconds(press.holdMs));
+            if (release.x != press.x || release.y != press.y) {
+                hand.MoveTo(release.x, release.y);
+                std::this_thread::sleep_for(std::chrono::milliseconds(release.holdMs));
             }
-            beeper.WaitFor(static_cast<int>(made.size()));
+            hand.ReleaseLeft();
+            std::this_thread::sleep_for(2ms);
         }
-        TapF5(hand);  // also ends a recording that went wrong
+        beeper.WaitFor(static_cast<int>(made.size()));
     });
     const bool recorded = remote->RecordScript(working);
     user.join();
     ASSERT_TRUE(recorded);
-    ASSERT_TRUE(WaitForLine(recordLog, "exit"));
-    EXPECT_EQ(WithoutStart(ReadLines(recordLog), recordFolder), GameLog(made));
+    EXPECT_EQ(LogUpTo(scratch.Path("record.log"), "exit"), GameLog(working.GPLFolder, made));
     ASSERT_EQ(working.ClickCount, made.size());
     for (std::size_t i = 1; i <= made.size(); ++i) {
         EXPECT_EQ(working.ClickX[i], made[i - 1].second.x) << i;
@@ -242,18 +217,14 @@ TEST_F(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDo
     EXPECT_GE(working.ClickIntervals[made.size()], 160);
 
     // The replay clicks on the recorded pixels; the beep tells the user to press F5.
-    working.GPLFolder = replayFolder.string();
-    std::thread shutdown([&] {
-        testing::XTestHand hand;
-        beeper.WaitFor(static_cast<int>(made.size()) + 1);
-        TapF5(hand);
-    });
+    working.GPLFolder = scratch.Path("replay");
+    std::thread shutdown =
+        UserThenF5([&](testing::XTestHand&) { beeper.WaitFor(static_cast<int>(made.size()) + 1); });
     remote->TestScript(working);
     shutdown.join();
-    ASSERT_TRUE(WaitForLine(replayLog, "exit"));
-    std::vector<std::pair<Click, Click>> replayed;
+    Clicks replayed;
     for (const auto& [press, release] : made) replayed.push_back({release, release});
-    EXPECT_EQ(WithoutStart(ReadLines(replayLog), replayFolder), GameLog(replayed));
+    EXPECT_EQ(LogUpTo(scratch.Path("replay.log"), "exit"), GameLog(working.GPLFolder, replayed));
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].title, "Vistolarex: Info");
 }

@@ -17,16 +17,19 @@ class ScriptedDeskHarness {
     KeySender& Sender() { return desk_; }
     void HoldF5(bool down) { desk_.HoldF5(down); }
     WindowHandle MakeWindow(int left, int top, int width, int height) {
-        WindowHandle handle = desk_.windows.size() + 1;
-        desk_.windows[handle] = {left, top, left + width, top + height};
-        return handle;
+        desk_.windows[1] = {left, top, left + width, top + height};
+        return 1;
     }
     WindowHandle UnknownWindow() { return 999999; }
-    int WheelNotchesSeen() { return std::exchange(desk_.wheelNotches, 0); }
-    std::vector<std::string> KeysSeen() {
-        std::vector<std::string> keys;
-        for (const auto& entry : desk_.WithPrefix("key ")) keys.push_back(entry.substr(4));
-        return keys;
+    std::vector<std::string> Seen() {
+        std::vector<std::string> seen;
+        for (const auto& e : std::exchange(desk_.log, {})) {
+            if (e.starts_with("key ")) seen.push_back(e);
+            if (!e.starts_with("wheel ")) continue;
+            const int notches = std::stoi(e.substr(6)) / 120;
+            seen.insert(seen.end(), std::abs(notches), notches > 0 ? "press 4" : "press 5");
+        }
+        return seen;
     }
 
   private:

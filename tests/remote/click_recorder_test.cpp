@@ -25,6 +25,10 @@ class Recording : public testing::RemoteFixture {
             clicks.push_back({settings.ClickIntervals[i], settings.ClickX[i], settings.ClickY[i]});
         return clicks;
     }
+    void ExpectScript(std::uint32_t count, std::int32_t x1) {
+        EXPECT_EQ(settings.ClickCount, count);
+        EXPECT_EQ(settings.ClickX[1], x1);
+    }
 };
 
 TEST_F(Recording, F5BeforeAnyClickRecordsNothingAndShutsTheGameDown) {
@@ -43,13 +47,12 @@ TEST_F(Recording, F5BeforeAnyClickRecordsNothingAndShutsTheGameDown) {
     EXPECT_EQ(desk.beeper.beeps, 0);
 }
 
-// The clock starts just before the launch; each interval ends at the release's own
-// moment, also for clicks shorter than a poll, and also when the clock wraps.
+// Intervals end at each release's own moment, also for clicks shorter than a poll
+// and across a wrap of the clock; a screen measuring nothing keeps the pixels.
 TEST_F(Recording, AClickIsRecordedAtItsReleasePositionAndTime) {
     desk.now = 0xFFFFFFFFu - 95;
-    desk.After(100, [](ScriptedDesk& d) { d.PressLeft({320, 240}); });
+    ClickAt(100, 320, 240, 500);
     desk.After(400, [](ScriptedDesk& d) { d.pointer = {330, 250}; });
-    desk.After(600, [](ScriptedDesk& d) { d.ReleaseLeft(); });
     ClickAt(901, 10, 470, 1);  // three 1-ms clicks inside one 5-ms rest
     ClickAt(903, 20, 20, 1);
     ClickAt(905, 30, 30, 1);
@@ -59,25 +62,30 @@ TEST_F(Recording, AClickIsRecordedAtItsReleasePositionAndTime) {
     EXPECT_EQ(settings.ClickIntervals[0], 0);
     EXPECT_EQ(settings.ClickX[5], 0);
     EXPECT_EQ(desk.beeper.beeps, 4);
+
+    desk.screen = {0, 0};
+    ClickAt(100, 5, 7);
+    F5At(300);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(Script(), (Clicks{{140, 5, 7}}));
 }
 
-// A click lands where it was recorded: the position is scaled by the start-up
-// screen over the screen at the click, and replayed across the screen as it is
-// then, also when the game switched the mode.
+// Scaled by the start-up screen over the screen at the click, a click is replayed
+// on its pixel, also when the game switched the mode.
 TEST(RecordingScreens, AClickIsReplayedOnTheScreenPixelItWasRecordedAt) {
     const ScreenSize rows[][2] = {{{1024, 768}, {1024, 768}},
                                   {{1920, 1080}, {640, 480}},
                                   {{640, 480}, {640, 480}},
                                   {{1280, 960}, {640, 480}},
                                   {{1280, 1024}, {1280, 1024}}};
-    for (const auto& [atStart, whileGameRuns] : rows) {
+    for (const auto& [atStart, inGame] : rows) {
         for (const PointerPos p : {PointerPos{0, 0}, PointerPos{1, 2}, PointerPos{320, 240},
-                                   PointerPos{whileGameRuns.width - 1, whileGameRuns.height - 1}}) {
+                                   PointerPos{inGame.width - 1, inGame.height - 1}}) {
             ScriptedDesk desk;
             testing::ScriptedMessageBoxes boxes;
             desk.screen = atStart;
             ClickScriptRemote remote(desk.Platform(), boxes, desk.beeper);
-            desk.screen = whileGameRuns;
+            desk.screen = inGame;
             desk.After(50, [p](ScriptedDesk& d) { d.PressLeft(p); });
             desk.After(60, [](ScriptedDesk& d) { d.ReleaseLeft(); });
             desk.After(100, [](ScriptedDesk& d) { d.HoldF5(true); });
@@ -87,26 +95,17 @@ TEST(RecordingScreens, AClickIsReplayedOnTheScreenPixelItWasRecordedAt) {
             ASSERT_TRUE(remote.RecordScript(settings) && settings.ClickCount == 1);
             desk.pointer = {};
             remote.ReplayClickScript(settings);
-            EXPECT_EQ(desk.pointer, p) << atStart.width << " " << whileGameRuns.width;
+            EXPECT_EQ(desk.pointer, p) << atStart.width << " " << inGame.width;
         }
     }
-}
-
-// A screen that measures nothing while the game runs keeps the pixels as they are.
-TEST_F(Recording, AnUnmeasuredScreenKeepsThePixel) {
-    desk.screen = {0, 0};
-    ClickAt(100, 5, 7);
-    F5At(300);
-    ASSERT_TRUE(remote.RecordScript(settings));
-    EXPECT_EQ(Script(), (Clicks{{140, 5, 7}}));
 }
 
 TEST_F(Recording, F5EndsTheRecordingOnlyWhenDownAfterARelease) {
     desk.After(20, [](ScriptedDesk& d) { d.ReleaseLeft(); });  // pressed before the recording
     ClickAt(100, 64, 48, 200);  // F5 pressed and let go during a press is ignored
     F5At(150, 50);
-    ClickAt(500, 128, 96, 200);  // held from 500 to 700
-    F5At(600, 200);              // down from 600 to 800: ends after the release
+    ClickAt(500, 128, 96, 200);
+    F5At(600, 200);  // down from 600 to 800: ends after the release at 700
     ASSERT_TRUE(remote.RecordScript(settings));
     EXPECT_EQ(Script(), (Clicks{{300, 64, 48}, {400, 128, 96}}));
     EXPECT_EQ(desk.Actions(), (Log{"launch /games/gpl/gpl.exe", "hand F5 down", "hand F5 up",
@@ -134,7 +133,9 @@ TEST_F(Recording, TheScriptEndsByItselfWithThe255thClick) {
     }
 }
 
-TEST_F(Recording, SafetyAndInformationBoxesAskFirstAndTheirCancelKeepsTheScript) {
+// Cancel in a box, a cancel while recording (also with F5 held) and a failed launch
+// keep the old script, or none, and send no key.
+TEST_F(Recording, ACancelOrAFailureKeepsTheOldScriptAndSendsNoKeys) {
     settings.ShowInformation = settings.SafetyConfigure = true;
     settings.ClickCount = 2;
     settings.ClickX[1] = 77;
@@ -145,24 +146,11 @@ TEST_F(Recording, SafetyAndInformationBoxesAskFirstAndTheirCancelKeepsTheScript)
         testing::Box(kSafetyTitle, kOverwriteScriptQuestion, 'E', "ok cancel");
     const std::string info = testing::Box(kInfoTitle, kRecordInfo, 'I', "ok cancel");
     EXPECT_EQ(testing::Shown(boxes), (Log{safety, safety, info}));
-    EXPECT_EQ(settings.ClickCount, 2);
-    EXPECT_EQ(settings.ClickX[1], 77);
+    ExpectScript(2, 77);
     EXPECT_TRUE(desk.log.empty());
 
-    // No safety request without the setting, nor (after that run) without a script.
-    for (bool withSafety : {false, true}) {
-        boxes.shown.clear();
-        settings.SafetyConfigure = withSafety;
-        F5At(10);
-        EXPECT_TRUE(remote.RecordScript(settings));
-        EXPECT_EQ(testing::Shown(boxes), (Log{info}));
-    }
-}
-
-TEST_F(Recording, ACancelledRecordingKeepsTheOldScriptAndSendsNoKeys) {
-    settings.ClickCount = 1;
-    settings.ClickX[1] = 77;
-    // Closed while waiting for the next click, and while F5 is still held.
+    boxes.shown.clear();
+    settings.ShowInformation = settings.SafetyConfigure = false;
     for (bool f5Held : {false, true}) {
         const std::uint32_t start = desk.now;
         ClickAt(100, 5, 5);
@@ -171,21 +159,33 @@ TEST_F(Recording, ACancelledRecordingKeepsTheOldScriptAndSendsNoKeys) {
             if (desk.now - start >= 300) remote.CancelRunning();
         };
         EXPECT_FALSE(remote.RecordScript(settings)) << f5Held;
-        EXPECT_EQ(settings.ClickCount, 1);
-        EXPECT_EQ(settings.ClickX[1], 77);
+        ExpectScript(2, 77);
         EXPECT_TRUE(desk.WithPrefix("key").empty());
     }
-}
 
-TEST_F(Recording, AFailedLaunchLeavesTheScriptEmptyAndSendsNothing) {
-    settings.ClickCount = 4;
-    settings.ClickIntervals[4] = 10;
+    desk.onPump = nullptr;
+    desk.log.clear();
+    settings.ClickIntervals[2] = 10;
     desk.launchOutcome = LaunchResult::Outcome::Failed;
     EXPECT_FALSE(remote.RecordScript(settings));
-    EXPECT_EQ(settings.ClickCount, 0);
-    EXPECT_EQ(settings.ClickIntervals[4], 0);
+    ExpectScript(0, 0);
+    EXPECT_EQ(settings.ClickIntervals[2], 0);
     EXPECT_EQ(testing::Shown(boxes), (Log{testing::Box(kErrorTitle, kLaunchFailed, 'C', "ok")}));
     EXPECT_EQ(desk.Events(), (Log{"launch /games/gpl/gpl.exe"}));
+}
+
+// No safety request without the setting, nor (after that run) without a script.
+TEST_F(Recording, TheSafetyRequestComesOnlyForAScriptAndWithTheSetting) {
+    settings.ShowInformation = true;
+    settings.ClickCount = 1;
+    for (bool withSafety : {false, true}) {
+        boxes.shown.clear();
+        settings.SafetyConfigure = withSafety;
+        F5At(10);
+        EXPECT_TRUE(remote.RecordScript(settings));
+        EXPECT_EQ(testing::Shown(boxes),
+                  (Log{testing::Box(kInfoTitle, kRecordInfo, 'I', "ok cancel")}));
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 namespace vx {
 namespace {
 
+using testing::Box;
 using testing::Log;
 
 class Remote : public testing::RemoteFixture {
@@ -19,33 +20,35 @@ class Remote : public testing::RemoteFixture {
         settings.ClickY = {0, 0, 384};
         settings.ShutdownDelay = 1500;
     }
+    void Test(bool fromEditor) {
+        fromEditor ? remote.TestFromEditor(settings) : remote.TestScript(settings);
+    }
 };
 
+// A Windows game without wine says why in a line of its own; the dialog's test
+// fails the same way, before any replay.
 TEST_F(Remote, EditorTestWithoutReplayOnlyLaunchesAndALaunchFailureSaysWhy) {
     settings.PlayScript = false;
     settings.ShowInformation = true;
     boxes.answers = {BoxAnswer::Ok, BoxAnswer::Cancel};
-    remote.TestFromEditor(settings);
-    remote.TestFromEditor(settings);  // cancelled in the box
-    const std::string ask = testing::Box(kInfoTitle, kLaunchInfo, 'I', "ok cancel");
+    Test(true);
+    Test(true);  // cancelled in the box
+    const std::string ask = Box(kInfoTitle, kLaunchInfo, 'I', "ok cancel");
     EXPECT_EQ(testing::Shown(boxes), (Log{ask, ask}));
     EXPECT_EQ(desk.log, (Log{"launch /games/gpl/gpl.exe"}));  // no replay, F5 wait nor keys
     EXPECT_EQ(desk.workingFolder, "/games/gpl");
     EXPECT_EQ(desk.gamePid, 4711);
 
-    // A Windows game without wine says why in a line of its own; the dialog's test
-    // fails the same way, before any replay.
-    boxes.shown.clear();
-    desk.log.clear();
+    Reset();
     settings.ShowInformation = false;
     desk.launchOutcome = LaunchResult::Outcome::Failed;
-    remote.TestScript(settings);
+    Test(false);
     desk.launchOutcome = LaunchResult::Outcome::WineMissing;
-    remote.TestFromEditor(settings);
-    EXPECT_EQ(testing::Shown(boxes),
-              (Log{testing::Box(kErrorTitle, kLaunchFailed, 'C', "ok"),
-                   testing::Box(kErrorTitle, kLaunchFailed + std::string("\r\n") + kWineMissing,
-                                'C', "ok")}));
+    Test(true);
+    EXPECT_EQ(
+        testing::Shown(boxes),
+        (Log{Box(kErrorTitle, kLaunchFailed, 'C', "ok"),
+             Box(kErrorTitle, kLaunchFailed + std::string("\r\n") + kWineMissing, 'C', "ok")}));
     EXPECT_EQ(desk.log, (Log{"launch /games/gpl/gpl.exe", "launch /games/gpl/gpl.exe"}));
 }
 
@@ -53,14 +56,13 @@ TEST_F(Remote, EditorTestWithoutReplayOnlyLaunchesAndALaunchFailureSaysWhy) {
 // working copy's delay): the script clicked, a beep, then F5 and the shutdown keys.
 TEST_F(Remote, ATestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
     for (bool fromEditor : {true, false}) {
-        desk.log.clear();
-        boxes.shown.clear();
+        Reset();
         settings.PlayScript = fromEditor;
         settings.ShowInformation = true;
         settings.ShutdownDelay = fromEditor ? 1500 : 50;
         boxes.answers = {BoxAnswer::Ok, BoxAnswer::Cancel};
         F5At(5000, 120);
-        fromEditor ? remote.TestFromEditor(settings) : remote.TestScript(settings);
+        Test(fromEditor);
         Log expected{"launch /games/gpl/gpl.exe", "wait 2000"};
         for (const char* at : {"abs 32768 0", "abs 65535 32768"})
             expected.insert(expected.end(), {at, "wait 100", "down", "wait 250", "up", "wait 700"});
@@ -71,9 +73,9 @@ TEST_F(Remote, ATestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
         EXPECT_EQ(desk.Events(), expected) << fromEditor;
 
         desk.log.clear();
-        fromEditor ? remote.TestFromEditor(settings) : remote.TestScript(settings);
+        Test(fromEditor);
         EXPECT_TRUE(desk.log.empty()) << "Cancel in the box starts nothing";
-        const std::string ask = testing::Box(kInfoTitle, kReplayInfo, 'I', "ok cancel");
+        const std::string ask = Box(kInfoTitle, kReplayInfo, 'I', "ok cancel");
         EXPECT_EQ(testing::Shown(boxes), (Log{ask, ask}));
     }
 }
@@ -85,10 +87,10 @@ TEST_F(Remote, AnEmptyScriptBeepsAtOnceAndTheGameIsKeptInFrontWhileItWaits) {
     remote.SetStatusLine([&](const std::string& text) { status = text; });
     settings.ClickCount = 0;
     for (bool focusHere : {false, true}) {
-        desk.log.clear();
+        Reset();
         desk.focusInOwnWindow = focusHere;
         F5At(300);
-        remote.TestScript(settings);
+        Test(false);
         const Log actions = desk.Actions();
         EXPECT_EQ(Log(actions.begin(), actions.begin() + 4),
                   (Log{"launch /games/gpl/gpl.exe", "beep", "hand F5 down", "hand F5 up"}));
@@ -103,15 +105,14 @@ TEST_F(Remote, ReplayPausesRunTheWindowsMessagesAndStayWithinTenMinutes) {
     const std::int32_t rows[][2] = {{-5, 0},          {-2147483647 - 1, 0}, {60000, 60000},
                                     {600000, 600000}, {600001, 600000},     {2147483647, 600000}};
     desk.giveUpAfterMs = 4000000;
+    settings.ClickCount = 1;
     for (const auto& [interval, paused] : rows) {
-        desk.log.clear();
-        desk.pumps = 0;
-        settings.ClickCount = 1;
+        Reset();
         settings.ClickIntervals[1] = interval;
         F5At(static_cast<std::uint32_t>(paused) + 1000);
-        remote.TestScript(settings);
-        const Log events = desk.Events();
-        EXPECT_EQ(events.at(1), paused > 0 ? "wait " + std::to_string(paused) : "abs 32768 0")
+        Test(false);
+        EXPECT_EQ(desk.Events().at(1),
+                  paused > 0 ? "wait " + std::to_string(paused) : "abs 32768 0")
             << interval;
         EXPECT_GE(desk.pumps, paused / kPollPauseMs) << interval;
     }
@@ -121,7 +122,7 @@ TEST_F(Remote, ReplayPausesRunTheWindowsMessagesAndStayWithinTenMinutes) {
 // far behind, the next pause starts afresh rather than rush into the game.
 TEST_F(Remote, AReplayFarBehindItsScheduleStartsAfresh) {
     for (const std::uint32_t stall : {1000u, 30u}) {
-        desk.log.clear();
+        Reset();
         bool stalled = false;
         desk.onPump = [&] {
             if (stalled || desk.WithPrefix("down").size() != 1) return;
@@ -129,17 +130,17 @@ TEST_F(Remote, AReplayFarBehindItsScheduleStartsAfresh) {
             desk.Advance(stall);
         };
         F5At(8000);
-        remote.TestScript(settings);
+        Test(false);
         EXPECT_EQ(testing::From(desk.Events(), "up").at(1), stall > 50 ? "wait 700" : "wait 670");
     }
 }
 
 TEST_F(Remote, WithoutAnX11DisplayEveryOperationSaysSoAndStartsNothing) {
     desk.displayAvailable = false;
-    remote.TestFromEditor(settings);
-    remote.TestScript(settings);
+    Test(true);
+    Test(false);
     EXPECT_FALSE(remote.RecordScript(settings));
-    const std::string box = testing::Box(kErrorTitle, kNoX11Display, 'C', "ok");
+    const std::string box = Box(kErrorTitle, kNoX11Display, 'C', "ok");
     EXPECT_EQ(testing::Shown(boxes), (Log{box, box, box}));
     EXPECT_TRUE(desk.log.empty());
     EXPECT_EQ(settings.ClickCount, 2);
@@ -150,8 +151,7 @@ TEST_F(Remote, WithoutAnX11DisplayEveryOperationSaysSoAndStartsNothing) {
 // returns within that click's pause.
 TEST_F(Remote, ACancelledRunSendsNothingMoreAndReturnsAtOnce) {
     for (int cancelAt = 1; cancelAt < 1500; cancelAt += 23) {
-        desk.log.clear();
-        desk.pumps = 0;
+        Reset();
         F5At(4000);
         std::size_t cancelledAt = 0;
         std::uint32_t timeOfCancel = 0;
@@ -161,18 +161,17 @@ TEST_F(Remote, ACancelledRunSendsNothingMoreAndReturnsAtOnce) {
             cancelledAt = desk.log.size();
             timeOfCancel = desk.now;
         };
-        remote.TestScript(settings);
+        Test(false);
         EXPECT_FALSE(remote.Running());
         if (cancelledAt == 0) continue;  // the run was over before
         const Log before(desk.log.begin(), desk.log.begin() + static_cast<long>(cancelledAt));
-        const Log after(desk.log.begin() + static_cast<long>(cancelledAt), desk.log.end());
         const auto lastButton = std::find_if(
             before.rbegin(), before.rend(), [](const auto& e) { return e == "down" || e == "up"; });
         const bool clickOpen = lastButton != before.rend() && *lastButton == "down";
-        for (const auto& entry : after) {
-            if (entry == "up" && clickOpen) continue;
-            EXPECT_TRUE(entry == "pump" || entry.rfind("sleep", 0) == 0 ||
-                        entry.rfind("hand", 0) == 0)
+        for (std::size_t i = cancelledAt; i < desk.log.size(); ++i) {
+            const std::string& entry = desk.log[i];
+            EXPECT_TRUE((entry == "up" && clickOpen) || entry == "pump" ||
+                        entry.starts_with("sleep") || entry.starts_with("hand"))
                 << "cancelled at pump " << cancelAt << ": " << entry;
         }
         EXPECT_LE(desk.now - timeOfCancel, 250u) << cancelAt;
@@ -186,14 +185,14 @@ TEST_F(Remote, AClickOfAHandlerAlreadyRunningIsRefusedWithABeep) {
     desk.onPump = [&] {
         if (desk.pumps != 1 && desk.pumps != 30) return;
         const int beepsBefore = desk.beeper.beeps;
-        remote.TestFromEditor(settings);
-        remote.TestScript(settings);
+        Test(true);
+        Test(false);
         Settings working = settings;
         EXPECT_FALSE(remote.RecordScript(working));
         EXPECT_EQ(working, settings);
         refused += desk.beeper.beeps - beepsBefore;
     };
-    remote.TestFromEditor(settings);
+    Test(true);
     EXPECT_EQ(refused, 6);
     EXPECT_EQ(desk.WithPrefix("launch").size(), 1u);
     EXPECT_EQ(desk.WithPrefix("key").size(), 5u);
@@ -202,7 +201,7 @@ TEST_F(Remote, AClickOfAHandlerAlreadyRunningIsRefusedWithABeep) {
     desk.onPump = nullptr;
     desk.log.clear();
     settings.PlayScript = false;
-    remote.TestFromEditor(settings);
+    Test(true);
     EXPECT_EQ(desk.log, (Log{"launch /games/gpl/gpl.exe"}));
 }
 
@@ -215,7 +214,7 @@ TEST_F(Remote, ARenewedDriverTakesOverAtTheNextClick) {
         desk.screen = {2048, 1536};
         remote.RenewMouseDriver();  // while the first click is paused
     };
-    remote.TestScript(settings);
+    Test(false);
     EXPECT_EQ(desk.WithPrefix("abs"), (Log{"abs 32768 0", "abs 16384 16384"}));
     EXPECT_EQ(remote.ScreenWidthAtStart(), 1024);
     EXPECT_EQ(remote.ScreenHeightAtStart(), 768);

@@ -1,30 +1,26 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
+#include "remote/mouse_event.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "remote/mouse_event.h"
-#include "remote/remote_fixture.h"
+#include "support/scripted_desk.h"
 
 namespace vx {
 namespace {
 
-using testing::Log;
-using testing::ScriptedDesk;
+using Log = std::vector<std::string>;
 constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
 constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
 
 // Absolute moves normalise with ties to even, saturate and survive a screen of
-// nothing; relative ones pass unchanged.
+// nothing; relative ones pass unchanged. The screen is measured once, when the
+// driver is made.
 TEST(MouseEvent, MovesOnTheScreenTheDriverMeasured) {
-    // {screen width and height, x, y, what reaches the desktop}
-    const struct {
-        ScreenSize screen;
-        std::int32_t x, y;
-        const char* sent;
-    } rows[] = {
+    const std::tuple<ScreenSize, std::int32_t, std::int32_t, const char*> rows[] = {
         {{1024, 768}, 512, 0, "abs 32768 0"},  // 32767.5 to the even 32768
         {{1024, 768}, 1024, 768, "abs 65535 65535"},
         {{1024, 768}, 1, 3, "abs 64 256"},      // 63.99 and 255.99
@@ -33,27 +29,22 @@ TEST(MouseEvent, MovesOnTheScreenTheDriverMeasured) {
         {{0, 0}, 512, -3, "abs 0 0"},
         {{1, 1}, kMax, kMin, "abs 2147483647 -2147483648"},
     };
-    for (const auto& row : rows) {
-        ScriptedDesk desk;
-        desk.screen = row.screen;
-        CMouseEvent(desk, desk, desk).MoveTo(row.x, row.y);
-        EXPECT_EQ(desk.log, (Log{row.sent})) << row.x << " " << row.y;
+    for (const auto& [screen, x, y, sent] : rows) {
+        testing::ScriptedDesk desk;
+        desk.screen = screen;
+        CMouseEvent driver(desk, desk, desk);
+        desk.screen = {800, 600};
+        driver.MoveTo(x, y);
+        driver.MoveTo(10, -5, false);
+        EXPECT_EQ(desk.log, (Log{sent, "rel 10 -5"})) << x << " " << y;
     }
-    // The screen is measured once, when the driver is made.
-    ScriptedDesk desk;
-    CMouseEvent driver(desk, desk, desk);
-    desk.screen = {800, 600};
-    driver.MoveTo(512, 384);
-    driver.MoveTo(10, -5, false);
-    EXPECT_EQ(desk.log, (Log{"abs 32768 32768", "rel 10 -5"}));
-    EXPECT_EQ(driver.ClickDelay(), 250);
 }
 
+// Aims at the centre, halves truncated towards zero, without overflow.
 TEST(MouseEvent, MoveToWindowAimsAtTheTruncatedCentre) {
-    ScriptedDesk desk;
-    desk.windows[7] = {100, 50, 301, 151};
-    desk.windows[8] = {-301, -151, -100, -50};   // negative halves truncate towards zero
-    desk.windows[9] = {kMin, kMin, kMax, kMax};  // centre -1, without overflow
+    testing::ScriptedDesk desk;
+    desk.windows = {
+        {7, {100, 50, 301, 151}}, {8, {-301, -151, -100, -50}}, {9, {kMin, kMin, kMax, kMax}}};
     CMouseEvent driver(desk, desk, desk);
     for (WindowHandle w : {7, 8, 9}) driver.MoveToWindow(w);
     // (200, 100), (-201, -101) and (-1, -1) on 1024 x 768
@@ -63,8 +54,9 @@ TEST(MouseEvent, MoveToWindowAimsAtTheTruncatedCentre) {
 // Clicks pump once and pause unless the delay is 0; a negative delay is ignored.
 // Button codes 1, 2 and 4 act on the left button, others on nothing.
 TEST(MouseEvent, ClicksAndButtons) {
-    ScriptedDesk desk;
+    testing::ScriptedDesk desk;
     CMouseEvent driver(desk, desk, desk);
+    EXPECT_EQ(driver.ClickDelay(), 250);
     driver.Click();
     driver.ClickDelay(-5);
     driver.ClickDelay(0);
@@ -89,7 +81,7 @@ TEST(MouseEvent, WheelRepairsTheDirectionAndSaturates) {
     const std::int64_t rows[][3] = {{1, -120, -120},  {3, 120, 360},     {2, 5, -240},
                                     {0, 120, 0},      {kMax, 120, kMax}, {kMax, -120, kMin},
                                     {kMin, 120, kMin}};
-    ScriptedDesk desk;
+    testing::ScriptedDesk desk;
     CMouseEvent driver(desk, desk, desk);
     for (const auto& [notches, direction, amount] : rows) {
         desk.log.clear();

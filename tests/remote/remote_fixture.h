@@ -19,26 +19,26 @@ namespace vx::testing {
 
 using Log = std::vector<std::string>;
 
-// Each box shown as "title|text|icon|buttons", icon and buttons by their letter.
+inline std::string Box(const std::string& title, const std::string& text, char icon,
+                       const char* buttons) {
+    return title + "|" + text + "|" + icon + "|" + buttons;
+}
+// Each box shown as Box() writes it: icon as E, I or C, buttons "ok" or "ok cancel".
 inline Log Shown(const ScriptedMessageBoxes& boxes) {
     Log out;
     for (const auto& b : boxes.shown)
-        out.push_back(b.title + "|" + b.text + "|" + "EIC"[static_cast<int>(b.icon)] + "|" +
-                      (b.buttons == BoxButtons::Ok ? "ok" : "ok cancel"));
+        out.push_back(Box(b.title, b.text, "EIC"[static_cast<int>(b.icon)],
+                          b.buttons == BoxButtons::Ok ? "ok" : "ok cancel"));
     return out;
-}
-inline std::string Box(const char* title, const std::string& text, char icon, const char* buttons) {
-    return std::string(title) + "|" + text + "|" + icon + "|" + buttons;
 }
 
 // The keys with their pauses, as Events() shows them.
 inline Log ShutdownKeys(std::int32_t delay) {
-    const std::string quarter = "wait " + std::to_string(QuarterDelay(delay));
-    return {"key Escape", "wait " + std::to_string(delay),
-            "key Escape", quarter,
-            "key Escape", quarter,
-            "key Return", quarter,
-            "key Return"};
+    Log keys{"key Escape", "wait " + std::to_string(delay)};
+    for (std::string key : {"key Escape", "key Escape", "key Return"})
+        keys.insert(keys.end(), {key, "wait " + std::to_string(QuarterDelay(delay))});
+    keys.push_back("key Return");
+    return keys;
 }
 
 // The entries of `log` from the first one equal to `from` on.
@@ -53,7 +53,7 @@ class RemoteFixture : public ::testing::Test {
         settings.GPLFolder = "/games/gpl";
         settings.ShowInformation = false;
     }
-    // The scripted hand clicks at (x, y) from `at` to `at + hold` ms.
+    // The scripted hand holds the button at (x, y), or F5, from `at` to `at + hold` ms.
     void ClickAt(std::uint32_t at, std::int32_t x, std::int32_t y, std::uint32_t hold = 40) {
         desk.After(at, [x, y](ScriptedDesk& d) { d.PressLeft({x, y}); });
         desk.After(at + hold, [](ScriptedDesk& d) { d.ReleaseLeft(); });
@@ -61,6 +61,12 @@ class RemoteFixture : public ::testing::Test {
     void F5At(std::uint32_t at, std::uint32_t hold = 50) {
         desk.After(at, [](ScriptedDesk& d) { d.HoldF5(true); });
         desk.After(at + hold, [](ScriptedDesk& d) { d.HoldF5(false); });
+    }
+
+    void Reset() {
+        desk.log.clear();
+        desk.pumps = 0;
+        boxes.shown.clear();
     }
 
     ScriptedDesk desk;

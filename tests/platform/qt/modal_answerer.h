@@ -15,26 +15,25 @@ namespace vx::testing {
 template <class W>
 class ModalAnswerer {
   public:
-    void AnswerNext(std::function<void(W&)> answer) {
-        answer_ = std::move(answer);
-        answered_ = false;
+    ModalAnswerer() {
         timer_.setInterval(5);
-        QObject::disconnect(connection_);
-        connection_ = QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
             auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
             if (window == nullptr || !window->isVisible()) return;
             timer_.stop();
             answered_ = true;
             answer_(*window);
         });
+    }
+    void AnswerNext(std::function<void(W&)> answer) {
+        answer_ = std::move(answer);
+        answered_ = false;
         timer_.start();
     }
     bool Answered() const { return answered_; }
-    ~ModalAnswerer() { QObject::disconnect(connection_); }
 
   private:
     QTimer timer_;
-    QMetaObject::Connection connection_;
     std::function<void(W&)> answer_;
     bool answered_ = false;
 };

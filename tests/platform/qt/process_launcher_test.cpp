@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <thread>
 
@@ -16,18 +15,6 @@
 
 namespace vx {
 namespace {
-
-namespace fs = std::filesystem;
-
-std::optional<std::string> WaitForFile(const fs::path& file) {
-    for (int i = 0; i < 200; ++i) {
-        std::ifstream in(file);
-        std::string content;
-        if (in && std::getline(in, content)) return content;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return std::nullopt;
-}
 
 TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhenNothingStarts) {
     testing::ScratchFolder folder;
@@ -38,29 +25,21 @@ TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhe
     const LaunchResult started = launcher.Launch(game, folder.Root());
     ASSERT_TRUE(started.Started());
     EXPECT_GT(started.pid, 0);
-    EXPECT_EQ(WaitForFile(marker), "args 0 in " + fs::canonical(folder.Root()).string());
+    std::string line;
+    for (int i = 0; i < 200 && !std::getline(std::ifstream(marker) >> std::ws, line); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(line, "args 0 in " + std::filesystem::canonical(folder.Root()).string());
 
     EXPECT_FALSE(launcher.Launch(folder.Path("missing.exe"), folder.Root()).Started());
     EXPECT_FALSE(
         launcher.Launch(folder.WriteFile("data.exe", "#!/bin/sh\nexit 0\n", false), folder.Root())
             .Started());
     // Without a desktop the game is not even tried.
-    QtProcessLauncher headless(false);
-    EXPECT_FALSE(headless.Launch(game, folder.Root()).Started());
+    EXPECT_FALSE(QtProcessLauncher(false).Launch(game, folder.Root()).Started());
 }
 
+// Recognised by the first two bytes; without wine on the PATH the launch says so.
 TEST(QtProcessLauncher, AWindowsProgramWithoutWineOnThePathSaysSo) {
-    testing::ScratchFolder folder;
-    const std::string game = folder.WriteFile("gpl.exe", std::string("MZ\x90\x00", 4), true);
-    const char* saved = std::getenv("PATH");
-    const std::string savedPath = saved ? saved : "";
-    ::setenv("PATH", folder.Root().c_str(), 1);
-    const LaunchResult result = QtProcessLauncher(true).Launch(game, folder.Root());
-    ::setenv("PATH", savedPath.c_str(), 1);
-    EXPECT_EQ(result.outcome, LaunchResult::Outcome::WineMissing);
-}
-
-TEST(QtProcessLauncher, RecognisesWindowsExecutablesByTheirFirstTwoBytes) {
     testing::ScratchFolder folder;
     const std::pair<const char*, bool> rows[] = {
         {"MZ\x90", true}, {"#!/bin/sh\n", false}, {"M", false}, {"", false}};
@@ -69,6 +48,13 @@ TEST(QtProcessLauncher, RecognisesWindowsExecutablesByTheirFirstTwoBytes) {
                   windows)
             << content;
     EXPECT_FALSE(QtProcessLauncher::IsWindowsExecutable(folder.Path("none.exe")));
+
+    const std::string game = folder.WriteFile("gpl.exe", std::string("MZ\x90\x00", 4), true);
+    const std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", folder.Root().c_str(), 1);
+    const LaunchResult result = QtProcessLauncher(true).Launch(game, folder.Root());
+    ::setenv("PATH", savedPath.c_str(), 1);
+    EXPECT_EQ(result.outcome, LaunchResult::Outcome::WineMissing);
 }
 
 }  // namespace

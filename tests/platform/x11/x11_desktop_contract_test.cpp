@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-#include <memory>
+#include <algorithm>
 
 #include "platform/desktop_contract.h"
 #include "platform/x11/x11_connection.h"
@@ -19,40 +19,25 @@ class X11Harness {
   public:
     X11Harness() {
         if (!Available()) return;
-        hand_->LetGo();
-        hand_->OpenWatchWindow();
+        hand_.LetGo();
+        hand_.OpenWatchWindow();
     }
-
-    bool Available() { return hand_->IsOpen() && connection_.CanInject(); }
+    bool Available() { return hand_.IsOpen() && connection_.CanInject(); }
     MouseInjector& Mouse() { return mouse_; }
     PointerReader& Pointer() { return input_; }
     InputWatch& Watch() { return watch_; }
     KeySender& Sender() { return sender_; }
-    void HoldF5(bool down) { hand_->HoldF5(down); }
+    void HoldF5(bool down) { hand_.HoldF5(down); }
     WindowHandle MakeWindow(int left, int top, int width, int height) {
-        return hand_->MakeWindow(left, top, width, height);
+        return hand_.MakeWindow(left, top, width, height);
     }
     WindowHandle UnknownWindow() { return 0x7ffffff0; }
-    int WheelNotchesSeen() {
-        int notches = 0;
-        for (const SeenEvent& e : hand_->TakeSeenEvents()) {
-            if (e.kind != SeenEvent::Press) continue;
-            if (e.button == 4) ++notches;
-            if (e.button == 5) --notches;
-        }
-        return notches;
-    }
-    std::vector<std::string> KeysSeen() {
-        std::vector<std::string> keys;
-        for (const SeenEvent& e : hand_->TakeSeenEvents())
-            if (e.kind == SeenEvent::Key) keys.push_back(e.key);
-        return keys;
-    }
+    std::vector<std::string> Seen() { return hand_.TakeSeen(); }
 
   private:
     // The lock comes first: nothing touches the display before it is held.
     DisplayInputLock lock_;
-    std::unique_ptr<XTestHand> hand_ = std::make_unique<XTestHand>();
+    XTestHand hand_;
     X11Connection connection_;
     X11MouseInjector mouse_{connection_};
     X11InputState input_{connection_};

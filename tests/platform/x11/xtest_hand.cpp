@@ -27,8 +27,6 @@ DisplayInputLock::~DisplayInputLock() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-XTestHand::XTestHand() = default;
-
 XTestHand::~XTestHand() {
     if (!IsOpen()) return;
     LetGo();
@@ -42,13 +40,8 @@ void XTestHand::MoveTo(int x, int y) {
     XSync(display_, False);
 }
 
-void XTestHand::PressLeft() {
-    XTestFakeButtonEvent(display_, Button1, True, CurrentTime);
-    XSync(display_, False);
-}
-
-void XTestHand::ReleaseLeft() {
-    XTestFakeButtonEvent(display_, Button1, False, CurrentTime);
+void XTestHand::Button(bool down) {
+    XTestFakeButtonEvent(display_, Button1, down, CurrentTime);
     XSync(display_, False);
 }
 
@@ -70,10 +63,10 @@ void XTestHand::LetGo() {
 }
 
 void XTestHand::OpenWatchWindow() {
-    int screen = DefaultScreen(display_);
     XSetWindowAttributes attributes{};
     attributes.override_redirect = True;
-    attributes.event_mask = ButtonPressMask | ButtonReleaseMask | KeyPressMask;
+    attributes.event_mask = ButtonPressMask | KeyPressMask;
+    const int screen = DefaultScreen(display_);
     watchWindow_ =
         XCreateWindow(display_, RootWindow(display_, screen), 0, 0, DisplayWidth(display_, screen),
                       DisplayHeight(display_, screen), 0, CopyFromParent, InputOutput,
@@ -81,37 +74,31 @@ void XTestHand::OpenWatchWindow() {
     XMapRaised(display_, watchWindow_);
     XSync(display_, False);
     XSetInputFocus(display_, watchWindow_, RevertToPointerRoot, CurrentTime);
-    XSync(display_, False);
-    TakeSeenEvents();
+    TakeSeen();
 }
 
-std::vector<SeenEvent> XTestHand::TakeSeenEvents() {
-    std::vector<SeenEvent> seen;
+std::vector<std::string> XTestHand::TakeSeen() {
+    std::vector<std::string> seen;
     XSync(display_, False);
     while (XPending(display_) > 0) {
         XEvent event;
         XNextEvent(display_, &event);
-        if (event.type == ButtonPress || event.type == ButtonRelease) {
-            seen.push_back({event.type == ButtonPress ? SeenEvent::Press : SeenEvent::Release,
-                            static_cast<int>(event.xbutton.button),
-                            event.xbutton.x_root,
-                            event.xbutton.y_root,
-                            {}});
+        if (event.type == ButtonPress) {
+            seen.push_back("press " + std::to_string(event.xbutton.button));
         } else if (event.type == KeyPress) {
             const char* name = XKeysymToString(XLookupKeysym(&event.xkey, 0));
-            seen.push_back({SeenEvent::Key, 0, 0, 0, name ? name : "?"});
+            seen.push_back(std::string("key ") + (name ? name : "?"));
         }
     }
     return seen;
 }
 
 std::uint64_t XTestHand::MakeWindow(int left, int top, int width, int height) {
-    Window w =
-        XCreateSimpleWindow(display_, DefaultRootWindow(display_), left, top,
-                            static_cast<unsigned>(width), static_cast<unsigned>(height), 0, 0, 0);
+    windows_.push_back(XCreateSimpleWindow(display_, DefaultRootWindow(display_), left, top,
+                                           static_cast<unsigned>(width),
+                                           static_cast<unsigned>(height), 0, 0, 0));
     XSync(display_, False);
-    windows_.push_back(w);
-    return w;
+    return windows_.back();
 }
 
 }  // namespace vx::testing

@@ -24,39 +24,32 @@ class DisplayInputLock {
     int fd_ = -1;
 };
 
-struct SeenEvent {
-    enum Kind { Press, Release, Key } kind;
-    int button = 0;
-    int x = 0;
-    int y = 0;
-    std::string key;
-};
-
 // The user's hand on the X server, on a connection of its own so that it may act
-// from a second thread: moves, clicks and F5 through XTEST, and a full-screen
-// window with the focus that reports what reached it.
+// from a second thread, and a full-screen window with the focus that reports
+// what reached it.
 class XTestHand {
   public:
-    XTestHand();
+    XTestHand() = default;
     ~XTestHand();
     XTestHand(const XTestHand&) = delete;
     XTestHand& operator=(const XTestHand&) = delete;
 
     bool IsOpen() const { return connection_.CanInject(); }
     void MoveTo(int x, int y);
-    void PressLeft();
-    void ReleaseLeft();
+    void PressLeft() { Button(true); }
+    void ReleaseLeft() { Button(false); }
     void HoldF5(bool down);
     // Lets go of the left button and F5, whatever a failed test left behind.
     void LetGo();
 
-    // A mapped full-screen window with the keyboard focus, watching buttons and keys.
     void OpenWatchWindow();
-    std::vector<SeenEvent> TakeSeenEvents();
+    // What reached the watch window since the last call: "press <button>", "key <name>".
+    std::vector<std::string> TakeSeen();
     // An unmapped top-level window with the given outer geometry.
     std::uint64_t MakeWindow(int left, int top, int width, int height);
 
   private:
+    void Button(bool down);
     X11Connection connection_;
     _XDisplay* display_ = connection_.Get();
     unsigned long watchWindow_ = 0;

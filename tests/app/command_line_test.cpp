@@ -18,11 +18,7 @@ CommandLine Parse(std::vector<const char*> args) {
 // Options come first; everything else, joined, is the one file to load.
 TEST(CommandLine, OptionsFirstAndEverythingElseIsTheFileToLoad) {
     using A = CommandLine::Action;
-    const struct {
-        std::vector<const char*> args;
-        A action;
-        const char* text;
-    } cases[] = {
+    const std::tuple<std::vector<const char*>, A, const char*> cases[] = {
         {{}, A::Run, ""},
         {{"track.cam"}, A::Run, "track.cam"},
         {{"my", "track.cam"}, A::Run, "my track.cam"},
@@ -39,10 +35,10 @@ TEST(CommandLine, OptionsFirstAndEverythingElseIsTheFileToLoad) {
         {{"-x.cam"}, A::Unknown, "-x.cam"},
         {{"--hlep"}, A::Unknown, "--hlep"},
     };
-    for (const auto& c : cases) {
-        const CommandLine line = Parse(c.args);
-        EXPECT_EQ(line.action, c.action) << (c.args.empty() ? "(none)" : c.args[0]);
-        EXPECT_EQ(line.text, c.text) << (c.args.empty() ? "(none)" : c.args[0]);
+    for (const auto& [args, action, text] : cases) {
+        const CommandLine line = Parse(args);
+        EXPECT_EQ(line.action, action) << (args.empty() ? "(none)" : args[0]);
+        EXPECT_EQ(line.text, text) << (args.empty() ? "(none)" : args[0]);
     }
 }
 

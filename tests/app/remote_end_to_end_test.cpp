@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_game_windows.h"
 #include "platform/x11/xtest_hand.h"
+#include "remote/remote_texts.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
 
@@ -69,17 +71,18 @@ Lines LogUpTo(const fs::path& file, const std::string& last) {
     return lines;
 }
 
-struct Click {
-    int x, y, holdMs;
-};
-using Clicks = std::vector<std::pair<Click, Click>>;  // press and release
+// {press x, y, release x, y, ms held before and after the move to the release}
+using Clicks = std::vector<std::array<int, 5>>;
 
-// The log of the stand-in started in `folder`: the clicks and the shutdown.
-Lines GameLog(const fs::path& folder, const Clicks& clicks) {
+// The log of the stand-in started in `folder`: the clicks and the shutdown; a
+// replay presses where the recording released.
+Lines GameLog(const fs::path& folder, const Clicks& clicks, bool replayed) {
     Lines lines{"started in " + fs::canonical(folder).string(), "ready"};
-    for (const auto& [press, release] : clicks) {
-        lines.push_back("press 1 " + std::to_string(press.x) + " " + std::to_string(press.y));
-        lines.push_back("release 1 " + std::to_string(release.x) + " " + std::to_string(release.y));
+    for (const auto& [px, py, rx, ry, held] : clicks) {
+        const std::string at = std::to_string(rx) + " " + std::to_string(ry);
+        lines.push_back("press 1 " +
+                        (replayed ? at : std::to_string(px) + " " + std::to_string(py)));
+        lines.push_back("release 1 " + at);
     }
     for (const char* key : {"F5", "Escape", "Escape", "Escape", "Return", "Return"})
         lines.push_back(std::string("key ") + key);
@@ -154,6 +157,21 @@ std::thread UserThenF5(std::function<void(testing::XTestHand&)> act) {
     });
 }
 
+// The editor must start and its Test button answer even where no X server is.
+TEST(DesktopGameRemote, WithoutAnXServerItSaysItNeedsOne) {
+    const char* saved = std::getenv("DISPLAY");
+    const std::string savedDisplay = saved ? saved : "";
+    ::setenv("DISPLAY", ":4711", 1);
+    testing::ScriptedMessageBoxes boxes;
+    testing::CountingBeeper beeper;
+    std::unique_ptr<GameRemote> remote = MakeDesktopGameRemote(boxes, beeper);
+    saved ? ::setenv("DISPLAY", savedDisplay.c_str(), 1) : ::unsetenv("DISPLAY");
+    remote->RenewMouseDriver();
+    remote->TestScript(Settings{});
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, kNoX11Display);
+}
+
 // Clicks recorded while a window manager runs, short ones among them, are replayed
 // on their recorded pixels of a screen that is not 640 x 480, and the keys reach
 // the game, which the remote brought to the front.
@@ -183,35 +201,30 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
     working.ShutdownDelay = 200;
 
     // One click, five taps of 1 ms, and a press dragged a little before its release.
-    Clicks made{{{100, 80, 60}, {100, 80, 0}}};
-    for (const Click tap : {Click{200, 150, 1}, Click{210, 150, 1}, Click{220, 160, 1},
-                            Click{230, 170, 1}, Click{700, 500, 1}})
-        made.push_back({tap, tap});
-    made.push_back({{400, 300, 80}, {420, 310, 80}});
+    const Clicks made{{100, 80, 100, 80, 60},  {200, 150, 200, 150, 1}, {210, 150, 210, 150, 1},
+                      {220, 160, 220, 160, 1}, {230, 170, 230, 170, 1}, {700, 500, 700, 500, 1},
+                      {400, 300, 420, 310, 80}};
     std::thread user = UserThenF5([&](testing::XTestHand& hand) {
         if (std::ranges::count(LogUpTo(scratch.Path("record.log"), "ready"), "ready") == 0) return;
         std::this_thread::sleep_for(300ms);
-        for (const auto& [press, release] : made) {
-            hand.MoveTo(press.x, press.y);
+        for (const auto& [px, py, rx, ry, held] : made) {
+            hand.MoveTo(px, py);
             hand.PressLeft();
-            std::this_thread::sleep_for(std::chrono::milliseconds(press.holdMs));
-            if (release.x != press.x || release.y != press.y) {
-                hand.MoveTo(release.x, release.y);
-                std::this_thread::sleep_for(std::chrono::milliseconds(release.holdMs));
-            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(held));
+            if (rx != px || ry != py) hand.MoveTo(rx, ry);
+            std::this_thread::sleep_for(std::chrono::milliseconds(held));
             hand.ReleaseLeft();
-            std::this_thread::sleep_for(2ms);
         }
         beeper.WaitFor(static_cast<int>(made.size()));
     });
     const bool recorded = remote->RecordScript(working);
     user.join();
     ASSERT_TRUE(recorded);
-    EXPECT_EQ(LogUpTo(scratch.Path("record.log"), "exit"), GameLog(working.GPLFolder, made));
+    EXPECT_EQ(LogUpTo(scratch.Path("record.log"), "exit"), GameLog(working.GPLFolder, made, false));
     ASSERT_EQ(working.ClickCount, made.size());
     for (std::size_t i = 1; i <= made.size(); ++i) {
-        EXPECT_EQ(working.ClickX[i], made[i - 1].second.x) << i;
-        EXPECT_EQ(working.ClickY[i], made[i - 1].second.y) << i;
+        EXPECT_EQ(working.ClickX[i], made[i - 1][2]) << i;
+        EXPECT_EQ(working.ClickY[i], made[i - 1][3]) << i;
     }
     EXPECT_GE(working.ClickIntervals[1], 300);
     EXPECT_GE(working.ClickIntervals[made.size()], 160);
@@ -222,9 +235,7 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
         UserThenF5([&](testing::XTestHand&) { beeper.WaitFor(static_cast<int>(made.size()) + 1); });
     remote->TestScript(working);
     shutdown.join();
-    Clicks replayed;
-    for (const auto& [press, release] : made) replayed.push_back({release, release});
-    EXPECT_EQ(LogUpTo(scratch.Path("replay.log"), "exit"), GameLog(working.GPLFolder, replayed));
+    EXPECT_EQ(LogUpTo(scratch.Path("replay.log"), "exit"), GameLog(working.GPLFolder, made, true));
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].title, "Vistolarex: Info");
 }

@@ -1,17 +1,146 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
+#include "remote/click_script_remote.h"
+
 #include <gtest/gtest.h>
 
-#include "remote/remote_fixture.h"
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "remote/remote_texts.h"
+#include "remote/shutdown_keys.h"
+#include "support/scripted_desk.h"
+#include "support/scripted_platform.h"
 
 namespace vx {
 namespace {
 
-using testing::Box;
-using testing::Log;
+using testing::ScriptedDesk;
+using testing::ScriptedMessageBoxes;
+using Log = std::vector<std::string>;
 
-class Remote : public testing::RemoteFixture {
+std::string Box(const std::string& title, const std::string& text, char icon, const char* buttons) {
+    return title + "|" + text + "|" + icon + "|" + buttons;
+}
+// Each box shown as Box() writes it: icon as E, I or C, buttons "ok" or "ok cancel".
+Log Shown(const ScriptedMessageBoxes& boxes) {
+    Log out;
+    for (const auto& b : boxes.shown)
+        out.push_back(Box(b.title, b.text, "EIC"[static_cast<int>(b.icon)],
+                          b.buttons == BoxButtons::Ok ? "ok" : "ok cancel"));
+    return out;
+}
+
+// The keys with their pauses, as Events() shows them.
+Log ShutdownKeys(std::int32_t delay) {
+    Log keys{"key Escape", "wait " + std::to_string(delay)};
+    for (std::string key : {"key Escape", "key Escape", "key Return"})
+        keys.insert(keys.end(), {key, "wait " + std::to_string(QuarterDelay(delay))});
+    keys.push_back("key Return");
+    return keys;
+}
+
+// The entries of `log` from the first one equal to `from` on.
+Log From(const Log& log, const std::string& from) {
+    return {std::find(log.begin(), log.end(), from), log.end()};
+}
+
+// A remote on the scripted desk, with a game folder set and no boxes asked.
+class RemoteFixture : public ::testing::Test {
+  protected:
+    RemoteFixture() {
+        settings.GPLFolder = "/games/gpl";
+        settings.ShowInformation = false;
+    }
+    // The scripted hand holds the button at (x, y), or F5, from `at` to `at + hold` ms.
+    void ClickAt(std::uint32_t at, std::int32_t x, std::int32_t y, std::uint32_t hold = 40) {
+        desk.After(at, [x, y](ScriptedDesk& d) { d.PressLeft({x, y}); });
+        desk.After(at + hold, [](ScriptedDesk& d) { d.ReleaseLeft(); });
+    }
+    void F5At(std::uint32_t at, std::uint32_t hold = 50) {
+        desk.After(at, [](ScriptedDesk& d) { d.HoldF5(true); });
+        desk.After(at + hold, [](ScriptedDesk& d) { d.HoldF5(false); });
+    }
+
+    void Reset() {
+        desk.log.clear();
+        desk.pumps = 0;
+        boxes.shown.clear();
+    }
+
+    ScriptedDesk desk;
+    ScriptedMessageBoxes boxes;
+    Settings settings;
+    ClickScriptRemote remote{desk.Platform(), boxes, desk.beeper};
+};
+
+TEST(ShutdownKeys, QuarterDelayRoundsHalvesToEven) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 2000; ++i) {
+        const std::int32_t delay = i < 40 ? i : static_cast<std::int32_t>(random() % 10000000);
+        const std::int32_t down = delay / 4, rest = delay % 4;
+        const std::int32_t expected = down + (rest > 2 || (rest == 2 && down % 2 == 1) ? 1 : 0);
+        EXPECT_EQ(QuarterDelay(delay), expected) << "seed case " << i << " delay " << delay;
+    }
+}
+
+TEST(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarter) {
+    // {delay, first pause}: a negative delay counts as none.
+    for (const auto& [delay, first] : {std::pair{1500, 1500}, {50, 50}, {0, 0}, {-400, 0}}) {
+        ScriptedDesk desk;
+        RemoteWaits waits(desk, desk, desk, desk, desk);
+        const std::uint32_t start = desk.now;
+        EXPECT_TRUE(SendShutdownKeys(desk, waits, delay));
+        Log expected = ShutdownKeys(first);
+        std::erase(expected, "wait 0");
+        EXPECT_EQ(desk.Events(), expected) << "delay " << delay;
+        EXPECT_EQ(desk.now - start, static_cast<std::uint32_t>(first + 3 * QuarterDelay(first)));
+    }
+}
+
+TEST(ShutdownKeys, ACancelDuringAPauseSendsNoFurtherKey) {
+    ScriptedDesk desk;
+    RemoteWaits waits(desk, desk, desk, desk, desk);
+    desk.onPump = [&] { waits.Cancel(); };
+    EXPECT_FALSE(SendShutdownKeys(desk, waits, 1500));
+    EXPECT_EQ(desk.WithPrefix("key"), (Log{"key Escape"}));
+}
+
+TEST(ShutdownKeys, WaitReturnsOnlyAfterF5WentDownAndUpAgain) {
+    ScriptedDesk desk;
+    RemoteWaits waits(desk, desk, desk, desk, desk);
+    F5Tracker f5(desk);
+    desk.Start();
+    desk.After(30, [](ScriptedDesk& d) {  // a click is no shutdown key
+        d.PressLeft({1, 1});
+        d.ReleaseLeft();
+    });
+    desk.After(60, [](ScriptedDesk& d) { d.HoldF5(true); });
+    desk.After(200, [](ScriptedDesk& d) { d.HoldF5(false); });
+    std::uint32_t start = desk.now;
+    EXPECT_TRUE(f5.WaitForShutdownKey(waits));
+    EXPECT_EQ(desk.now - start, 200u);
+    // Every poll lets the windows run and then rests instead of spinning.
+    EXPECT_EQ(desk.pumps, 40);
+    EXPECT_EQ(desk.log.front(), "pump");
+
+    // A tap shorter than a poll counts as well.
+    desk.After(3, [](ScriptedDesk& d) { d.HoldF5(true); });
+    desk.After(4, [](ScriptedDesk& d) { d.HoldF5(false); });
+    start = desk.now;
+    EXPECT_TRUE(f5.WaitForShutdownKey(waits));
+    EXPECT_EQ(desk.now - start, 5u);
+
+    // F5 already up: the release wait returns without pumping.
+    desk.log.clear();
+    EXPECT_TRUE(f5.WaitForF5Up(waits));
+    EXPECT_TRUE(desk.log.empty());
+}
+
+class Remote : public RemoteFixture {
   protected:
     Remote() {
         settings.ClickCount = 2;
@@ -34,7 +163,7 @@ TEST_F(Remote, EditorTestWithoutReplayOnlyLaunchesAndALaunchFailureSaysWhy) {
     Test(true);
     Test(true);  // cancelled in the box
     const std::string ask = Box(kInfoTitle, kLaunchInfo, 'I', "ok cancel");
-    EXPECT_EQ(testing::Shown(boxes), (Log{ask, ask}));
+    EXPECT_EQ(Shown(boxes), (Log{ask, ask}));
     EXPECT_EQ(desk.log, (Log{"launch /games/gpl/gpl.exe"}));  // no replay, F5 wait nor keys
     EXPECT_EQ(desk.workingFolder, "/games/gpl");
     EXPECT_EQ(desk.gamePid, 4711);
@@ -46,7 +175,7 @@ TEST_F(Remote, EditorTestWithoutReplayOnlyLaunchesAndALaunchFailureSaysWhy) {
     desk.launchOutcome = LaunchResult::Outcome::WineMissing;
     Test(true);
     EXPECT_EQ(
-        testing::Shown(boxes),
+        Shown(boxes),
         (Log{Box(kErrorTitle, kLaunchFailed, 'C', "ok"),
              Box(kErrorTitle, kLaunchFailed + std::string("\r\n") + kWineMissing, 'C', "ok")}));
     EXPECT_EQ(desk.log, (Log{"launch /games/gpl/gpl.exe", "launch /games/gpl/gpl.exe"}));
@@ -68,7 +197,7 @@ TEST_F(Remote, ATestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
             expected.insert(expected.end(), {at, "wait 100", "down", "wait 250", "up", "wait 700"});
         expected.back() = "beep";
         expected.insert(expected.end(), {"wait 1600", "hand F5 down", "wait 120", "hand F5 up"});
-        const Log keys = testing::ShutdownKeys(settings.ShutdownDelay);
+        const Log keys = ShutdownKeys(settings.ShutdownDelay);
         expected.insert(expected.end(), keys.begin(), keys.end());
         EXPECT_EQ(desk.Events(), expected) << fromEditor;
 
@@ -76,7 +205,7 @@ TEST_F(Remote, ATestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
         Test(fromEditor);
         EXPECT_TRUE(desk.log.empty()) << "Cancel in the box starts nothing";
         const std::string ask = Box(kInfoTitle, kReplayInfo, 'I', "ok cancel");
-        EXPECT_EQ(testing::Shown(boxes), (Log{ask, ask}));
+        EXPECT_EQ(Shown(boxes), (Log{ask, ask}));
     }
 }
 
@@ -131,7 +260,7 @@ TEST_F(Remote, AReplayFarBehindItsScheduleStartsAfresh) {
         };
         F5At(8000);
         Test(false);
-        EXPECT_EQ(testing::From(desk.Events(), "up").at(1), stall > 50 ? "wait 700" : "wait 670");
+        EXPECT_EQ(From(desk.Events(), "up").at(1), stall > 50 ? "wait 700" : "wait 670");
     }
 }
 
@@ -141,7 +270,7 @@ TEST_F(Remote, WithoutAnX11DisplayEveryOperationSaysSoAndStartsNothing) {
     Test(false);
     EXPECT_FALSE(remote.RecordScript(settings));
     const std::string box = Box(kErrorTitle, kNoX11Display, 'C', "ok");
-    EXPECT_EQ(testing::Shown(boxes), (Log{box, box, box}));
+    EXPECT_EQ(Shown(boxes), (Log{box, box, box}));
     EXPECT_TRUE(desk.log.empty());
     EXPECT_EQ(settings.ClickCount, 2);
 }
@@ -218,6 +347,175 @@ TEST_F(Remote, ARenewedDriverTakesOverAtTheNextClick) {
     EXPECT_EQ(desk.WithPrefix("abs"), (Log{"abs 32768 0", "abs 16384 16384"}));
     EXPECT_EQ(remote.ScreenWidthAtStart(), 1024);
     EXPECT_EQ(remote.ScreenHeightAtStart(), 768);
+}
+
+class Recording : public RemoteFixture {
+  protected:
+    Recording() {
+        settings.ShutdownDelay = 40;
+        settings.SafetyConfigure = false;
+    }
+    using Clicks = std::vector<std::array<std::int32_t, 3>>;
+    // The interval and position of clicks 1..n.
+    Clicks Script() const {
+        Clicks clicks;
+        for (std::size_t i = 1; i <= settings.ClickCount; ++i)
+            clicks.push_back({settings.ClickIntervals[i], settings.ClickX[i], settings.ClickY[i]});
+        return clicks;
+    }
+    void ExpectScript(std::uint32_t count, std::int32_t x1) {
+        EXPECT_EQ(settings.ClickCount, count);
+        EXPECT_EQ(settings.ClickX[1], x1);
+    }
+};
+
+TEST_F(Recording, F5BeforeAnyClickRecordsNothingAndShutsTheGameDown) {
+    settings.ClickCount = 3;
+    settings.ClickX[2] = 99;
+    F5At(120, 80);
+    EXPECT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(settings.ClickCount, 0);
+    EXPECT_EQ(settings.ClickX[2], 0);
+    EXPECT_TRUE(boxes.shown.empty());
+    // The keys follow the release of F5, never its press.
+    Log expected = ShutdownKeys(40);
+    expected.insert(expected.begin(), "hand F5 up");
+    EXPECT_EQ(From(desk.Events(), "hand F5 down").size(), 2 + expected.size());
+    EXPECT_EQ(From(desk.Events(), "hand F5 up"), expected);
+    EXPECT_EQ(desk.beeper.beeps, 0);
+}
+
+// Intervals end at each release's own moment, also for clicks shorter than a poll
+// and across a wrap of the clock; a screen measuring nothing keeps the pixels.
+TEST_F(Recording, AClickIsRecordedAtItsReleasePositionAndTime) {
+    desk.now = 0xFFFFFFFFu - 95;
+    ClickAt(100, 320, 240, 500);
+    desk.After(400, [](ScriptedDesk& d) { d.pointer = {330, 250}; });
+    ClickAt(901, 10, 470, 1);  // three 1-ms clicks inside one 5-ms rest
+    ClickAt(903, 20, 20, 1);
+    ClickAt(905, 30, 30, 1);
+    F5At(1200);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(Script(), (Clicks{{600, 330, 250}, {302, 10, 470}, {2, 20, 20}, {2, 30, 30}}));
+    EXPECT_EQ(settings.ClickIntervals[0], 0);
+    EXPECT_EQ(settings.ClickX[5], 0);
+    EXPECT_EQ(desk.beeper.beeps, 4);
+
+    desk.screen = {0, 0};
+    ClickAt(100, 5, 7);
+    F5At(300);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(Script(), (Clicks{{140, 5, 7}}));
+}
+
+// Scaled by the start-up screen over the screen at the click, a click is replayed
+// on its pixel, also when the game switched the mode.
+TEST_F(Recording, AClickIsReplayedOnTheScreenPixelItWasRecordedAt) {
+    const ScreenSize rows[][2] = {{{1024, 768}, {1024, 768}},
+                                  {{1920, 1080}, {640, 480}},
+                                  {{640, 480}, {640, 480}},
+                                  {{1280, 960}, {640, 480}},
+                                  {{1280, 1024}, {1280, 1024}}};
+    for (const auto& [atStart, inGame] : rows) {
+        for (const PointerPos p : {PointerPos{0, 0}, PointerPos{1, 2}, PointerPos{320, 240},
+                                   PointerPos{inGame.width - 1, inGame.height - 1}}) {
+            desk.screen = atStart;
+            ClickScriptRemote started(desk.Platform(), boxes, desk.beeper);
+            desk.screen = inGame;
+            ClickAt(50, p.x, p.y, 10);
+            F5At(100, 10);
+            ASSERT_TRUE(started.RecordScript(settings) && settings.ClickCount == 1);
+            desk.pointer = {};
+            started.ReplayClickScript(settings);
+            EXPECT_EQ(desk.pointer, p) << atStart.width << " " << inGame.width;
+        }
+    }
+}
+
+TEST_F(Recording, F5EndsTheRecordingOnlyWhenDownAfterARelease) {
+    desk.After(20, [](ScriptedDesk& d) { d.ReleaseLeft(); });  // pressed before the recording
+    ClickAt(100, 64, 48, 200);  // F5 pressed and let go during a press is ignored
+    F5At(150, 50);
+    ClickAt(500, 128, 96, 200);
+    F5At(600, 200);  // down from 600 to 800: ends after the release at 700
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(Script(), (Clicks{{300, 64, 48}, {400, 128, 96}}));
+    EXPECT_EQ(desk.Actions(), (Log{"launch /games/gpl/gpl.exe", "hand F5 down", "hand F5 up",
+                                   "beep", "hand F5 down", "beep", "hand F5 up", "key Escape",
+                                   "key Escape", "key Escape", "key Return", "key Return"}));
+}
+
+// The 255th click ends the recording as F5 would; a held F5 is let go first.
+TEST_F(Recording, TheScriptEndsByItselfWithThe255thClick) {
+    for (bool f5Held : {false, true}) {
+        desk.Advance(10000);  // the clicks left over from the run before
+        desk.log.clear();
+        for (std::uint32_t i = 0; i < 260; ++i)
+            ClickAt(20 + 30 * i, static_cast<std::int32_t>(i), 5, 10);
+        if (f5Held) F5At(20 + 30 * 254 + 5, 500);
+        ASSERT_TRUE(remote.RecordScript(settings));
+        EXPECT_EQ(settings.ClickCount, 255);
+        EXPECT_EQ(settings.ClickX[255], 254);
+        EXPECT_EQ(settings.ClickX[0], 0);
+        EXPECT_EQ(desk.WithPrefix("beep").size(), 255u);
+        Log expected = ShutdownKeys(40);
+        expected.insert(expected.begin(), f5Held ? "hand F5 up" : "beep");
+        const Log events = desk.Events();
+        EXPECT_EQ(Log(events.end() - 10, events.end()), expected) << f5Held;
+    }
+}
+
+// Cancel in a box, a cancel while recording (also with F5 held) and a failed launch
+// keep the old script, or none, and send no key.
+TEST_F(Recording, ACancelOrAFailureKeepsTheOldScriptAndSendsNoKeys) {
+    settings.ShowInformation = settings.SafetyConfigure = true;
+    settings.ClickCount = 2;
+    settings.ClickX[1] = 77;
+    boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Ok, BoxAnswer::Cancel};
+    EXPECT_FALSE(remote.RecordScript(settings));
+    EXPECT_FALSE(remote.RecordScript(settings));
+    const std::string safety = Box(kSafetyTitle, kOverwriteScriptQuestion, 'E', "ok cancel");
+    const std::string info = Box(kInfoTitle, kRecordInfo, 'I', "ok cancel");
+    EXPECT_EQ(Shown(boxes), (Log{safety, safety, info}));
+    ExpectScript(2, 77);
+    EXPECT_TRUE(desk.log.empty());
+
+    boxes.shown.clear();
+    settings.ShowInformation = settings.SafetyConfigure = false;
+    for (bool f5Held : {false, true}) {
+        const std::uint32_t start = desk.now;
+        ClickAt(100, 5, 5);
+        if (f5Held) F5At(200, 5000);
+        desk.onPump = [&] {
+            if (desk.now - start >= 300) remote.CancelRunning();
+        };
+        EXPECT_FALSE(remote.RecordScript(settings)) << f5Held;
+        ExpectScript(2, 77);
+        EXPECT_TRUE(desk.WithPrefix("key").empty());
+    }
+
+    desk.onPump = nullptr;
+    desk.log.clear();
+    settings.ClickIntervals[2] = 10;
+    desk.launchOutcome = LaunchResult::Outcome::Failed;
+    EXPECT_FALSE(remote.RecordScript(settings));
+    ExpectScript(0, 0);
+    EXPECT_EQ(settings.ClickIntervals[2], 0);
+    EXPECT_EQ(Shown(boxes), (Log{Box(kErrorTitle, kLaunchFailed, 'C', "ok")}));
+    EXPECT_EQ(desk.Events(), (Log{"launch /games/gpl/gpl.exe"}));
+}
+
+// No safety request without the setting, nor (after that run) without a script.
+TEST_F(Recording, TheSafetyRequestComesOnlyForAScriptAndWithTheSetting) {
+    settings.ShowInformation = true;
+    settings.ClickCount = 1;
+    for (bool withSafety : {false, true}) {
+        boxes.shown.clear();
+        settings.SafetyConfigure = withSafety;
+        F5At(10);
+        EXPECT_TRUE(remote.RecordScript(settings));
+        EXPECT_EQ(Shown(boxes), (Log{Box(kInfoTitle, kRecordInfo, 'I', "ok cancel")}));
+    }
 }
 
 }  // namespace

@@ -40,20 +40,10 @@ TEST(MouseEvent, MovesOnTheScreenTheDriverMeasured) {
     }
 }
 
-// Aims at the centre, halves truncated towards zero, without overflow.
-TEST(MouseEvent, MoveToWindowAimsAtTheTruncatedCentre) {
-    testing::ScriptedDesk desk;
-    desk.windows = {
-        {7, {100, 50, 301, 151}}, {8, {-301, -151, -100, -50}}, {9, {kMin, kMin, kMax, kMax}}};
-    CMouseEvent driver(desk, desk, desk);
-    for (WindowHandle w : {7, 8, 9}) driver.MoveToWindow(w);
-    // (200, 100), (-201, -101) and (-1, -1) on 1024 x 768
-    EXPECT_EQ(desk.log, (Log{"abs 12800 8533", "abs -12864 -8619", "abs -64 -85"}));
-}
-
 // Clicks pump once and pause unless the delay is 0; a negative delay is ignored.
-// Button codes 1, 2 and 4 act on the left button, others on nothing.
-TEST(MouseEvent, ClicksAndButtons) {
+// Button codes 1, 2 and 4 act on the left button, others on nothing. Moves to a
+// window aim at its centre, halves truncated towards zero, without overflow.
+TEST(MouseEvent, ClicksButtonsAndWindows) {
     testing::ScriptedDesk desk;
     CMouseEvent driver(desk, desk, desk);
     EXPECT_EQ(driver.ClickDelay(), 250);
@@ -63,7 +53,10 @@ TEST(MouseEvent, ClicksAndButtons) {
     driver.Click();
     driver.ClickDelay(40);
     driver.ClickAbsolute(1024, 0);
-    desk.windows[3] = {0, 0, 2048, 1536};
+    desk.windows = {{3, {0, 0, 2048, 1536}},
+                    {7, {100, 50, 301, 151}},
+                    {8, {-301, -151, -100, -50}},
+                    {9, {kMin, kMin, kMax, kMax}}};
     driver.ClickWindow(3);
     for (int code : {0, 1, 2, 3, 4, 8, -1}) {
         driver.ButtonPress(code);
@@ -74,6 +67,10 @@ TEST(MouseEvent, ClicksAndButtons) {
                    "abs 65535 0", "down", "pump",      "sleep 40", "up",   "abs 65535 65535",
                    "down",        "pump", "sleep 40",  "up",       "down", "up",
                    "down",        "up",   "down",      "up"}));
+    desk.log.clear();
+    for (WindowHandle w : {7, 8, 9}) driver.MoveToWindow(w);
+    // (200, 100), (-201, -101) and (-1, -1) on 1024 x 768
+    EXPECT_EQ(desk.log, (Log{"abs 12800 8533", "abs -12864 -8619", "abs -64 -85"}));
 }
 
 // Any direction but +-120 becomes -120; the amount saturates instead of wrapping.

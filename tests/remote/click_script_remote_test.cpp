@@ -35,7 +35,7 @@ Log Shown(const ScriptedMessageBoxes& boxes) {
 }
 
 // The keys with their pauses, as Events() shows them.
-Log ShutdownKeys(std::int32_t delay) {
+Log ShutdownKeysAfter(std::int32_t delay) {
     Log keys{"key Escape", "wait " + std::to_string(delay)};
     for (std::string key : {"key Escape", "key Escape", "key Return"})
         keys.insert(keys.end(), {key, "wait " + std::to_string(QuarterDelay(delay))});
@@ -77,7 +77,7 @@ class RemoteFixture : public ::testing::Test {
     ClickScriptRemote remote{desk.Platform(), boxes, desk.beeper};
 };
 
-TEST(ShutdownKeys, QuarterDelayRoundsHalvesToEven) {
+TEST(QuarterDelay, RoundsHalvesToEven) {
     std::mt19937 random(7);
     for (int i = 0; i < 2000; ++i) {
         const std::int32_t delay = i < 40 ? i : static_cast<std::int32_t>(random() % 10000000);
@@ -87,39 +87,35 @@ TEST(ShutdownKeys, QuarterDelayRoundsHalvesToEven) {
     }
 }
 
-TEST(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarter) {
+class ShutdownKeys : public RemoteFixture {
+  protected:
+    RemoteWaits waits{desk, desk, desk, desk, desk};
+};
+
+TEST_F(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarter) {
     // {delay, first pause}: a negative delay counts as none.
     for (const auto& [delay, first] : {std::pair{1500, 1500}, {50, 50}, {0, 0}, {-400, 0}}) {
-        ScriptedDesk desk;
-        RemoteWaits waits(desk, desk, desk, desk, desk);
+        desk.log.clear();
         const std::uint32_t start = desk.now;
         EXPECT_TRUE(SendShutdownKeys(desk, waits, delay));
-        Log expected = ShutdownKeys(first);
+        Log expected = ShutdownKeysAfter(first);
         std::erase(expected, "wait 0");
         EXPECT_EQ(desk.Events(), expected) << "delay " << delay;
         EXPECT_EQ(desk.now - start, static_cast<std::uint32_t>(first + 3 * QuarterDelay(first)));
     }
 }
 
-TEST(ShutdownKeys, ACancelDuringAPauseSendsNoFurtherKey) {
-    ScriptedDesk desk;
-    RemoteWaits waits(desk, desk, desk, desk, desk);
+TEST_F(ShutdownKeys, ACancelDuringAPauseSendsNoFurtherKey) {
     desk.onPump = [&] { waits.Cancel(); };
     EXPECT_FALSE(SendShutdownKeys(desk, waits, 1500));
     EXPECT_EQ(desk.WithPrefix("key"), (Log{"key Escape"}));
 }
 
-TEST(ShutdownKeys, WaitReturnsOnlyAfterF5WentDownAndUpAgain) {
-    ScriptedDesk desk;
-    RemoteWaits waits(desk, desk, desk, desk, desk);
+TEST_F(ShutdownKeys, WaitReturnsOnlyAfterF5WentDownAndUpAgain) {
     F5Tracker f5(desk);
     desk.Start();
-    desk.After(30, [](ScriptedDesk& d) {  // a click is no shutdown key
-        d.PressLeft({1, 1});
-        d.ReleaseLeft();
-    });
-    desk.After(60, [](ScriptedDesk& d) { d.HoldF5(true); });
-    desk.After(200, [](ScriptedDesk& d) { d.HoldF5(false); });
+    ClickAt(30, 1, 1, 0);  // a click is no shutdown key
+    F5At(60, 140);
     std::uint32_t start = desk.now;
     EXPECT_TRUE(f5.WaitForShutdownKey(waits));
     EXPECT_EQ(desk.now - start, 200u);
@@ -127,9 +123,7 @@ TEST(ShutdownKeys, WaitReturnsOnlyAfterF5WentDownAndUpAgain) {
     EXPECT_EQ(desk.pumps, 40);
     EXPECT_EQ(desk.log.front(), "pump");
 
-    // A tap shorter than a poll counts as well.
-    desk.After(3, [](ScriptedDesk& d) { d.HoldF5(true); });
-    desk.After(4, [](ScriptedDesk& d) { d.HoldF5(false); });
+    F5At(3, 1);  // a tap shorter than a poll counts as well
     start = desk.now;
     EXPECT_TRUE(f5.WaitForShutdownKey(waits));
     EXPECT_EQ(desk.now - start, 5u);
@@ -197,7 +191,7 @@ TEST_F(Remote, ATestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
             expected.insert(expected.end(), {at, "wait 100", "down", "wait 250", "up", "wait 700"});
         expected.back() = "beep";
         expected.insert(expected.end(), {"wait 1600", "hand F5 down", "wait 120", "hand F5 up"});
-        const Log keys = ShutdownKeys(settings.ShutdownDelay);
+        const Log keys = ShutdownKeysAfter(settings.ShutdownDelay);
         expected.insert(expected.end(), keys.begin(), keys.end());
         EXPECT_EQ(desk.Events(), expected) << fromEditor;
 
@@ -378,7 +372,7 @@ TEST_F(Recording, F5BeforeAnyClickRecordsNothingAndShutsTheGameDown) {
     EXPECT_EQ(settings.ClickX[2], 0);
     EXPECT_TRUE(boxes.shown.empty());
     // The keys follow the release of F5, never its press.
-    Log expected = ShutdownKeys(40);
+    Log expected = ShutdownKeysAfter(40);
     expected.insert(expected.begin(), "hand F5 up");
     EXPECT_EQ(From(desk.Events(), "hand F5 down").size(), 2 + expected.size());
     EXPECT_EQ(From(desk.Events(), "hand F5 up"), expected);
@@ -458,7 +452,7 @@ TEST_F(Recording, TheScriptEndsByItselfWithThe255thClick) {
         EXPECT_EQ(settings.ClickX[255], 254);
         EXPECT_EQ(settings.ClickX[0], 0);
         EXPECT_EQ(desk.WithPrefix("beep").size(), 255u);
-        Log expected = ShutdownKeys(40);
+        Log expected = ShutdownKeysAfter(40);
         expected.insert(expected.begin(), f5Held ? "hand F5 up" : "beep");
         const Log events = desk.Events();
         EXPECT_EQ(Log(events.end() - 10, events.end()), expected) << f5Held;

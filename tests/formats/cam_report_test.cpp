@@ -9,7 +9,6 @@
 #include <QJsonObject>
 #include <limits>
 
-#include "formats/angle_patterns.h"
 #include "formats/cam_check.h"
 #include "formats/cam_diff.h"
 #include "formats/cam_json.h"
@@ -18,7 +17,7 @@
 namespace vx {
 namespace {
 
-using testing::Radians;
+float Radians(double degrees) { return static_cast<float>(degrees * 3.14159265358979 / 180.0); }
 
 // Two tidy cameras per set, every value inside the editor's ranges.
 CamDocument CleanDocument() {

@@ -297,6 +297,9 @@ TEST(CameraDefaults, ShownTextsAndThePlacementChoice) {
     EXPECT_EQ(DefaultValueLoadText(defaults, 2), "0.062");
     EXPECT_EQ(DefaultValueLoadText(defaults, 9), "0") << "no minus sign on a rounded zero";
     EXPECT_EQ(DefaultValueRestoreText(defaults, 1), "1.23456");
+    // Angles show as whole degrees, from the first (the yaw) on.
+    defaults[8] = FloatBits(RadiansOf(45.4));
+    EXPECT_EQ(DefaultValueLoadText(defaults, 8) + DefaultValueRestoreText(defaults, 8), "4545");
     defaults[0] = FloatBits(37.5f);
     EXPECT_EQ(ChooseDistancePlacement(defaults), "37.5");
     EXPECT_EQ(defaults[0], FloatBits(37.5f));

@@ -120,6 +120,8 @@ TEST(Csv, RefusalsGiveLineAndColumnAndNoDocument) {
          "hex pattern of 1 to 8 digits"},
         {WithCell(kCsv, "TV1,2,", 0, "TV3"), "line 6, column 1: \"TV3\" is not TV1, TV2 or PIT"},
         {WithCell(kCsv, "TV1,2,", 1, "3"), "line 6, column 2: TV1 camera 2 expected, not 3"},
+        {WithCell(kCsv, "TV1,2,", 1, "0"),
+         "line 6, column 2: \"0\" is not a camera number from 1 to 255"},
         {full, "line 260, column 2: \"256\" is not a camera number from 1 to 255"},
         {WithCell(kCsv, "TV1,2,", 29, "0,1"), "line 6, column 31: more than 30 columns"},
         {WithCell(kCsv, "PIT,", 28, "5"),

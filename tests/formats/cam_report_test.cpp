@@ -73,6 +73,7 @@ TEST(Check, EachFindingNamesSetCameraAndField) {
             "File: 12 bytes after the pitlane record, which the editor neither reads nor writes"}));
     CamDocument empty = CleanDocument();
     empty.TV2.SetCount(0);
+    empty.TV1.Camera(2).SetFloat(0, 100.0f);  // two cameras at one distance are in order
     UpdateHeaderSize(empty);
     EXPECT_EQ(CheckCamDocument(empty, 0), std::vector<std::string>{"TV2: the set has no camera"});
 }

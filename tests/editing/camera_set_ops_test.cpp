@@ -58,7 +58,7 @@ TEST(InsertCamera, NewDistancesFollowThePlacementRuleWithinTheTrack) {
     // Non-finite loaded distances and rules still place within the track; a NaN
     // neighbour counts as absent, a NaN rule as no offset.
     const float inf = std::numeric_limits<float>::infinity();
-    for (float rule : {kMiddlePlacement, 50.0f, kNaN}) {
+    for (float rule : {kMiddlePlacement, 50.0f, kNaN, -inf}) {
         for (float cur : {kNaN, inf, -inf, 100.0f}) {
             for (std::optional<float> other : {std::optional<float>{}, std::optional(kNaN),
                                                std::optional(inf), std::optional(-inf)}) {
@@ -72,6 +72,8 @@ TEST(InsertCamera, NewDistancesFollowThePlacementRuleWithinTheTrack) {
     EXPECT_EQ(NewCameraDistance(Placement::Before, kMiddlePlacement, 100, kNaN, {}), 0.0f);
     EXPECT_EQ(NewCameraDistance(Placement::Behind, kNaN, 100, {}, {}), 100.0f);
     EXPECT_EQ(NewCameraDistance(Placement::Behind, 50, kNaN, {}, {}), 50.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Behind, 50, -inf, {}, {}), 50.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Before, 50, inf, {}, {}), 49950.0f);
 }
 
 // Random insertions, removals and pastes against a model of the 256 slots: which camera

@@ -115,6 +115,7 @@ TEST(FieldQuantity, EntriesAreStoredOrRefusedWithAReason) {
     const std::tuple<const FieldInfo&, const char*, std::uint32_t, const char*> cases[] = {
         {Tv(4), "0", 0, ""},
         {Tv(4), "1", 1, ""},
+        {Tv(4), "+1", 1, ""},
         {Tv(0), " +1.5e2 ", FloatBits(150.0f), ""},
         {Tv(4), "1.0", 0, "\"1.0\" is not 0 or 1"},
         {Tv(13), "5", 0, "a field that is not editable was changed"},
@@ -139,10 +140,10 @@ TEST(FieldQuantity, EntriesAreStoredOrRefusedWithAReason) {
 TEST(FieldQuantity, HexPatternsAreEightDigitsAndReadLeniently) {
     EXPECT_EQ(HexPattern(1), "00000001");
     const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {
-        {"42f00000", 0x42F00000u}, {"0", 0u},
-        {"FFFFFFFF", 0xFFFFFFFFu}, {"100000000", std::nullopt},
-        {"12G4", std::nullopt},    {"-1", std::nullopt},
-        {"", std::nullopt}};
+        {"42f00000", 0x42F00000u},   {"0", 0u},
+        {"FFFFFFFF", 0xFFFFFFFFu},   {"100000000", std::nullopt},
+        {"000000001", std::nullopt}, {"12G4", std::nullopt},
+        {"-1", std::nullopt},        {"", std::nullopt}};
     for (const auto& [text, value] : cases) EXPECT_EQ(ParseHexPattern(text), value) << text;
 }
 

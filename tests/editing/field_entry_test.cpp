@@ -22,52 +22,17 @@ using testing::DocumentWith;
 using testing::RadiansOf;
 using testing::ScopedLocale;
 
-// The typed-entry ranges in shown units, angles in degrees; low > high where a field
-// takes no typing at all.
-struct Range {
-    double low, high;
-    bool degrees;
-};
-const Range kNone{1, 0, false};
-const Range kTv[] = {{0, 50000, false},
-                     {-200, 200, false},
-                     {0, 200, false},
-                     {-10000, 10000, false},
-                     kNone,
-                     {0, 10, false},
-                     {0, 10, false},
-                     {0, 10, false},
-                     {-360, 360, true},
-                     {-360, 360, true},
-                     {-360, 360, true},
-                     {0, 360, true},
-                     kNone,
-                     kNone};
-const Range kPitlane[] = {{-50000, 50000, false},
-                          {-50000, 50000, false},
-                          {0, 200, false},
-                          {-360, 360, true},
-                          {-360, 360, true},
-                          {-360, 360, true},
-                          {0, 360, true},
-                          kNone,
-                          kNone,
-                          kNone,
-                          kNone,
-                          kNone,
-                          kNone};
-const Range kDefaults[] = {{0, 1000, false},
-                           {-200, 200, false},
-                           {0, 200, false},
-                           {-10000, 10000, false},
-                           kNone,
-                           {0.001, 10, false},
-                           {0.001, 10, false},
-                           {0.001, 10, false},
-                           {-180, 180, true},
-                           {-180, 180, true},
-                           {-180, 180, true},
-                           {0, 180, true}};
+// The typed-entry ranges in shown units, degrees for the angles (TV and default fields
+// from 8 on, pitlane fields from 3 on); {1, 0} where nothing is typed.
+const double kTv[14][2] = {{0, 50000},  {-200, 200}, {0, 200}, {-10000, 10000}, {1, 0},
+                           {0, 10},     {0, 10},     {0, 10},  {-360, 360},     {-360, 360},
+                           {-360, 360}, {0, 360},    {1, 0},   {1, 0}};
+const double kPitlane[13][2] = {
+    {-50000, 50000}, {-50000, 50000}, {0, 200}, {-360, 360}, {-360, 360}, {-360, 360}, {0, 360},
+    {1, 0},          {1, 0},          {1, 0},   {1, 0},      {1, 0},      {1, 0}};
+const double kDefaults[12][2] = {{0, 1000},   {-200, 200}, {0, 200},    {-10000, 10000},
+                                 {1, 0},      {0.001, 10}, {0.001, 10}, {0.001, 10},
+                                 {-180, 180}, {-180, 180}, {-180, 180}, {0, 180}};
 
 // Random entries into TV, pitlane and default fields against the model above, in either
 // locale: a number in range (judged on the single it becomes) is stored as that single,
@@ -85,15 +50,13 @@ TEST(FieldEntry, RandomTypedValuesFollowTheRangesInEitherLocale) {
         const CamDocument before = doc;
         const int kind = static_cast<int>(random() % 3);
         const int field = static_cast<int>(random() % (kind == 0 ? 14 : kind == 1 ? 13 : 12));
-        const Range& r = kind == 0 ? kTv[field] : kind == 1 ? kPitlane[field] : kDefaults[field];
-        const Range& bounds = r.low <= r.high ? r : kTv[0];
-        const double picks[] = {bounds.low,          bounds.high,    bounds.low - 0.001,
-                                bounds.high + 0.001, bounds.low - 1, bounds.high + 1};
+        const double* r = kind == 0 ? kTv[field] : kind == 1 ? kPitlane[field] : kDefaults[field];
+        const bool degrees = field >= (kind == 1 ? 3 : 8);
+        const double low = r[0] <= r[1] ? r[0] : 0, high = r[0] <= r[1] ? r[1] : 100;
+        const double picks[] = {low, high, low - 0.001, high + 0.001, low - 1, high + 1};
         double value = picks[random() % 6];
         if (random() % 2)
-            value =
-                std::round(bounds.low + (bounds.high - bounds.low) * (random() % 10001) / 10.0) /
-                1000;
+            value = std::round((low + (high - low) * (random() % 10001) / 10000) * 1000) / 1000;
         char number[64];
         std::snprintf(number, sizeof number, "%.3f", value);
         std::string text = number;
@@ -104,12 +67,11 @@ TEST(FieldEntry, RandomTypedValuesFollowTheRangesInEitherLocale) {
         const int camera = random() % 10 == 0 ? 3 : 2;
         const bool switchOver = random() % 2;
         const double single = static_cast<float>(value);
-        const bool ok =
-            spoil > 1 && r.low <= single && single <= r.high && (kind != 0 || camera == 2);
+        const bool ok = spoil > 1 && r[0] <= single && single <= r[1] && (kind != 0 || camera == 2);
         SCOPED_TRACE(::testing::Message() << "case " << i << " kind " << kind << " field " << field
                                           << " camera " << camera << " '" << text << "'");
         const auto stored = [&](double v) {
-            return FloatBits(r.degrees ? RadiansOf(v) : static_cast<float>(v));
+            return FloatBits(degrees ? RadiansOf(v) : static_cast<float>(v));
         };
         if (kind == 2) {
             CameraDefaults defaults = FactoryCameraDefaults();

@@ -7,17 +7,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
-#include "document/cam_document.h"
 #include "document/cam_writer.h"
 #include "settings/config_file.h"
 #include "support/cam_file_builder.h"
@@ -53,12 +48,6 @@ inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fix
 // The editor window in a fresh program folder, with every seam scripted.
 class EditorTest : public ::testing::Test {
   protected:
-    void SetUp() override { QLocale::setDefault(QLocale::c()); }
-    void TearDown() override {
-        window.reset();
-        QLocale::setDefault(QLocale::c());
-    }
-
     // Start-up; the first start writes the configuration file and shows its box.
     FrmMain& Start(const std::string& commandLine = "") {
         window = std::make_unique<FrmMain>(
@@ -123,9 +112,8 @@ class EditorTest : public ::testing::Test {
     void Keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    void ClickUp(ValueStepper* stepper) { QTest::mouseClick(stepper->UpArrow(), Qt::LeftButton); }
-    void ClickDown(ValueStepper* stepper) {
-        QTest::mouseClick(stepper->DownArrow(), Qt::LeftButton);
+    void ClickUp(ValueStepper* stepper, bool up = true) {
+        QTest::mouseClick(up ? stepper->UpArrow() : stepper->DownArrow(), Qt::LeftButton);
     }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     // A click into a box; the selection that gaining the focus makes follows at once.

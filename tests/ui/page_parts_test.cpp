@@ -1,16 +1,68 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-#include "ui/edit_history.h"
-
+// The parts the pages are built from: the value stepper, the camera clipboard's data
+// and the edit history behind Undo and Redo.
 #include <gtest/gtest.h>
 
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
 #include <random>
 
 #include "editing/camera_set_ops.h"
+#include "support/sample_camera.h"
+#include "ui/camera_clipboard.h"
+#include "ui/edit_history.h"
+#include "ui/value_stepper.h"
 
 namespace vx {
 namespace {
+
+TEST(ValueStepper, OnlyArrowClicksAreStepsAndAStepBeyondTheRangeIsNone) {
+    ValueStepper stepper;
+    stepper.resize(16, 20);
+    QSignalSpy steps(&stepper, &ValueStepper::stepped);
+    std::mt19937 random(20261207);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    for (int i = 0; i < 200; ++i) {
+        const int lo = pick(-5, 5) * 1000, hi = lo + pick(0, 10) * 1000 + pick(0, 999);
+        const int increment = pick(1, 3) * 500, asked = pick(lo - 3000, hi + 3000);
+        stepper.SetRange(lo, hi);
+        stepper.SetIncrement(increment);
+        stepper.SetPosition(asked);
+        const int at = std::clamp(asked, lo, hi);
+        ASSERT_EQ(stepper.Position(), at) << "seed case " << i << " position " << asked;
+        ASSERT_EQ(steps.count(), 0) << "positioning by the program is no step";
+        const bool up = pick(0, 1) == 1;
+        QTest::mouseClick(up ? stepper.UpArrow() : stepper.DownArrow(), Qt::LeftButton);
+        const int next = up ? at + increment : at - increment;
+        const bool within = next >= lo && next <= hi;
+        ASSERT_EQ(steps.count(), within ? 1 : 0) << "seed case " << i << " from " << at;
+        if (within) {
+            EXPECT_EQ(steps.takeFirst().at(0).toInt(), next) << "seed case " << i;
+        }
+        EXPECT_EQ(stepper.Position(), within ? next : at) << "seed case " << i;
+    }
+}
+
+TEST(CameraMimeData, OurRecordsWinOverTheTextAndPlainTextHoldsNoCamera) {
+    auto mime = CameraMimeData(SetId::TV1, 3, testing::SampleCamera(1));
+    EXPECT_TRUE(HoldsCameras(mime.get()));
+    QMimeData plain;
+    plain.setText("42");
+    EXPECT_FALSE(HoldsCameras(&plain));
+    EXPECT_FALSE(HoldsCameras(nullptr));
+    // Our records win over the text, which another program may have changed.
+    mime->setText("nonsense");
+    const ClipboardCameras own = CamerasFromMimeData(mime.get());
+    ASSERT_TRUE(own.Ok());
+    EXPECT_EQ(own.cameras, std::vector<TvCamera>{testing::SampleCamera(1)});
+    // A broken record of our type falls back to the text.
+    mime->setData(kCameraMimeType, QByteArray(10, '\0'));
+    EXPECT_EQ(CamerasFromMimeData(mime.get()).refusal, "Clipboard holds no camera. Ready.");
+}
 
 // The whole document word for word, free slots and count bytes included.
 bool SameBits(const CamDocument& a, const CamDocument& b) {

@@ -14,13 +14,6 @@ dir="${1:-build}"
 shift || true
 [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX_WERROR=ON >/dev/null
 cmake --build "$dir" --target vx_bench >/dev/null
-if [ -z "${DISPLAY:-}" ]; then
-    display=":$((90 + RANDOM % 9))"
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
-    export DISPLAY="$display"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-fi
+source scripts/private-display.sh
 
 "$dir/bench/vx_bench" --benchmark_format=json "$@" 2>/dev/null | awk -f bench/bench_table.awk

@@ -11,12 +11,5 @@ scripts/install-deps.sh
 dir="${1:-build}"
 shift || true
 scripts/build.sh "$dir" "$@"
-if [ -z "${DISPLAY:-}" ]; then
-    display=":$((90 + RANDOM % 9))"
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
-    export DISPLAY="$display"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-fi
+source scripts/private-display.sh
 ctest --test-dir "$dir" --output-on-failure --timeout 300 -j "$(nproc)"

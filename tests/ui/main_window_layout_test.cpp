@@ -144,16 +144,10 @@ TEST_F(LayoutTest, EveryEntryBoxIsAnnouncedByItsRowInTheWindowAndTheOptions) {
         }
         return names;
     };
-    Names options;
-    window = std::make_unique<FrmMain>(
-        folder, "",
-        EditorPlatform{boxes, beeper, dialog, opener, remote, SystemFileLayer(),
-                       [&](QWidget* parent, OptionsContext& context) {
-                           options = namesOf(OptionsWindow(context, parent, {}));
-                           return false;
-                       }});
-    window->cmdOptions_Click();
-    const Names editor = namesOf(*window);
+    Settings working;
+    OptionsContext context{working, boxes, beeper, opener, remote, ""};
+    const Names options = namesOf(OptionsWindow(context, nullptr, {}));
+    const Names editor = namesOf(Start());
     ASSERT_EQ(editor.size(), 2u * (14 + 2) + 13 + 1);
     ASSERT_EQ(options.size(), 11u);
     for (const Names& names : {editor, options}) {

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -73,9 +71,9 @@ class OptionsDialogTest : public ::testing::Test {
     std::unique_ptr<OptionsWindow> dialog;
 };
 
-TEST_F(OptionsDialogTest, OpeningShowsTheRecordAndChangesNothing) {
+TEST_F(OptionsDialogTest, OpeningShowsTheRecordAndChangesNothingAndTheBarRunsSlowToFast) {
     working.NewCameraDefaults[9] = FloatBits(0.3f);  // shows rounded, must not be rewritten
-    working.ShutdownDelay = 9000;                    // beyond the bar: shown at its end
+    working.ShutdownDelay = 9000;                    // beyond the slow end of the bar
     working.SafetyExit = false;
     const Settings before = working;
     OptionsWindow& window = Open();
@@ -83,8 +81,13 @@ TEST_F(OptionsDialogTest, OpeningShowsTheRecordAndChangesNothing) {
     EXPECT_EQ(Find<QLabel>("lblGPLFolder")->text(), "/games/gpl");
     EXPECT_EQ(Field(9)->text(), "17");
     EXPECT_FALSE(Find<QCheckBox>("chkExit")->isChecked());
-    EXPECT_EQ(Find<QScrollBar>("hscShutdown")->value(), 0);
+    auto* bar = Find<QScrollBar>("hscShutdown");
+    EXPECT_EQ(bar->value(), 0) << "slow is the left end";
     EXPECT_EQ(working, before);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // right arrow
+    EXPECT_EQ(working.ShutdownDelay, 2950);
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(working.ShutdownDelay, 0);
     EXPECT_EQ(remote.driverRenewals, 1) << "each opening measures the screen again";
     Find<QPushButton>("cmdHelp")->click();
     EXPECT_EQ(opener.opened, std::vector<std::string>{"/opt/vx/VistolarexHelp.html"});
@@ -145,16 +148,6 @@ TEST_F(OptionsDialogTest, NewCameraValuesAreWrittenAsTheirBitPatternsAndRefusals
     Open();
     EXPECT_TRUE(Find<QRadioButton>("optValue1_1")->isChecked());
     EXPECT_EQ(Field(0)->text(), "150.5");
-}
-
-TEST_F(OptionsDialogTest, ShutdownBarRunsFromSlowLeftToFastRight) {
-    working.ShutdownDelay = 1500;
-    Open();
-    auto* bar = Find<QScrollBar>("hscShutdown");
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // right arrow
-    EXPECT_EQ(working.ShutdownDelay, 1450);
-    bar->triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_EQ(working.ShutdownDelay, 3000);
 }
 
 TEST_F(OptionsDialogTest, RecordingTestAndTheGameFolderEnableEachOther) {

@@ -15,17 +15,16 @@ CommandLine Parse(std::vector<const char*> args) {
     return ParseCommandLine(static_cast<int>(args.size()), args.data());
 }
 
+// Options come first; everything else, joined, is the one file to load.
 TEST(CommandLine, OptionsFirstAndEverythingElseIsTheFileToLoad) {
     using A = CommandLine::Action;
-    struct Case {
+    const struct {
         std::vector<const char*> args;
         A action;
         const char* text;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{}, A::Run, ""},
         {{"track.cam"}, A::Run, "track.cam"},
-        // The whole text names one file, as the window has always taken it.
         {{"my", "track.cam"}, A::Run, "my track.cam"},
         {{"track.cam", "--help"}, A::Run, "track.cam --help"},
         {{"-"}, A::Run, "-"},
@@ -40,7 +39,7 @@ TEST(CommandLine, OptionsFirstAndEverythingElseIsTheFileToLoad) {
         {{"-x.cam"}, A::Unknown, "-x.cam"},
         {{"--hlep"}, A::Unknown, "--hlep"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const CommandLine line = Parse(c.args);
         EXPECT_EQ(line.action, c.action) << (c.args.empty() ? "(none)" : c.args[0]);
         EXPECT_EQ(line.text, c.text) << (c.args.empty() ? "(none)" : c.args[0]);

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,14 +20,11 @@
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_game_windows.h"
 #include "platform/x11/xtest_hand.h"
-#include "settings/config_file.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
 
 // After the project's headers: Xlib's macros would clash with their names.
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/keysym.h>
 
 extern char** environ;
 
@@ -50,10 +46,6 @@ class SignallingBeeper : public Beeper {
     bool WaitFor(int beeps) {
         std::unique_lock lock(mutex_);
         return changed_.wait_for(lock, 30s, [&] { return beeps_ >= beeps; });
-    }
-    int Beeps() {
-        std::lock_guard lock(mutex_);
-        return beeps_;
     }
 
   private:
@@ -103,12 +95,6 @@ Lines WithoutStart(Lines lines, const fs::path& folder) {
     EXPECT_TRUE(lines.front().ends_with(" in " + fs::canonical(folder).string())) << lines.front();
     lines.erase(lines.begin());
     return lines;
-}
-
-std::optional<pid_t> StandinPid(const fs::path& log) {
-    const Lines lines = ReadLines(log);
-    if (lines.empty() || !lines.front().starts_with("started ")) return std::nullopt;
-    return static_cast<pid_t>(std::stol(lines.front().substr(8)));
 }
 
 struct Click {
@@ -181,39 +167,6 @@ class WindowManager {
     X11GameWindows windows_;
     pid_t pid_ = 0;
     bool ready_ = false;
-};
-
-// A program started by a test; killed when the test ends before it did.
-class Child {
-  public:
-    explicit Child(const std::string& path) {
-        char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
-        if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv, environ) != 0) pid_ = 0;
-    }
-    ~Child() {
-        if (pid_ == 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-    pid_t Pid() const { return pid_; }
-    // The exit status once it has ended, waiting at most `limit`.
-    std::optional<int> WaitFor(std::chrono::milliseconds limit) {
-        const auto until = std::chrono::steady_clock::now() + limit;
-        int status = 0;
-        while (pid_ != 0 && std::chrono::steady_clock::now() < until) {
-            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = 0;
-                return status;
-            }
-            std::this_thread::sleep_for(10ms);
-        }
-        return std::nullopt;
-    }
-
-  private:
-    pid_t pid_ = 0;
 };
 
 class RemoteEndToEnd : public ::testing::Test {
@@ -303,103 +256,6 @@ TEST_F(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDo
     EXPECT_EQ(WithoutStart(ReadLines(replayLog), replayFolder), GameLog(replayed));
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].title, "Vistolarex: Info");
-}
-
-// The 32-bit property of a window, 0 when missing.
-unsigned long Cardinal(Display* d, Window w, const char* name) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    unsigned long value = 0;
-    if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1, False, XA_CARDINAL, &type,
-                           &format, &count, &after, &data) == Success &&
-        data != nullptr && count == 1)
-        value = *reinterpret_cast<unsigned long*>(data);
-    if (data != nullptr) XFree(data);
-    return value;
-}
-
-// True while the keyboard focus is in `window` or one of its children.
-bool HasFocus(Display* d, Window window) {
-    Window focus = 0;
-    int revert = 0;
-    XGetInputFocus(d, &focus, &revert);
-    while (focus != 0 && focus != PointerRoot && focus != window) {
-        Window root = 0, parent = 0;
-        Window* children = nullptr;
-        unsigned int count = 0;
-        if (XQueryTree(d, focus, &root, &parent, &children, &count) == 0) return false;
-        if (children != nullptr) XFree(children);
-        if (parent == root) return false;
-        focus = parent;
-    }
-    return focus == window;
-}
-
-// The program itself: Test started from the keyboard, then its window closed by the
-// frame while the remote waits for F5. The program is gone at once, and the F5 the
-// user presses afterwards sends no keys into the game.
-TEST_F(RemoteEndToEnd, ClosingTheProgramWhileItWaitsForF5EndsItAtOnceAndSendsNothing) {
-    const fs::path log = root / "game.log";
-    const fs::path game = MakeGameFolder(root, "game", log);
-    const fs::path program = root / "program";
-    fs::create_directories(program);
-    fs::copy_file(VX_VISTOLAREX, program / "vistolarex");
-    Settings settings;
-    settings.GPLFolder = game.string();
-    settings.PlayScript = true;
-    settings.ShowInformation = false;
-    ASSERT_TRUE(WriteConfigFile((program / kConfigFileName).string(), settings).ok);
-
-    // On a real display, as a user runs it.
-    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    ::setenv("LSAN_OPTIONS", "suppressions=" VX_LSAN_SUPPRESSIONS, 1);
-    Child editorProgram((program / "vistolarex").string());
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    ::unsetenv("LSAN_OPTIONS");
-    const pid_t pid = editorProgram.Pid();
-    ASSERT_NE(pid, 0);
-
-    X11GameWindows windows;
-    X11Connection x;
-    Window editor = 0;
-    for (int i = 0; i < 500 && editor == 0; ++i) {
-        for (unsigned long w : windows.ClientWindows())
-            if (Cardinal(x.Get(), w, "_NET_WM_PID") == static_cast<unsigned long>(pid)) editor = w;
-        if (editor == 0) std::this_thread::sleep_for(20ms);
-    }
-    ASSERT_NE(editor, 0u);
-    windows.Activate(editor);
-    for (int i = 0; i < 500 && !HasFocus(x.Get(), editor); ++i) std::this_thread::sleep_for(20ms);
-    ASSERT_TRUE(HasFocus(x.Get(), editor));
-    // Load has the focus; the third button is Test.
-    for (unsigned long key : {XK_Tab, XK_Tab, XK_space}) cleanup.TapKey(key);
-    ASSERT_TRUE(WaitForLine(log, "ready"));
-    std::this_thread::sleep_for(500ms);
-
-    XEvent close{};
-    close.xclient.type = ClientMessage;
-    close.xclient.window = editor;
-    close.xclient.message_type = XInternAtom(x.Get(), "WM_PROTOCOLS", False);
-    close.xclient.format = 32;
-    close.xclient.data.l[0] = static_cast<long>(XInternAtom(x.Get(), "WM_DELETE_WINDOW", False));
-    close.xclient.data.l[1] = CurrentTime;
-    XSendEvent(x.Get(), editor, False, NoEventMask, &close);
-    XSync(x.Get(), False);
-    // Without the F5 it waited for: at once, give or take the sanitizers' checks at exit.
-    const std::optional<int> status = editorProgram.WaitFor(3000ms);
-    ASSERT_TRUE(status.has_value()) << "still running 3 s after its window was closed";
-    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0);
-
-    TapF5(cleanup);
-    EXPECT_TRUE(WaitForLine(log, "key F5"));
-    std::this_thread::sleep_for(300ms);
-    if (const auto standin = StandinPid(log)) ::kill(*standin, SIGTERM);
-    const Lines lines = WithoutStart(ReadLines(log), game);
-    EXPECT_EQ(Lines(lines.begin(), lines.begin() + std::min<long>(2, std::ssize(lines))),
-              (Lines{"ready", "key F5"}));
-    for (const auto& line : lines) EXPECT_FALSE(line.starts_with("key E") || line == "key Return");
 }
 
 }  // namespace

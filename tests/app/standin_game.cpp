@@ -2,15 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 // A stand-in for the game in the remote's tests: a full-screen top-level window
-// that writes its process and working folder, then every button press and release
+// that writes its working folder, then every button press and release
 // (button, x, y) and every key press (its keysym name) to a log, one line each. Like
 // a game started in the background it does not take the focus itself and asks the
 // window manager not to give it the focus when it appears (_NET_WM_USER_TIME 0):
 // keys reach it only when the remote has brought it to the front. It ends after
 // the second Return, as the shutdown keys end the game, or after a bounded time.
-//
-// Usage: standin_game [log]   (default: the file named by VX_STANDIN_LOG)
-// VX_STANDIN_SECONDS bounds the run (default 20).
+// Usage: standin_game log
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -19,23 +17,10 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
-namespace {
-
-int Seconds() {
-    const char* text = std::getenv("VX_STANDIN_SECONDS");
-    int seconds = text ? std::atoi(text) : 20;
-    return seconds > 0 && seconds <= 600 ? seconds : 20;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    const char* logPath = argc > 1 ? argv[1] : std::getenv("VX_STANDIN_LOG");
-    if (logPath == nullptr) return 2;
-    std::FILE* log = std::fopen(logPath, "a");
+    std::FILE* log = argc > 1 ? std::fopen(argv[1], "a") : nullptr;
     if (log == nullptr) return 2;
     std::setvbuf(log, nullptr, _IOLBF, 0);
     Display* d = XOpenDisplay(nullptr);
@@ -70,11 +55,9 @@ int main(int argc, char** argv) {
     do XNextEvent(d, &event);
     while (event.type != MapNotify);
     char folder[4096] = {};
-    std::fprintf(log, "started %ld in %s\n", static_cast<long>(::getpid()),
-                 ::getcwd(folder, sizeof folder) ? folder : "?");
-    std::fprintf(log, "ready\n");
+    std::fprintf(log, "started in %s\nready\n", ::getcwd(folder, sizeof folder) ? folder : "?");
 
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(Seconds());
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     int returns = 0;
     while (returns < 2 && std::chrono::steady_clock::now() < deadline) {
         if (XPending(d) == 0) {

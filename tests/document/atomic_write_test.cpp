@@ -34,40 +34,44 @@ const std::vector<std::uint8_t> kOldBytes(1000, 0xEE);
 
 std::uint32_t ModeOf(const std::string& path) {
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) return 0;
-    return status.st_mode & 0777;
+    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 0777 : 0;
 }
 
-TEST(AtomicWrite, ReplacesAnExistingFileWhole) {
+TEST(AtomicWrite, ReplacesTheFileBehindLinksKeepingItsModeAndOwner) {
     ScratchFolder folder;
     const std::string path = folder.Path("track.cam");
     testing::WriteBytes(path, kOldBytes);
     ::chmod(path.c_str(), 0640);
+    // Root keeps another user's ids, through the real file operations.
+    ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), 4321, 8765) == 0);
+    struct stat before {};
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
     CamDocument doc = UnsavedDocument();
-
-    const SaveResult result = WriteCamFile(path, doc);
-
-    ASSERT_EQ(result.outcome, SaveOutcome::Success);
+    ASSERT_EQ(WriteCamFile(path, doc).outcome, SaveOutcome::Success);
     EXPECT_TRUE(doc.DataSaved);
     EXPECT_EQ(testing::ReadBytes(path), SerializeCamDocument(doc));
-    EXPECT_EQ(folder.Entries(), std::set<std::string>{"track.cam"});
-    EXPECT_EQ(ModeOf(path), 0640u);
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(std::tuple(after.st_mode, after.st_uid, after.st_gid),
+              std::tuple(before.st_mode, before.st_uid, before.st_gid));
+    // Where the owner cannot be given away, the group still can.
+    FaultyFileLayer layer;
+    layer.ownerErrors = 1;
+    ASSERT_EQ(WriteCamFile(path, doc, layer).outcome, SaveOutcome::Success);
+    using Ids = std::vector<std::pair<std::int64_t, std::int64_t>>;
+    EXPECT_EQ(layer.owners, (Ids{{before.st_uid, before.st_gid}, {-1, before.st_gid}}));
 
-    // Saving through a link updates the file behind it and keeps the link, also
-    // when that file does not exist yet.
-    const std::string link = folder.Path("link.cam");
-    std::filesystem::create_symlink(path, link);
-    doc.TV1.Camera(1).SetFloat(0, 7.0f);
-    ASSERT_EQ(WriteCamFile(link, doc).outcome, SaveOutcome::Success);
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(testing::ReadBytes(path), SerializeCamDocument(doc));
+    // A link stays a link, also when the file behind it does not exist yet.
+    std::filesystem::create_symlink(path, folder.Path("link.cam"));
+    std::filesystem::create_symlink("sub/new.cam", folder.Path("dangling.cam"));
     std::filesystem::create_directory(folder.Path("sub"));
-    const std::string dangling = folder.Path("dangling.cam");
-    std::filesystem::create_symlink("sub/new.cam", dangling);
-    ASSERT_EQ(WriteCamFile(dangling, doc).outcome, SaveOutcome::Success);
-    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+    doc.TV1.Camera(1).SetFloat(0, 7.0f);
+    for (const char* link : {"link.cam", "dangling.cam"}) {
+        ASSERT_EQ(WriteCamFile(folder.Path(link), doc).outcome, SaveOutcome::Success) << link;
+        EXPECT_TRUE(std::filesystem::is_symlink(folder.Path(link))) << link;
+    }
+    EXPECT_EQ(testing::ReadBytes(path), SerializeCamDocument(doc));
     EXPECT_EQ(testing::ReadBytes(folder.Path("sub/new.cam")), SerializeCamDocument(doc));
-
     // The longest name the file system takes saves like any other.
     const std::string longest = std::string(251, 'n') + ".cam";
     EXPECT_EQ(WriteCamFile(folder.Path(longest), doc).outcome, SaveOutcome::Success);
@@ -75,171 +79,93 @@ TEST(AtomicWrite, ReplacesAnExistingFileWhole) {
               (std::set<std::string>{"track.cam", "link.cam", "dangling.cam", "sub", longest}));
 }
 
-TEST(AtomicWrite, ReplacementKeepsOwnerAndGroupWhereTheProcessMaySetThem) {
-    ScratchFolder folder;
-    const std::string path = folder.Path("track.cam");
-    testing::WriteBytes(path, kOldBytes);
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(::chown(path.c_str(), 4321, 8765), 0);
-    }
-    struct stat before {};
-    ASSERT_EQ(::stat(path.c_str(), &before), 0);
-    CamDocument doc = UnsavedDocument();
-
-    // Another user's file: the owner cannot be given away, the group still can.
-    FaultyFileLayer layer;
-    layer.ownerErrors = 1;
-    ASSERT_EQ(WriteCamFile(path, doc, layer).outcome, SaveOutcome::Success);
-    using Ids = std::vector<std::pair<std::int64_t, std::int64_t>>;
-    EXPECT_EQ(layer.owners, (Ids{{before.st_uid, before.st_gid}, {-1, before.st_gid}}));
-    struct stat after {};
-    ASSERT_EQ(::stat(path.c_str(), &after), 0);
-    EXPECT_EQ(after.st_gid, before.st_gid);
-
-    // Neither may be set: the save goes ahead with the saver's own ids.
-    layer.ownerErrors = 2;
-    EXPECT_EQ(WriteCamFile(path, doc, layer).outcome, SaveOutcome::Success);
-
-    // Root keeps both, through the real file operations.
-    if (root) {
-        ASSERT_EQ(::chown(path.c_str(), 4321, 8765), 0);
-        ASSERT_EQ(WriteCamFile(path, doc).outcome, SaveOutcome::Success);
-        ASSERT_EQ(::stat(path.c_str(), &after), 0);
-        EXPECT_EQ(after.st_uid, 4321u);
-        EXPECT_EQ(after.st_gid, 8765u);
-    }
-}
-
 TEST(AtomicWrite, RefusesTargetsItMustNotReplace) {
     ScratchFolder folder;
-    const std::string path = folder.Path("locked.cam");
-    testing::WriteBytes(path, kOldBytes);
-    // Root could write it anyway; the owner's write bit alone decides.
-    ::chmod(path.c_str(), 0444);
-    CamDocument doc = UnsavedDocument();
-
-    SaveResult result = WriteCamFile(path, doc);
-    EXPECT_EQ(result.outcome, SaveOutcome::OtherFailure);
-    EXPECT_EQ(result.error.errorNumber, EACCES);
-    EXPECT_EQ(result.error.description, std::strerror(EACCES));
-    EXPECT_EQ(testing::ReadBytes(path), kOldBytes);
-    EXPECT_EQ(ModeOf(path), 0444u);
-    EXPECT_FALSE(doc.DataSaved);
-
-    result = WriteCamFile(folder.Path("no-such-folder/a.cam"), doc);
-    EXPECT_EQ(result.outcome, SaveOutcome::FileNotFound);
-    EXPECT_EQ(SaveStatusText(result.outcome), "File not found. Save aborted. Ready.");
-
+    const std::string locked = folder.Path("locked.cam");
+    testing::WriteBytes(locked, kOldBytes);
+    ::chmod(locked.c_str(), 0444);  // root could write it; the owner's write bit decides
     std::filesystem::create_directory(folder.Path("sub"));
-    result = WriteCamFile(folder.Path("sub"), doc);
-    EXPECT_EQ(result.outcome, SaveOutcome::OtherFailure);
-    EXPECT_EQ(result.error.errorNumber, EISDIR);
-    EXPECT_TRUE(std::filesystem::is_directory(folder.Path("sub")));
-
-    EXPECT_EQ(WriteCamFile("", doc).outcome, SaveOutcome::FileNotFound);
-    EXPECT_FALSE(doc.DataSaved);
+    const std::tuple<std::string, SaveOutcome, int> rows[] = {
+        {locked, SaveOutcome::OtherFailure, EACCES},
+        {folder.Path("no-such-folder/a.cam"), SaveOutcome::FileNotFound, ENOENT},
+        {folder.Path("sub"), SaveOutcome::OtherFailure, EISDIR},
+        {"", SaveOutcome::FileNotFound, ENOENT}};
+    for (const auto& [path, outcome, error] : rows) {
+        CamDocument doc = UnsavedDocument();
+        const SaveResult result = WriteCamFile(path, doc);
+        EXPECT_EQ(result.outcome, outcome) << path;
+        EXPECT_EQ(result.error.errorNumber, error) << path;
+        EXPECT_EQ(result.error.description, std::strerror(error)) << path;
+        EXPECT_FALSE(doc.DataSaved) << path;
+    }
+    EXPECT_EQ(testing::ReadBytes(locked), kOldBytes);
+    EXPECT_EQ(ModeOf(locked), 0444u);
     EXPECT_EQ(folder.Entries(), (std::set<std::string>{"locked.cam", "sub"}));
 }
 
-struct Fault {
-    const char* label;
-    void (*arm)(FaultyFileLayer&);
-    int expectedError;
-    SaveOutcome expectedOutcome = SaveOutcome::OtherFailure;
-    bool onlyOverAFile = false;  // the step exists only when a file is replaced
-};
-
-TEST(AtomicWrite, AnyFailingStepKeepsTheOldFileAndLeavesNoTemporary) {
-    const Fault faults[] = {
-        {"disk full on the first write",
-         [](FaultyFileLayer& l) { l.failWriteNumber = 1, l.writeError = ENOSPC; }, ENOSPC},
-        {"third of several short writes",
-         [](FaultyFileLayer& l) { l.maxChunk = 50, l.failWriteNumber = 3, l.writeError = EIO; },
+// Each failing step keeps the old file (or none) and leaves no temporary; short
+// writes, taken temporary names and ids the saver may not set do not fail a save.
+TEST(AtomicWrite, EachStepFailsOrCopesAlone) {
+    using Arm = void (*)(FaultyFileLayer&);
+    const struct {
+        const char* label;
+        Arm arm;
+        int error;
+        SaveOutcome outcome = SaveOutcome::OtherFailure;
+        bool onlyOverAFile = false;  // the step exists only when a file is replaced
+    } rows[] = {
+        {"disk full", [](auto& l) { l.failWriteNumber = 1, l.writeError = ENOSPC; }, ENOSPC},
+        {"third of several short writes", [](auto& l) { l.maxChunk = 50, l.failWriteNumber = 3; },
          EIO},
-        {"flush", [](FaultyFileLayer& l) { l.flushError = EIO; }, EIO},
-        {"rename", [](FaultyFileLayer& l) { l.renameError = EXDEV; }, EXDEV},
-        {"permission copy", [](FaultyFileLayer& l) { l.setModeError = EPERM; }, EPERM,
+        {"write without progress", [](auto& l) { l.failWriteNumber = 1, l.writeError = 0; }, EIO},
+        {"flush", [](auto& l) { l.flushError = EIO; }, EIO},
+        {"rename", [](auto& l) { l.renameError = EXDEV; }, EXDEV},
+        {"owner", [](auto& l) { l.ownerErrors = -1; }, EIO, SaveOutcome::OtherFailure, true},
+        {"permission copy", [](auto& l) { l.setModeError = EPERM; }, EPERM,
          SaveOutcome::OtherFailure, true},
-        {"medium gone", [](FaultyFileLayer& l) { l.createError = ENOMEDIUM; }, ENOMEDIUM,
+        {"medium gone", [](auto& l) { l.createError = ENOMEDIUM; }, ENOMEDIUM,
          SaveOutcome::DriveNotReady},
-        {"folder not writable", [](FaultyFileLayer& l) { l.createError = EACCES; }, EACCES},
+        {"folder not writable", [](auto& l) { l.createError = EACCES; }, EACCES},
+        {"short writes, taken names", [](auto& l) { l.maxChunk = 7, l.eexistAnswers = 3; }, 0,
+         SaveOutcome::Success},
+        {"owner not given away", [](auto& l) { l.ownerErrors = 1; }, 0, SaveOutcome::Success},
+        {"no id may be set", [](auto& l) { l.ownerErrors = 2; }, 0, SaveOutcome::Success},
+        // Replaced, but the rename may not last through a power loss: said so.
+        {"folder flush", [](auto& l) { l.flushFolderError = EIO; }, EIO},
     };
-    for (const Fault& fault : faults) {
+    for (const auto& row : rows) {
         for (int run = 0; run < 4; ++run) {
             const bool targetExists = run % 2 == 0;
-            const bool unnamed = run < 2;
-            if (fault.onlyOverAFile && !targetExists) continue;
-            SCOPED_TRACE(std::string(fault.label) + (targetExists ? ", over a file" : ", new") +
-                         (unnamed ? ", unnamed temporary" : ", named temporary"));
+            if (row.onlyOverAFile && !targetExists) continue;
+            SCOPED_TRACE(std::string(row.label) + (targetExists ? ", over a file" : ", new") +
+                         (run < 2 ? ", unnamed temporary" : ", named temporary"));
             ScratchFolder folder;
             const std::string path = folder.Path("track.cam");
             if (targetExists) testing::WriteBytes(path, kOldBytes);
             FaultyFileLayer layer;
-            if (!unnamed) layer.unnamedError = EOPNOTSUPP;
-            fault.arm(layer);
+            if (run >= 2) layer.unnamedError = EOPNOTSUPP;
+            row.arm(layer);
             CamDocument doc = UnsavedDocument();
+            doc.TV2.SetCount(40);
+            UpdateHeaderSize(doc);
 
             const SaveResult result = WriteCamFile(path, doc, layer);
 
-            EXPECT_EQ(result.outcome, fault.expectedOutcome);
-            EXPECT_EQ(result.error.errorNumber, fault.expectedError);
-            EXPECT_FALSE(doc.DataSaved);
-            if (targetExists) {
-                EXPECT_EQ(testing::ReadBytes(path), kOldBytes);
-                EXPECT_EQ(folder.Entries(), std::set<std::string>{"track.cam"});
-            } else {
-                EXPECT_TRUE(folder.Entries().empty());
+            EXPECT_EQ(result.outcome, row.outcome);
+            EXPECT_EQ(result.error.errorNumber, row.error);
+            EXPECT_EQ(doc.DataSaved, row.error == 0);
+            const bool replaced = row.error == 0 || layer.flushFolderError != 0;
+            EXPECT_EQ(folder.Entries(), targetExists || replaced
+                                            ? std::set<std::string>{"track.cam"}
+                                            : std::set<std::string>{});
+            if (targetExists || replaced) {
+                EXPECT_EQ(testing::ReadBytes(path),
+                          replaced ? SerializeCamDocument(doc) : kOldBytes);
             }
             // A temporary that was opened is closed again, whatever failed.
-            if (layer.createError == 0) {
-                EXPECT_EQ(layer.closes, 1);
-            }
+            EXPECT_EQ(layer.closes, layer.createError == 0 ? 1 : 0);
         }
     }
-}
-
-TEST(AtomicWrite, ShortWritesAndTakenTemporaryNamesStillGiveTheWholeFile) {
-    ScratchFolder folder;
-    const std::string path = folder.Path("track.cam");
-    testing::WriteBytes(path, kOldBytes);
-    CamDocument doc = UnsavedDocument();
-    doc.TV2.SetCount(40);
-    UpdateHeaderSize(doc);
-    FaultyFileLayer layer;
-    for (bool unnamed : {true, false}) {
-        layer = FaultyFileLayer{};
-        if (!unnamed) layer.unnamedError = EOPNOTSUPP;
-        layer.maxChunk = 7;
-        layer.eexistAnswers = 3;
-        doc.DataSaved = false;
-
-        ASSERT_EQ(WriteCamFile(path, doc, layer).outcome, SaveOutcome::Success);
-        EXPECT_TRUE(doc.DataSaved);
-        EXPECT_EQ(testing::ReadBytes(path), SerializeCamDocument(doc));
-        EXPECT_EQ(layer.namings, 4);
-        EXPECT_GT(layer.writes, static_cast<int>(doc.FileLength() / 7));
-        EXPECT_EQ(folder.Entries(), std::set<std::string>{"track.cam"});
-    }
-
-    // A save that cannot make its rename last through a power loss says so.
-    layer = FaultyFileLayer{};
-    layer.flushFolderError = EIO;
-    doc.DataSaved = false;
-    const SaveResult unflushed = WriteCamFile(path, doc, layer);
-    EXPECT_EQ(unflushed.error.errorNumber, EIO);
-    EXPECT_FALSE(doc.DataSaved);
-
-    // A layer whose writes make no progress fails instead of looping.
-    layer.maxChunk = 0;
-    layer.failWriteNumber = layer.writes + 1;
-    layer.writeError = 0;
-    doc.DataSaved = false;
-    const SaveResult stalled = WriteCamFile(path, doc, layer);
-    EXPECT_EQ(stalled.outcome, SaveOutcome::OtherFailure);
-    EXPECT_EQ(stalled.error.errorNumber, EIO);
-    EXPECT_FALSE(doc.DataSaved);
-    EXPECT_EQ(folder.Entries(), std::set<std::string>{"track.cam"});
 }
 
 // Runs one save in a child process that the layer ends abruptly before step.
@@ -269,18 +195,15 @@ TEST(AtomicWrite, NextSaveRemovesWhatKilledSavesLeftButNotARunningSavesFile) {
     std::string leftover;
     for (const bool unnamed : {false, true}) {
         SaveKilledBefore(unnamed ? "rename" : "write", unnamed, path);
-        std::set<std::string> names = folder.Entries();
-        names.erase("track.cam");
-        names.erase("other.cam");
-        ASSERT_EQ(names.size(), 1u);
-        EXPECT_NE(*names.begin(), leftover);
-        leftover = *names.begin();
+        const std::set<std::string> names = folder.Entries();
+        ASSERT_EQ(names.size(), 3u);  // track.cam, other.cam and one temporary
+        EXPECT_EQ(names.count(leftover), 0u) << leftover;
+        leftover = *names.begin();  // its name starts with a dot
     }
     EXPECT_EQ(testing::ReadBytes(path), kOldBytes);
 
     // A temporary still locked is a save in progress elsewhere and stays.
-    const std::string running = folder.Path(leftover);
-    const int held = ::open(running.c_str(), O_RDONLY);
+    const int held = ::open(folder.Path(leftover).c_str(), O_RDONLY);
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     CamDocument doc = UnsavedDocument();

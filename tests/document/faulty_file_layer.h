@@ -15,9 +15,8 @@
 
 namespace vx::testing {
 
-// The real file operations with one chosen fault; writes can also be cut short
-// to make the writer loop, and the process can be ended abruptly before a step,
-// as a kill would end it.
+// The real file operations with chosen faults; writes can also be cut short to
+// make the writer loop, and the process ended before a step, as a kill would.
 class FaultyFileLayer : public FileLayer {
   public:
     int unnamedError = 0;  // EOPNOTSUPP: the file system has no unnamed files
@@ -26,50 +25,36 @@ class FaultyFileLayer : public FileLayer {
     int failWriteNumber = 0;  // 1 = the first write fails
     int writeError = EIO;
     std::size_t maxChunk = 0;  // 0 = no limit
-    int flushError = 0;
-    int closeError = 0;
-    int renameError = 0;
-    int setModeError = 0;
-    int ownerErrors = 0;  // SetOwner calls answered EPERM before the real one
-    int flushFolderError = 0;
+    int flushError = 0, renameError = 0, setModeError = 0, flushFolderError = 0;
+    int ownerErrors = 0;  // SetOwner calls answered EPERM before the real one; < 0: EIO
     const char* killBefore = nullptr;  // "write", "link", "rename": _exit there
 
-    int writes = 0;
-    int namings = 0;  // temporary names tried, at creation or at linking
-    int closes = 0;
+    int writes = 0, namings = 0, closes = 0;                    // namings: temporary names tried
     std::vector<std::pair<std::int64_t, std::int64_t>> owners;  // SetOwner's arguments
 
     int CreateUnnamed(const std::string& folder, int& handle) override {
-        if (unnamedError) return unnamedError;
-        if (createError) return createError;
+        if (unnamedError || createError) return unnamedError ? unnamedError : createError;
         return real_->CreateUnnamed(folder, handle);
     }
     int CreateExclusive(const std::string& path, int& handle) override {
         if (NameTaken()) return EEXIST;
-        if (createError) return createError;
-        return real_->CreateExclusive(path, handle);
+        return createError ? createError : real_->CreateExclusive(path, handle);
     }
     int Link(int handle, const std::string& path) override {
         Step("link");
-        if (NameTaken()) return EEXIST;
-        return real_->Link(handle, path);
+        return NameTaken() ? EEXIST : real_->Link(handle, path);
     }
     int Write(int handle, const std::uint8_t* data, std::size_t size,
               std::size_t& written) override {
         Step("write");
-        ++writes;
-        if (writes == failWriteNumber) {
-            written = 0;
-            return writeError;
-        }
+        if (++writes == failWriteNumber) return written = 0, writeError;
         if (maxChunk != 0) size = std::min(size, maxChunk);
         return real_->Write(handle, data, size, written);
     }
     int Flush(int handle) override { return flushError ? flushError : real_->Flush(handle); }
     int Close(int handle) override {
         ++closes;
-        const int error = real_->Close(handle);
-        return closeError ? closeError : error;
+        return real_->Close(handle);
     }
     int Rename(const std::string& from, const std::string& to) override {
         Step("rename");
@@ -81,10 +66,8 @@ class FaultyFileLayer : public FileLayer {
     }
     int SetOwner(int handle, std::int64_t user, std::int64_t group) override {
         owners.emplace_back(user, group);
-        if (ownerErrors > 0) {
-            --ownerErrors;
-            return EPERM;
-        }
+        if (ownerErrors < 0) return EIO;
+        if (ownerErrors > 0) return --ownerErrors, EPERM;
         return real_->SetOwner(handle, user, group);
     }
     int FlushFolder(const std::string& folder) override {
@@ -94,9 +77,7 @@ class FaultyFileLayer : public FileLayer {
   private:
     bool NameTaken() {
         ++namings;
-        if (eexistAnswers == 0) return false;
-        --eexistAnswers;
-        return true;
+        return eexistAnswers > 0 && eexistAnswers-- > 0;
     }
     void Step(const char* name) {
         if (killBefore != nullptr && std::strcmp(killBefore, name) == 0) ::_exit(137);

@@ -27,7 +27,7 @@ class DesktopContract : public ::testing::Test {
         if (!harness.Available()) GTEST_SKIP() << "no desktop to test against";
     }
     PointerPos MovedTo(std::int32_t x, std::int32_t y) {
-        ScreenSize size = harness.Mouse().ScreenSizePixels();
+        const ScreenSize size = harness.Mouse().ScreenSizePixels();
         harness.Mouse().MoveAbsolute(CMouseEvent::Normalise(x, size.width),
                                      CMouseEvent::Normalise(y, size.height));
         return harness.Pointer().Position();
@@ -37,29 +37,24 @@ class DesktopContract : public ::testing::Test {
 
 TYPED_TEST_SUITE_P(DesktopContract);
 
-TYPED_TEST_P(DesktopContract, AbsoluteMovesLandOnThePixelTheyWereNormalisedFrom) {
-    ScreenSize size = this->harness.Mouse().ScreenSizePixels();
+// Absolute moves land on the pixel they were normalised from, clamped to the
+// screen; relative ones shift the pointer by their displacement.
+TYPED_TEST_P(DesktopContract, MovesLandOnTheirPixels) {
+    const ScreenSize size = this->harness.Mouse().ScreenSizePixels();
     ASSERT_GT(size.width, 0);
     ASSERT_GT(size.height, 0);
     MouseInjector& mouse = this->harness.Mouse();
-    mouse.MoveAbsolute(0, 0);
-    EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{0, 0}));
     mouse.MoveAbsolute(65535, 65535);
     EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{size.width - 1, size.height - 1}));
-    for (PointerPos p : {PointerPos{size.width / 3, size.height / 4}, PointerPos{1, 2},
-                         PointerPos{size.width - 2, size.height / 2}}) {
-        EXPECT_EQ(this->MovedTo(p.x, p.y), p);
-    }
     mouse.MoveAbsolute(-100, 70000);
     EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{0, size.height - 1}));
-}
-
-TYPED_TEST_P(DesktopContract, RelativeMovesShiftThePointerByTheirDisplacement) {
-    PointerPos start = this->MovedTo(100, 100);
-    ASSERT_EQ(start, (PointerPos{100, 100}));
-    this->harness.Mouse().MoveRelative(10, -5);
+    for (PointerPos p : {PointerPos{0, 0}, PointerPos{size.width / 3, size.height / 4},
+                         PointerPos{1, 2}, PointerPos{size.width - 2, size.height / 2}})
+        EXPECT_EQ(this->MovedTo(p.x, p.y), p);
+    ASSERT_EQ(this->MovedTo(100, 100), (PointerPos{100, 100}));
+    mouse.MoveRelative(10, -5);
     EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{110, 95}));
-    this->harness.Mouse().MoveRelative(-30, 40);
+    mouse.MoveRelative(-30, 40);
     EXPECT_EQ(this->harness.Pointer().Position(), (PointerPos{80, 135}));
 }
 
@@ -111,28 +106,20 @@ TYPED_TEST_P(DesktopContract, WindowRectanglesAreInScreenPixels) {
     EXPECT_EQ(edges(this->harness.UnknownWindow()), (std::vector<std::int32_t>{0, 0, 0, 0}));
 }
 
-TYPED_TEST_P(DesktopContract, TheWheelTurnsWholeNotchesInBothDirections) {
+TYPED_TEST_P(DesktopContract, TheWheelTurnsWholeNotchesAndKeysArriveInOrder) {
     this->MovedTo(200, 200);
-    this->harness.Mouse().Wheel(-240);
-    EXPECT_EQ(this->harness.WheelNotchesSeen(), -2);
-    this->harness.Mouse().Wheel(360);
-    EXPECT_EQ(this->harness.WheelNotchesSeen(), 3);
-    this->harness.Mouse().Wheel(0);
-    EXPECT_EQ(this->harness.WheelNotchesSeen(), 0);
-}
-
-TYPED_TEST_P(DesktopContract, SentKeysReachTheFocusedWindowInOrder) {
-    this->harness.Sender().Send(SentKey::Escape);
-    this->harness.Sender().Send(SentKey::Return);
-    this->harness.Sender().Send(SentKey::Escape);
+    for (const auto& [amount, notches] : {std::pair{-240, -2}, {360, 3}, {0, 0}}) {
+        this->harness.Mouse().Wheel(amount);
+        EXPECT_EQ(this->harness.WheelNotchesSeen(), notches) << amount;
+    }
+    for (SentKey key : {SentKey::Escape, SentKey::Return, SentKey::Escape})
+        this->harness.Sender().Send(key);
     EXPECT_EQ(this->harness.KeysSeen(), (std::vector<std::string>{"Escape", "Return", "Escape"}));
 }
 
-REGISTER_TYPED_TEST_SUITE_P(DesktopContract, AbsoluteMovesLandOnThePixelTheyWereNormalisedFrom,
-                            RelativeMovesShiftThePointerByTheirDisplacement,
+REGISTER_TYPED_TEST_SUITE_P(DesktopContract, MovesLandOnTheirPixels,
                             TheWatchReportsEveryPressAndReleaseInOrder,
                             WindowRectanglesAreInScreenPixels,
-                            TheWheelTurnsWholeNotchesInBothDirections,
-                            SentKeysReachTheFocusedWindowInOrder);
+                            TheWheelTurnsWholeNotchesAndKeysArriveInOrder);
 
 }  // namespace vx::testing

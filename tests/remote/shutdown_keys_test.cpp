@@ -3,43 +3,45 @@
 
 #include <gtest/gtest.h>
 
-#include "remote/shutdown_keys.h"
-#include "support/scripted_desk.h"
+#include <random>
+
+#include "remote/remote_fixture.h"
 
 namespace vx {
 namespace {
 
 using testing::ScriptedDesk;
-using Log = std::vector<std::string>;
 
 TEST(ShutdownKeys, QuarterDelayRoundsHalvesToEven) {
-    // 12.5, 387.5, 0.5, 1.5, 1.75 and 2.5 among them
-    const int rows[][2] = {{1500, 375}, {50, 12}, {1550, 388}, {3000, 750}, {0, 0},
-                           {2, 0},      {6, 2},   {7, 2},      {10, 2}};
-    for (const auto& [delay, quarter] : rows) EXPECT_EQ(QuarterDelay(delay), quarter) << delay;
+    std::mt19937 random(7);
+    for (int i = 0; i < 2000; ++i) {
+        const std::int32_t delay = i < 40 ? i : static_cast<std::int32_t>(random() % 10000000);
+        const std::int32_t down = delay / 4, rest = delay % 4;
+        const std::int32_t expected = down + (rest > 2 || (rest == 2 && down % 2 == 1) ? 1 : 0);
+        EXPECT_EQ(QuarterDelay(delay), expected) << "seed case " << i << " delay " << delay;
+    }
 }
 
 TEST(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarter) {
-    struct Case {
-        std::int32_t delay;
-        std::int32_t first;
-        std::int32_t quarter;
-    };
-    for (Case c : {Case{1500, 1500, 375}, Case{50, 50, 12}, Case{3000, 3000, 750}, Case{0, 0, 0},
-                   Case{-400, 0, 0}}) {
+    // {delay, first pause}: a negative delay counts as none.
+    for (const auto& [delay, first] : {std::pair{1500, 1500}, {50, 50}, {0, 0}, {-400, 0}}) {
         ScriptedDesk desk;
         RemoteWaits waits(desk, desk, desk, desk, desk);
-        std::uint32_t start = desk.now;
-        EXPECT_TRUE(SendShutdownKeys(desk, waits, c.delay));
-        Log expected{"key Escape", "wait " + std::to_string(c.first), "key Escape"};
-        for (const char* key : {"key Escape", "key Return", "key Return"}) {
-            expected.push_back("wait " + std::to_string(c.quarter));
-            expected.push_back(key);
-        }
+        const std::uint32_t start = desk.now;
+        EXPECT_TRUE(SendShutdownKeys(desk, waits, delay));
+        testing::Log expected = testing::ShutdownKeys(first);
         std::erase(expected, "wait 0");
-        EXPECT_EQ(desk.Events(), expected) << "delay " << c.delay;
-        EXPECT_EQ(desk.now - start, static_cast<std::uint32_t>(c.first + 3 * c.quarter));
+        EXPECT_EQ(desk.Events(), expected) << "delay " << delay;
+        EXPECT_EQ(desk.now - start, static_cast<std::uint32_t>(first + 3 * QuarterDelay(first)));
     }
+}
+
+TEST(ShutdownKeys, ACancelDuringAPauseSendsNoFurtherKey) {
+    ScriptedDesk desk;
+    RemoteWaits waits(desk, desk, desk, desk, desk);
+    desk.onPump = [&] { waits.Cancel(); };
+    EXPECT_FALSE(SendShutdownKeys(desk, waits, 1500));
+    EXPECT_EQ(desk.WithPrefix("key"), (testing::Log{"key Escape"}));
 }
 
 TEST(ShutdownKeys, WaitReturnsOnlyAfterF5WentDownAndUpAgain) {
@@ -47,6 +49,10 @@ TEST(ShutdownKeys, WaitReturnsOnlyAfterF5WentDownAndUpAgain) {
     RemoteWaits waits(desk, desk, desk, desk, desk);
     F5Tracker f5(desk);
     desk.Start();
+    desk.After(30, [](ScriptedDesk& d) {  // a click is no shutdown key
+        d.PressLeft({1, 1});
+        d.ReleaseLeft();
+    });
     desk.After(60, [](ScriptedDesk& d) { d.HoldF5(true); });
     desk.After(200, [](ScriptedDesk& d) { d.HoldF5(false); });
     std::uint32_t start = desk.now;

@@ -53,11 +53,10 @@ using Harnesses = ::testing::Types<ScriptedHarness, QtHarness>;
 TYPED_TEST_SUITE(DocumentOpenerContract, Harnesses);
 
 TYPED_TEST(DocumentOpenerContract, HandsOverThePathAsItStands) {
-    const std::string manual = "/opt/Vistolarex 1.53/VistolarexHelp.html";
-    const std::string odd = "/tmp/100% #1/a&b.html";
-    this->harness.Opener().Open(manual);
-    this->harness.Opener().Open(odd);
-    EXPECT_EQ(this->harness.Opened(), (std::vector<std::string>{manual, odd}));
+    const std::vector<std::string> paths{"/opt/Vistolarex 1.53/VistolarexHelp.html",
+                                         "/tmp/100% #1/a&b.html"};
+    for (const std::string& path : paths) this->harness.Opener().Open(path);
+    EXPECT_EQ(this->harness.Opened(), paths);
 }
 
 }  // namespace

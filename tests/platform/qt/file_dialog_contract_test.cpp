@@ -4,15 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 
 #include "modal_answerer.h"
 #include "platform/qt/qt_file_dialog.h"
+#include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
 
 namespace vx {
@@ -66,49 +65,37 @@ class QtHarness {
 template <class Harness>
 class FileDialogContract : public ::testing::Test {
   protected:
-    void SetUp() {
-        ASSERT_TRUE(dir.isValid());
-        folder = QDir::cleanPath(dir.path()).toStdString();
-        existing = folder + "/monza.cam";
-        QFile file(QString::fromStdString(existing));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    QTemporaryDir dir;
-    std::string folder;
-    std::string existing;
+    testing::ScratchFolder scratch;
+    const std::string folder = scratch.Root();
+    const std::string existing = scratch.WriteFile("monza.cam", "", false);
     Harness harness;
 };
 using Harnesses = ::testing::Types<ScriptedHarness, QtHarness>;
 TYPED_TEST_SUITE(FileDialogContract, Harnesses);
 
-TYPED_TEST(FileDialogContract, OpensInTheFolderItWasGivenOffersTheNameAndReturnsThePick) {
+// Opens in the folder it was given, offers the name, returns the pick; Cancel is
+// no name at all and keeps the folder.
+TYPED_TEST(FileDialogContract, OpensInTheGivenFolderOffersTheNameAndReturnsThePick) {
     auto& user = this->harness;
     FileDialog& dialog = user.Dialog();
     dialog.SetInitialFolder(this->folder);
-    dialog.SetFileName("");
-    user.PickNext(this->existing);
-    EXPECT_EQ(dialog.AskOpen(), this->existing);
-    Seen seen = user.LastSeen();
-    EXPECT_EQ(seen.folder, this->folder);
-    EXPECT_EQ(seen.fileName, "");
-    EXPECT_EQ(dialog.InitialFolder(), this->folder);
-
-    dialog.SetFileName("monza.cam");
-    user.PickNext(this->folder + "/new.cam");
-    EXPECT_EQ(dialog.AskSave(), this->folder + "/new.cam");
-    seen = user.LastSeen();
-    EXPECT_EQ(seen.folder, this->folder);
-    EXPECT_EQ(seen.fileName, "monza.cam");
-}
-
-TYPED_TEST(FileDialogContract, CancelIsNotAnEmptyNameAndKeepsTheFolder) {
-    FileDialog& dialog = this->harness.Dialog();
-    dialog.SetInitialFolder(this->folder);
-    this->harness.PickNext(std::nullopt);
-    EXPECT_EQ(dialog.AskOpen(), std::nullopt);
-    this->harness.PickNext(std::nullopt);
-    EXPECT_EQ(dialog.AskSave(), std::nullopt);
-    EXPECT_EQ(dialog.InitialFolder(), this->folder);
+    const struct {
+        const char* offered;
+        std::optional<std::string> pick;
+        bool save;
+    } rows[] = {{"", this->existing, false},
+                {"monza.cam", this->folder + "/new.cam", true},
+                {"", std::nullopt, false},
+                {"", std::nullopt, true}};
+    for (const auto& row : rows) {
+        dialog.SetFileName(row.offered);
+        user.PickNext(row.pick);
+        EXPECT_EQ(row.save ? dialog.AskSave() : dialog.AskOpen(), row.pick);
+        const Seen seen = user.LastSeen();
+        EXPECT_EQ(seen.folder, this->folder);
+        EXPECT_EQ(seen.fileName, row.offered);
+        EXPECT_EQ(dialog.InitialFolder(), this->folder);
+    }
 }
 
 TEST(QtNameFilters, TurnsPipePairsIntoQtFilters) {
@@ -117,49 +104,34 @@ TEST(QtNameFilters, TurnsPipePairsIntoQtFilters) {
     EXPECT_EQ(QtNameFilters(""), "");
 }
 
-TEST(QtFileDialog, ShowsTitleAndFiltersAndSavesATypedNameAsCamWithoutAsking) {
-    QTemporaryDir dir;
-    const QString folder = QDir::cleanPath(dir.path());
-    QFile old(folder + "/track.cam");
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.close();
-
+// A typed name is saved as .cam without the dialog's own overwrite question, which
+// would leave exec() waiting; a folder whose name is not UTF-8 gives its bytes back.
+TEST(QtFileDialog, ShowsTitleAndFiltersAndKeepsTheFileSystemsBytes) {
+    testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path("caf\xE9");
+    ASSERT_TRUE(std::filesystem::create_directories(folder));
+    std::ofstream(folder + "/track.cam") << "x";
     QtFileDialog dialog;
-    dialog.SetInitialFolder(folder.toStdString());
+    dialog.SetInitialFolder(folder);
     testing::ModalAnswerer<QFileDialog> answerer;
     QString title;
     QStringList filters;
     bool confirms = true;
-    answerer.AnswerNext([&](QFileDialog& shown) {
-        title = shown.windowTitle();
-        filters = shown.nameFilters();
-        confirms = !shown.testOption(QFileDialog::DontConfirmOverwrite);
-        shown.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("track");
-        static_cast<QDialog&>(shown).accept();
-    });
-    // An existing file: the dialog must not put up its own overwrite question,
-    // which would leave this exec() waiting.
-    EXPECT_EQ(dialog.AskSave(), (folder + "/track.cam").toStdString());
-    EXPECT_EQ(title, "Vistolarex: Load&Save");
-    EXPECT_EQ(filters, QStringList({"GPL-camera-files (*.cam)", "All Files (*.*)"}));
-    EXPECT_FALSE(confirms);
-}
-
-TEST(QtFileDialog, FolderWhoseNameIsNotUtf8OpensAndGivesItsOwnBytesBack) {
-    QTemporaryDir dir;
-    const std::string folder = QDir::cleanPath(dir.path()).toStdString() + "/caf\xE9/tracks";
-    ASSERT_TRUE(std::filesystem::create_directories(folder));
-    std::ofstream(folder + "/monza.cam") << "x";
-
-    QtFileDialog dialog;
-    dialog.SetInitialFolder(folder);
-    testing::ModalAnswerer<QFileDialog> answerer;
-    answerer.AnswerNext([](QFileDialog& shown) {
-        shown.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("monza.cam");
-        static_cast<QDialog&>(shown).accept();
-    });
-    EXPECT_EQ(dialog.AskOpen(), folder + "/monza.cam");
-    EXPECT_TRUE(answerer.Answered());
+    for (bool save : {true, false}) {
+        answerer.AnswerNext([&](QFileDialog& shown) {
+            title = shown.windowTitle();
+            filters = shown.nameFilters();
+            confirms = !shown.testOption(QFileDialog::DontConfirmOverwrite);
+            shown.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(save ? "track" : "track.cam");
+            static_cast<QDialog&>(shown).accept();
+        });
+        EXPECT_EQ(save ? dialog.AskSave() : dialog.AskOpen(), folder + "/track.cam");
+        EXPECT_TRUE(answerer.Answered());
+        EXPECT_EQ(title, "Vistolarex: Load&Save");
+        EXPECT_EQ(filters, QStringList({"GPL-camera-files (*.cam)", "All Files (*.*)"}));
+        EXPECT_FALSE(save && confirms);
+    }
 }
 
 }  // namespace

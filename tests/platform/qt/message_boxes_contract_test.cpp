@@ -77,34 +77,31 @@ class MessageBoxesContract : public ::testing::Test {
 using Harnesses = ::testing::Types<ScriptedHarness, QtHarness>;
 TYPED_TEST_SUITE(MessageBoxesContract, Harnesses);
 
-TYPED_TEST(MessageBoxesContract, QuestionShowsItsTextAndOnlyOkGoesAhead) {
-    this->harness.AnswerNext(BoxAnswer::Cancel);
-    EXPECT_EQ(this->harness.Boxes().Show("Vistolarex: Safety request", "File exists. Overwrite?",
-                                         BoxIcon::Exclamation, BoxButtons::OkCancel),
-              BoxAnswer::Cancel);
-    Seen seen = this->harness.LastSeen();
-    EXPECT_EQ(seen.title, "Vistolarex: Safety request");
-    EXPECT_EQ(seen.text, "File exists. Overwrite?");
-    EXPECT_EQ(seen.icon, BoxIcon::Exclamation);
-    EXPECT_EQ(seen.buttons, BoxButtons::OkCancel);
-
-    this->harness.AnswerNext(BoxAnswer::Ok);
-    EXPECT_EQ(this->harness.Boxes().Show("Vistolarex: Info", "Start?", BoxIcon::Information,
-                                         BoxButtons::OkCancel),
-              BoxAnswer::Ok);
-    EXPECT_EQ(this->harness.LastSeen().icon, BoxIcon::Information);
-}
-
-TYPED_TEST(MessageBoxesContract, NoticeHasOnlyOkAndKeepsItsLinesAndIcon) {
-    this->harness.AnswerNext(BoxAnswer::Ok);
-    const std::string text = "first line\r\nsecond & <b>third</b>";
-    EXPECT_EQ(this->harness.Boxes().Show("Runtime-Error!", text, BoxIcon::Critical, BoxButtons::Ok),
-              BoxAnswer::Ok);
-    Seen seen = this->harness.LastSeen();
-    EXPECT_EQ(seen.title, "Runtime-Error!");
-    EXPECT_EQ(seen.text, text);
-    EXPECT_EQ(seen.icon, BoxIcon::Critical);
-    EXPECT_EQ(seen.buttons, BoxButtons::Ok);
+// A question goes ahead only on OK; a notice has only OK. Title, text (its line
+// breaks and markup-like characters too) and icon show as given.
+TYPED_TEST(MessageBoxesContract, ShowsTheBoxAsGivenAndReturnsTheAnswer) {
+    const struct {
+        const char* title;
+        const char* text;
+        BoxIcon icon;
+        BoxButtons buttons;
+        BoxAnswer answer;
+    } rows[] = {
+        {"Vistolarex: Safety request", "File exists. Overwrite?", BoxIcon::Exclamation,
+         BoxButtons::OkCancel, BoxAnswer::Cancel},
+        {"Vistolarex: Info", "Start?", BoxIcon::Information, BoxButtons::OkCancel, BoxAnswer::Ok},
+        {"Runtime-Error!", "first line\r\nsecond & <b>third</b>", BoxIcon::Critical, BoxButtons::Ok,
+         BoxAnswer::Ok},
+    };
+    for (const auto& row : rows) {
+        this->harness.AnswerNext(row.answer);
+        EXPECT_EQ(this->harness.Boxes().Show(row.title, row.text, row.icon, row.buttons),
+                  row.answer);
+        const Seen seen = this->harness.LastSeen();
+        EXPECT_EQ(seen.title + "|" + seen.text, std::string(row.title) + "|" + row.text);
+        EXPECT_EQ(seen.icon, row.icon) << row.title;
+        EXPECT_EQ(seen.buttons, row.buttons) << row.title;
+    }
 }
 
 TEST(QtMessageBoxes, EscapeOnAQuestionIsCancelAndOnANoticeIsOk) {

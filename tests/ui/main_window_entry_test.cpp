@@ -17,7 +17,12 @@ float Radians(double degrees) { return static_cast<float>(degrees * kPi / 180.0)
 using EntryTest = EditorTest;
 
 TEST_F(EntryTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBox) {
-    FrmMain& w = Active(Restart());
+    FrmMain& w = Restart();
+    // The click that activates the window focuses the box before the window is active.
+    Tv1().CamData(0)->setFocus(Qt::MouseFocusReason);
+    Active(w);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Tv1().CamData(0)->selectedText(), Tv1().CamData(0)->text());
     const TvCamera& camera = w.Document().TV1.Camera(1);
     TypeAndTab(Tv1().CamData(0), "120");
     EXPECT_FLOAT_EQ(camera.Float(0), 120.0f);
@@ -42,26 +47,19 @@ TEST_F(EntryTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBox
     EXPECT_EQ(Pit().ValueStepperOf(3)->Position(), 46);
 }
 
-TEST_F(EntryTest, ModeSwitchEnablesTheRowsOfTheModeAndOnlyTheClickIsAChange) {
+TEST_F(EntryTest, ModeSwitchAndCameraSelectionWireToTheirOperationsAndOnlyTheClickIsAChange) {
     FrmMain& w = Active(Restart());
-    Load(WriteCam("modes.cam", DocumentWithTv1({100.0f, 200.0f})));
+    Load(WriteCam("three.cam", DocumentWithTv1({100.0f, 200.0f, 300.0f})));
     EXPECT_TRUE(Tv1().CamData(5)->isEnabled());
     Click(Tv1().CamFixed());
     EXPECT_EQ(w.Document().TV1.Camera(1).Raw(TvField::Mode), 1u);
     EXPECT_FALSE(Tv1().CamData(5)->isEnabled() || Tv1().AssignToAll(6)->isEnabled());
     EXPECT_TRUE(Tv1().ValueStepperOf(9)->isEnabled() && Tv1().AssignToAll(11)->isEnabled());
     Save(folder + "/saved.cam");
-    ClickUp(Tv1().SelectionSpinner());  // camera 2 is moving
-    EXPECT_FALSE(Tv1().CamFixed()->isChecked());
-    EXPECT_TRUE(Tv1().CamData(5)->isEnabled());
-    EXPECT_TRUE(w.Document().DataSaved);
-}
-
-TEST_F(EntryTest, CameraIsSelectedByItsNumberOrTheSpinnerAndTheCountIsNoEntry) {
-    FrmMain& w = Active(Restart());
-    Load(WriteCam("three.cam", DocumentWithTv1({100.0f, 200.0f, 300.0f})));
     TypeAndTab(Tv1().CurrentCam(), "3");
     EXPECT_EQ(Shown(Tv1().CamData(0)), "300");
+    EXPECT_FALSE(Tv1().CamFixed()->isChecked()) << "camera 3 is moving";
+    EXPECT_TRUE(Tv1().CamData(5)->isEnabled());
     TypeAndTab(Tv1().CurrentCam(), "300");
     EXPECT_EQ(Status(), "Enter a number between 1 and  3. Ready.");
     EXPECT_EQ(Shown(Tv1().CurrentCam()), "3");
@@ -73,16 +71,6 @@ TEST_F(EntryTest, CameraIsSelectedByItsNumberOrTheSpinnerAndTheCountIsNoEntry) {
     EXPECT_EQ(Status(), "This value is not editable. Ready.");
     EXPECT_EQ(beeper.beeps, 2);
     EXPECT_TRUE(w.Document().DataSaved);
-}
-
-TEST_F(EntryTest, TheFirstClickAfterStartUpSelectsTheBoxsText) {
-    Restart();
-    // The click that activates the window focuses the box before the window is active.
-    Tv1().CamData(0)->setFocus(Qt::MouseFocusReason);
-    Active(*window);
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(Tv1().CamData(0)->hasFocus());
-    EXPECT_EQ(Tv1().CamData(0)->selectedText(), Tv1().CamData(0)->text());
 }
 
 TEST_F(EntryTest, TabbingThroughALoadedFileChangesNothingAndSavesItByteForByte) {

@@ -40,9 +40,7 @@ TEST(ValueStepper, OnlyArrowClicksAreStepsAndAStepBeyondTheRangeIsNone) {
         const int next = up ? at + increment : at - increment;
         const bool within = next >= lo && next <= hi;
         ASSERT_EQ(steps.count(), within ? 1 : 0) << "seed case " << i << " from " << at;
-        if (within) {
-            EXPECT_EQ(steps.takeFirst().at(0).toInt(), next) << "seed case " << i;
-        }
+        EXPECT_EQ(within ? steps.takeFirst().at(0).toInt() : next, next) << "seed case " << i;
         EXPECT_EQ(stepper.Position(), within ? next : at) << "seed case " << i;
     }
 }
@@ -54,8 +52,7 @@ TEST(CameraMimeData, OurRecordsWinOverTheTextAndPlainTextHoldsNoCamera) {
     plain.setText("42");
     EXPECT_FALSE(HoldsCameras(&plain));
     EXPECT_FALSE(HoldsCameras(nullptr));
-    // Our records win over the text, which another program may have changed.
-    mime->setText("nonsense");
+    mime->setText("nonsense");  // another program may have changed the text
     const ClipboardCameras own = CamerasFromMimeData(mime.get());
     ASSERT_TRUE(own.Ok());
     EXPECT_EQ(own.cameras, std::vector<TvCamera>{testing::SampleCamera(1)});
@@ -64,13 +61,13 @@ TEST(CameraMimeData, OurRecordsWinOverTheTextAndPlainTextHoldsNoCamera) {
     EXPECT_EQ(CamerasFromMimeData(mime.get()).refusal, "Clipboard holds no camera. Ready.");
 }
 
-// The whole document word for word, free slots and count bytes included.
+// Word for word, free slots and count bytes included.
 bool SameBits(const CamDocument& a, const CamDocument& b) {
     return a.Header == b.Header && a.TV1 == b.TV1 && a.TV2 == b.TV2 && a.Pitlane == b.Pitlane;
 }
 
-// Random changes anywhere in the document, set operations that shift cameras among
-// them, and runs of stepper clicks on one field that merge into one step.
+// Random changes anywhere, set operations that shift cameras, and runs of stepper
+// clicks on one field that merge into one step.
 TEST(EditHistory, UndoingRandomStepsRestoresTheBitsAndRedoingThemRepeatsThem) {
     std::mt19937 random(20261206);
     auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
@@ -78,12 +75,11 @@ TEST(EditHistory, UndoingRandomStepsRestoresTheBitsAndRedoingThemRepeatsThem) {
         CamDocument doc;
         NewDocument(doc);
         doc.TV2.Cameras[200].SetRaw(13, 0xDEADBEEF);  // a free slot's leftovers
-        int shown = 0;
+        int shown = 0, changes = 0;
         EditHistory history(doc, [&shown](EditTab, int) { ++shown; });
         history.Loaded();
         const CamDocument start = doc;
         CamDocument saved = start;
-        int changes = 0;
         for (int step = 0; step < 60; ++step) {
             CamDocument before = doc;
             CameraSet& set = pick(2) == 0 ? doc.TV1 : doc.TV2;

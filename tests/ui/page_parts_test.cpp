@@ -1,19 +1,28 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-// The parts the pages are built from: the value stepper, the camera clipboard's data
-// and the edit history behind Undo and Redo.
+// The parts the pages are built from: the value stepper, the overview strip, the
+// camera clipboard's data and the edit history behind Undo and Redo.
 #include <gtest/gtest.h>
 
+#include <QHelpEvent>
+#include <QImage>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
+#include <cmath>
+#include <limits>
+#include <memory>
 #include <random>
 
 #include "editing/camera_set_ops.h"
 #include "support/sample_camera.h"
 #include "ui/camera_clipboard.h"
+#include "ui/camera_overview.h"
 #include "ui/edit_history.h"
 #include "ui/value_stepper.h"
 
@@ -134,6 +143,157 @@ TEST(EditHistory, UndoingRandomStepsRestoresTheBitsAndRedoingThemRepeatsThem) {
         while (history.Stack().canRedo()) ASSERT_NE(history.Redo(), "");
         EXPECT_TRUE(SameBits(doc, done)) << "run " << run;
         EXPECT_EQ(history.Undo().rfind("Undone: ", 0), 0u);
+    }
+}
+
+struct Cam {
+    float distance, changeOver;  // the change-over relative to the camera
+    int mode;
+};
+
+CameraSet MakeSet(const std::vector<Cam>& cams) {
+    CameraSet set;
+    set.SetCount(static_cast<int>(cams.size()));
+    for (std::size_t k = 0; k < cams.size(); ++k) {
+        set.Cameras[k].SetFloat(0, cams[k].distance);
+        set.Cameras[k].SetFloat(3, cams[k].changeOver);
+        set.Cameras[k].SetInt(TvField::Mode, cams[k].mode);
+    }
+    return set;
+}
+
+// Cameras without a finite place are flagged and sit at the start; the order check
+// looks past them.
+TEST(CameraOverviewModel, RandomSetsMatchASimpleModelOfPlacesFlagsAndClicks) {
+    std::mt19937 random(20261207);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    const float odd[] = {std::numeric_limits<float>::quiet_NaN(),
+                         -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::max(),
+                         std::numeric_limits<float>::infinity()};
+    const int width = 520, margin = 10;
+    for (int i = 0; i < 300; ++i) {
+        std::vector<Cam> cams{{static_cast<float>(pick(1000, 5000)), 0, 1}};
+        for (int n = pick(0, 10); n > 0; --n) {
+            cams.push_back({static_cast<float>(pick(0, 50) * 100),
+                            static_cast<float>(pick(-8, 8) * 75), pick(0, 2)});
+            if (pick(0, 9) == 0) cams.back().distance = odd[pick(0, 2)];
+            if (pick(0, 9) == 0) cams.back().changeOver = odd[pick(2, 3)];
+        }
+        const int shown = pick(0, static_cast<int>(cams.size()) + 1);
+        const OverviewStrip strip = BuildOverviewStrip(MakeSet(cams), shown);
+        double start = 0, end = 0;
+        std::vector<double> places, changeOvers;
+        for (const Cam& c : cams) {
+            const double changeOver = double(c.distance) + c.changeOver;
+            places.push_back(c.distance);
+            changeOvers.push_back(std::isfinite(changeOver) ? changeOver : c.distance);
+            if (!std::isfinite(c.distance)) continue;
+            start = std::min({start, places.back(), changeOvers.back()});
+            end = std::max({end, places.back(), changeOvers.back()});
+        }
+        ASSERT_DOUBLE_EQ(strip.start, start) << "seed case " << i;
+        ASSERT_DOUBLE_EQ(strip.end, end) << "seed case " << i;
+        ASSERT_EQ(strip.marks.size(), cams.size()) << "seed case " << i;
+        std::vector<double> xs;
+        std::optional<double> previous;
+        for (std::size_t k = 0; k < cams.size(); ++k) {
+            const OverviewMark& mark = strip.marks[k];
+            const bool placed = std::isfinite(places[k]);
+            const std::string at =
+                "seed case " + std::to_string(i) + " camera " + std::to_string(k + 1);
+            EXPECT_EQ(mark.number, int(k) + 1);
+            EXPECT_EQ(mark.fixed, cams[k].mode != 0) << at;
+            EXPECT_EQ(mark.shown, shown == int(k) + 1) << at;
+            EXPECT_EQ(mark.invalid,
+                      !placed || double(cams[k].distance) + cams[k].changeOver != changeOvers[k])
+                << at;
+            EXPECT_EQ(mark.outOfOrder, placed && previous && places[k] < *previous) << at;
+            if (placed) previous = places[k];
+            EXPECT_DOUBLE_EQ(mark.distance, placed ? places[k] : start) << at;
+            EXPECT_DOUBLE_EQ(mark.changeOver, placed ? changeOvers[k] : start) << at;
+            xs.push_back(margin + (mark.distance - start) / (end - start) * (width - 2 * margin));
+            EXPECT_NEAR(DistanceToX(strip, mark.distance, width, margin), xs.back(), 1e-9) << at;
+        }
+        // A click picks the nearest mark within reach, the lowest number of marks on one place.
+        for (int x = 0; x < width; x += 3) {
+            std::optional<int> nearest;
+            double best = 0;
+            for (std::size_t k = 0; k < xs.size(); ++k) {
+                const double away = std::abs(xs[k] - x);
+                if (away <= kOverviewClickTolerance && (!nearest || away < best)) {
+                    best = away;
+                    nearest = int(k) + 1;
+                }
+            }
+            ASSERT_EQ(CameraAtX(strip, x, width, margin), nearest)
+                << "seed case " << i << " x " << x;
+        }
+    }
+}
+
+TEST(CameraOverviewModel, TicksTooltipsAndTheSmallestRange) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(MarkToolTip(BuildOverviewStrip(MakeSet({{nan, 0, 1}}), 1).marks[0]),
+              "Camera 1: NaN m, fixed, change-over at NaN m");
+    EXPECT_EQ(
+        OverviewTicks(BuildOverviewStrip(MakeSet({{100, -350, 1}, {700, 0, 1}}), 1), 600, 14, 70),
+        (std::vector<double>{-200, 0, 200, 400, 600}));
+    EXPECT_DOUBLE_EQ(BuildOverviewStrip(MakeSet({{0, 0, 1}}), 1).end, kMinimumOverviewRange);
+}
+
+TEST(CameraOverviewWidget, ClickAsksForTheCameraAndMarksShowKindShownAndFault) {
+    CameraOverview overview("ovTV1");
+    overview.resize(600, CameraOverview::kStripHeight);
+    const CameraSet set = MakeSet({{0, 100, 1}, {1000, 200, 0}, {500, 40, 0}});
+    overview.ShowSet(set, 1);
+    overview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&overview));
+    const CameraOverview::Colours colours = CameraOverview::ColoursFor(overview.palette());
+    const int y = (CameraOverview::kMarkTop + CameraOverview::kMarkBottom) / 2;
+    const int top = CameraOverview::kMarkTop - 1;
+    int x[3];
+    for (int k = 0; k < 3; ++k) x[k] = overview.MarkX(overview.Strip().marks[k]);
+    auto pixel = [&](int at, int height) {
+        return overview.grab().toImage().pixelColor(at, height);
+    };
+    QSignalSpy clicked(&overview, &CameraOverview::cameraClicked);
+    QTest::mouseClick(&overview, Qt::LeftButton, {}, QPoint(x[1] + 2, y));
+    QTest::mouseClick(&overview, Qt::LeftButton, {}, QPoint((x[1] + x[2]) / 2, y));
+    QTest::mouseClick(&overview, Qt::RightButton, {}, QPoint(x[2], y));
+    ASSERT_EQ(clicked.count(), 1) << "empty track and other buttons select nothing";
+    EXPECT_EQ(clicked.at(0).at(0).toInt(), 2);
+    EXPECT_EQ(pixel(x[0], y), colours.shown);
+    EXPECT_EQ(pixel(x[1], y), colours.moving);
+    EXPECT_EQ(pixel(x[2], top), colours.fault);
+    EXPECT_NE(pixel(x[1], top), colours.fault);
+    overview.ShowSet(set, 2);
+    EXPECT_EQ(pixel(x[0], y), colours.fixed);
+    const QPoint at(x[2], CameraOverview::kMarkTop + 5);
+    QHelpEvent hover(QEvent::ToolTip, at, overview.mapToGlobal(at));
+    QApplication::sendEvent(&overview, &hover);
+    EXPECT_EQ(QToolTip::text(), "Camera 3: 500 m, moving, change-over at 540 m");
+    QToolTip::hideText();
+}
+
+TEST(CameraOverviewWidget, LinesAndMarksStayReadableUnderLightAndDarkSchemes) {
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.01);
+    const QPalette light =
+        std::unique_ptr<QStyle>(QStyleFactory::create("Fusion"))->standardPalette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, Qt::white);
+    QPalette dimOnDark = dark, dimOnLight = light;
+    dimOnDark.setColor(QPalette::Text, QColor(0x50, 0x50, 0x50));
+    dimOnLight.setColor(QPalette::Text, QColor(0xc0, 0xc0, 0xc0));
+    for (const QPalette& palette : {light, dark, dimOnDark, dimOnLight}) {
+        const CameraOverview::Colours colours = CameraOverview::ColoursFor(palette);
+        const QColor base = palette.color(QPalette::Base);
+        EXPECT_EQ(colours.base, base);
+        EXPECT_GE(ContrastRatio(colours.line, base), 4.5) << base.name().toStdString();
+        for (const QColor& mark : {colours.fixed, colours.moving, colours.fault}) {
+            EXPECT_GE(ContrastRatio(mark, base), 3.0) << mark.name().toStdString();
+        }
     }
 }
 

@@ -19,12 +19,11 @@ namespace vx::testing {
 // writer loop, and the process ended before a step, as a kill would.
 class FaultyFileLayer : public FileLayer {
   public:
-    int unnamedError = 0;  // EOPNOTSUPP: the file system has no unnamed files
-    int createError = 0;
+    int unnamedError = 0;                       // EOPNOTSUPP: the file system has no unnamed files
     int eexistAnswers = 0;                      // temporary names answered EEXIST first
     int failWriteNumber = 0, writeError = EIO;  // 1 = the first write fails
     std::size_t maxChunk = 0;                   // 0 = no limit
-    int flushError = 0, renameError = 0, setModeError = 0, flushFolderError = 0;
+    int createError = 0, flushError = 0, renameError = 0, setModeError = 0, flushFolderError = 0;
     int ownerErrors = 0;  // SetOwner calls answered EPERM before the real one; < 0: EIO
     const char* killBefore = nullptr;  // "write", "link", "rename": _exit there
     int writes = 0, closes = 0;

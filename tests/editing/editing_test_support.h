@@ -37,22 +37,19 @@ inline CameraDefaults TestDefaults(float placement) {
 }
 
 // A saved document whose set holds cameras at the given distances; every other field
-// of camera i holds a pattern that names camera and field, so moved cameras are
-// recognisable.
+// of camera i, and of the free slots, holds a pattern naming slot and field, so moved
+// cameras are recognisable.
 inline CamDocument DocumentWith(SetId set, const std::vector<float>& distances) {
     CamDocument doc;
     NewDocument(doc);
     CameraSet& cameras = doc.Set(set);
-    int number = 0;
-    for (float distance : distances) {
-        ++number;
-        TvCamera& camera = cameras.Camera(number);
-        for (int f = 1; f < kTvFieldCount; ++f) {
-            camera.SetRaw(f, 0xC0000000u | static_cast<std::uint32_t>(number << 8 | f));
-        }
-        camera.SetFloat(0, distance);
+    for (int number = 1; number <= kSlotCount; ++number) {
+        for (int f = 1; f < kTvFieldCount; ++f)
+            cameras.Camera(number).SetRaw(
+                f, 0xC0000000u | static_cast<std::uint32_t>(number << 8 | f));
     }
-    cameras.SetCount(number);
+    for (std::size_t i = 0; i < distances.size(); ++i) cameras.Cameras[i].SetFloat(0, distances[i]);
+    cameras.SetCount(static_cast<int>(distances.size()));
     UpdateHeaderSize(doc);
     doc.DataSaved = true;
     return doc;

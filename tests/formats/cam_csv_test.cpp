@@ -5,157 +5,181 @@
 
 #include <gtest/gtest.h>
 
-#include "formats/angle_patterns.h"
+#include <random>
+
+#include "document/cam_reader.h"
+#include "document/cam_writer.h"
+#include "formats/cam_csv_file.h"
+#include "support/cam_file_builder.h"
 
 namespace vx {
 namespace {
 
-using testing::Degrees;
-
-TvCamera FixedCamera() {
-    TvCamera camera;
-    camera.SetFloat(0, 480.0f);
-    camera.SetFloat(1, -12.5f);
-    camera.SetFloat(2, 8.0f);
-    camera.SetFloat(3, -60.0f);
-    camera.SetInt(4, 1);
-    camera.SetFloat(5, 0.1f);
-    camera.SetRaw(8, Degrees(75));
-    camera.SetRaw(11, Degrees(40));
-    camera.SetRaw(12, 0x7FC01234);  // a NaN with a payload
-    camera.SetRaw(13, 0xFF800000);  // minus infinity
-    return camera;
+std::uint32_t Degrees(double degrees) {
+    return FloatBits(static_cast<float>(degrees * 3.14159265358979 / 180.0));
 }
 
-std::vector<std::string> Cells(const std::string& row) {
-    std::vector<std::string> cells;
-    int bad = 0;
-    EXPECT_TRUE(SplitCsvCells(row, cells, bad));
-    return cells;
+std::unique_ptr<CamDocument> Parse(const testing::CamFileParts& parts) {
+    auto doc = std::make_unique<CamDocument>();
+    EXPECT_EQ(ParseCamBytes(parts.Bytes(), *doc), LoadOutcome::Success);
+    return doc;
 }
 
-std::string Join(const std::vector<std::string>& cells) {
-    std::string row;
-    for (std::size_t i = 0; i < cells.size(); ++i) row += (i ? "," : "") + cells[i];
-    return row;
+// Row 1 of TV1 at 100 m, row 2 at 300 m with a signalling NaN, one TV2 camera.
+testing::CamFileParts ThreeCameras() {
+    testing::CamFileParts parts;
+    parts.tv1 = {{FloatBits(100.0f)},
+                 {FloatBits(300.0f), 0, FloatBits(8.0f), 0, 1, 0, 0, 0, Degrees(75)}};
+    parts.tv1[1][12] = 0x7FA00001;
+    parts.tv2 = {{FloatBits(50.0f)}};
+    parts.pitlane[8] = FloatBits(-0.125f);
+    parts.SetMatchingSizeField();
+    return parts;
+}
+const std::string kCsv = CamDocumentCsv(*Parse(ThreeCameras()));
+const std::string kRow2 =
+    kCsv.substr(kCsv.find("TV1,2,"), kCsv.find('\n', kCsv.find("TV1,2,")) - kCsv.find("TV1,2,"));
+
+// The text with cell `cell` of the row that starts with `row` replaced.
+std::string WithCell(std::string text, const std::string& row, std::size_t cell,
+                     const std::string& value) {
+    std::size_t at = text.find(row);
+    for (std::size_t c = 0; c < cell; ++c) at = text.find(',', at) + 1;
+    return text.replace(at, text.find_first_of(",\n", at) - at, value);
 }
 
-// Cell of field k's quantity, 0-based.
-std::size_t QuantityCell(int field) { return 2 + 2 * static_cast<std::size_t>(field); }
-
-TEST(CsvRow, ACameraComesBackBitForBitNaNsAndInfinitiesIncluded) {
-    const std::string row = TvCameraCsvRow(SetId::TV2, 7, FixedCamera());
+TEST(Csv, RandomFilesRoundTripBitForBit) {
     EXPECT_TRUE(
-        row.starts_with("TV2,7,480,43F00000,-12.5,C1480000,8,41000000,-60,C2700000,1,"
-                        "00000001,0.1,3DCCCCCD,"));
-    const CsvRowResult parsed = ParseCsvRow(row);
-    ASSERT_TRUE(parsed.ok) << parsed.reason;
-    EXPECT_EQ(parsed.row.set, CsvRowSet::TV2);
-    EXPECT_EQ(parsed.row.number, 7);
-    EXPECT_EQ(parsed.row.tv, FixedCamera());
-}
-
-TEST(CsvRow, AnEditedQuantityIsEnteredAndTheRestKeptExactly) {
-    std::vector<std::string> cells = Cells(TvCameraCsvRow(SetId::TV1, 3, FixedCamera()));
-    cells[QuantityCell(0)] = "500.25";
-    cells[QuantityCell(8)] = "-45.5";
-    cells[QuantityCell(4)] = "0";
-    const CsvRowResult parsed = ParseCsvRow(Join(cells));
-    ASSERT_TRUE(parsed.ok) << parsed.reason;
-    TvCamera expected = FixedCamera();
-    expected.SetFloat(0, 500.25f);
-    expected.SetRaw(8, Degrees(-45.5));
-    expected.SetInt(4, 0);
-    EXPECT_EQ(parsed.row.tv, expected);
-}
-
-TEST(CsvRow, SpreadsheetRespellingsKeepThePattern) {
-    std::vector<std::string> cells = Cells(TvCameraCsvRow(SetId::TV1, 1, FixedCamera()));
-    cells[QuantityCell(0)] = "\"480.000\"";
-    cells[QuantityCell(0) + 1] = "43f00000";
-    cells[QuantityCell(10)] = "0.0";    // bank, stored as 0
-    cells[QuantityCell(10) + 1] = "0";  // "00000000" read as a number
-    cells[QuantityCell(12)] = " nan ";  // the unknown NaN field, padded
-    const CsvRowResult parsed = ParseCsvRow(Join(cells));
-    ASSERT_TRUE(parsed.ok) << parsed.reason;
-    EXPECT_EQ(parsed.row.tv, FixedCamera());
-}
-
-TEST(CsvRow, RefusalsNameTheColumnAndTheReason) {
-    const std::vector<std::string> good = Cells(TvCameraCsvRow(SetId::TV1, 3, FixedCamera()));
-    struct Case {
-        std::size_t cell;
-        std::string text;
-        int column;
-        std::string reason;
-    };
-    const std::vector<Case> cases = {
-        {QuantityCell(2), "-1", 7,
-         "TV1 camera 3, Height from the ground [m]: -1 is outside the entry range 0 to 200"},
-        {QuantityCell(8), "400", 19,
-         "TV1 camera 3, Yaw [°] (fixed cam): 400 is outside the entry range -360 to 360"},
-        {QuantityCell(4), "2", 11,
-         "TV1 camera 3, Fixed (check) or moving (uncheck) camera: \"2\" is not 0 or 1"},
-        {QuantityCell(12), "0", 27,
-         "TV1 camera 3, Unknown, mail me if you know more!: a field that is not editable was "
-         "changed"},
-        {QuantityCell(0), "far", 3,
-         "TV1 camera 3, Distance from s/f-line [m]: \"far\" is not a number"},
-        {QuantityCell(13) + 1, "XYZ", 30,
-         "TV1 camera 3, Unknown, mail me if you know more!: \"XYZ\" is not a hex pattern of 1 to "
-         "8 digits"},
-        {0, "TV3", 1, "\"TV3\" is not TV1, TV2 or PIT"},
-        {1, "0", 2, "\"0\" is not a camera number from 1 to 255"},
-        {1, "256", 2, "\"256\" is not a camera number from 1 to 255"},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> cells = good;
-        cells[c.cell] = c.text;
-        const CsvRowResult parsed = ParseCsvRow(Join(cells));
-        EXPECT_FALSE(parsed.ok) << c.text;
-        EXPECT_EQ(parsed.column, c.column) << c.text;
-        EXPECT_EQ(parsed.reason, c.reason);
-    }
-
-    // Rows cut short, too long, with an open quote, or empty.
-    const std::vector<std::string> shortRow(good.begin(), good.end() - 3);
-    std::vector<std::string> longRow = good;
-    longRow.push_back("1");
-    const std::pair<std::string, int> malformed[] = {
-        {Join(shortRow), 28}, {Join(longRow), 31}, {"TV1,1,\"0,00000000", 3}, {"", 1}};
-    for (const auto& [row, column] : malformed) {
-        const CsvRowResult parsed = ParseCsvRow(row);
-        EXPECT_FALSE(parsed.ok) << row;
-        EXPECT_EQ(parsed.column, column) << row;
+        kRow2.starts_with("TV1,2,300,43960000,0,00000000,8,41000000,0,00000000,1,00000001,0,"))
+        << kRow2;
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 150; ++round) {
+        testing::CamFileParts parts = testing::RandomCamFile(random);
+        // Some files carry a size field that matches their counts, most do not.
+        if (round % 3 == 0) parts.SetMatchingSizeField();
+        const CsvImport back = ImportCamCsv(CamDocumentCsv(*Parse(parts)));
+        ASSERT_TRUE(back.ok) << back.Message();
+        ASSERT_EQ(SerializeCamDocument(*back.doc), parts.Content()) << "round " << round;
     }
 }
 
-TEST(CsvRow, APitlaneRowHasThirteenFields) {
-    PitlaneCamera pitlane;
-    pitlane.SetFloat(0, -310.5f);
-    pitlane.SetFloat(8, -0.125f);
-    std::vector<std::string> cells = Cells(PitlaneCsvRow(pitlane));
-    EXPECT_EQ(cells.size(), static_cast<std::size_t>(kCsvColumnCount));
-    EXPECT_EQ(cells[QuantityCell(8)], "-0.125");
-    EXPECT_EQ(cells[QuantityCell(13)], "");
+TEST(Csv, EditedQuantitiesAreEnteredAndRespellingsKeepThePattern) {
+    // Cells: set, number, then quantity and hex pattern of each field.
+    const std::pair<std::size_t, std::string> edits[] = {
+        {2, "275.5"},    {18, "-45.5"},    {10, "0"},  // edited quantities
+        {3, "43960000"}, {4, "\"0.000\""}, {5, "0"},
+        {26, " nan "},   {27, "7fa00001"}};  // respelled
+    std::string csv = kCsv;
+    for (const auto& [cell, value] : edits) csv = WithCell(csv, "TV1,2,", cell, value);
+    const CsvImport back = ImportCamCsv(csv);
+    ASSERT_TRUE(back.ok) << back.Message();
+    testing::CamFileParts expected = ThreeCameras();
+    expected.tv1[1][0] = FloatBits(275.5f);
+    expected.tv1[1][8] = Degrees(-45.5);
+    expected.tv1[1][4] = 0;
+    EXPECT_EQ(SerializeCamDocument(*back.doc), expected.Content());
+}
 
-    // A spreadsheet may drop the empty cells at the end.
-    std::vector<std::string> trimmed(cells.begin(), cells.end() - 2);
-    CsvRowResult parsed = ParseCsvRow(Join(trimmed));
-    ASSERT_TRUE(parsed.ok) << parsed.reason;
-    EXPECT_EQ(parsed.row.pitlane, pitlane);
+TEST(Csv, TheSizeFieldIsRecomputedOnlyWhenACountChanged) {
+    testing::CamFileParts parts = ThreeCameras();
+    parts.SetSizeField(999);  // wrong, but the file's own
+    parts.header[0] = 'X';
+    parts.tv2CountTail = {7, 8, 9};
+    const std::string csv = CamDocumentCsv(*Parse(parts));
+    EXPECT_EQ(ImportCamCsv(csv).doc->SizeField(), 999u);
+    std::string shorter = csv;
+    shorter.erase(csv.find("TV1,2,"), kRow2.size() + 1);
+    const CsvImport cut = ImportCamCsv(shorter);
+    EXPECT_EQ(cut.doc->TV1.Count(), 1);
+    EXPECT_EQ(cut.doc->SizeField(), 56u * 2 + 60);
+    EXPECT_EQ(cut.doc->Header[0], 'X');
+    EXPECT_EQ(cut.doc->TV2.CountBytes, (std::array<std::uint8_t, 4>{1, 7, 8, 9}));
+    // Without the carried lines the header is the editor's own, with a size to match;
+    // a byte-order mark, Windows line ends and blank lines are no fault.
+    std::string bare = "\xEF\xBB\xBF" + csv.substr(csv.find("set,camera")) + "\n\n";
+    for (std::size_t at = bare.find('\n'); at != std::string::npos; at = bare.find('\n', at + 2))
+        bare.insert(at, "\r");
+    const CsvImport plain = ImportCamCsv(bare);
+    ASSERT_TRUE(plain.ok) << plain.Message();
+    EXPECT_EQ(plain.doc->Header,
+              (std::array<std::uint8_t, 12>{77, 65, 67, 84, 0, 0, 0, 0, 228, 0, 0, 0}));
+    EXPECT_EQ(plain.doc->TV2.CountBytes, (std::array<std::uint8_t, 4>{1, 0, 0, 0}));
+}
 
-    cells[QuantityCell(13)] = "5";
-    parsed = ParseCsvRow(Join(cells));
-    EXPECT_FALSE(parsed.ok);
-    EXPECT_EQ(parsed.column, 29);
+TEST(Csv, RefusalsGiveLineAndColumnAndNoDocument) {
+    const std::string pit = kCsv.substr(kCsv.find("PIT,"));
+    std::string full = kCsv;
+    for (int i = 3; i <= 256; ++i)
+        full.insert(full.find("TV2,1,"), "TV1," + std::to_string(i) + kRow2.substr(5) + "\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {WithCell(kCsv, "TV1,2,", 6, "-1"),
+         "line 6, column 7: TV1 camera 2, Height from the ground [m]: -1 is outside the entry "
+         "range 0 to 200"},
+        {WithCell(kCsv, "TV1,2,", 29, "XYZ"),
+         "line 6, column 30: TV1 camera 2, Unknown, mail me if you know more!: \"XYZ\" is not a "
+         "hex pattern of 1 to 8 digits"},
+        {WithCell(kCsv, "TV1,2,", 0, "TV3"), "line 6, column 1: \"TV3\" is not TV1, TV2 or PIT"},
+        {WithCell(kCsv, "TV1,2,", 1, "3"), "line 6, column 2: TV1 camera 2 expected, not 3"},
+        {WithCell(kCsv, "TV1,2,", 1, "0"),
+         "line 6, column 2: \"0\" is not a camera number from 1 to 255"},
+        {full, "line 260, column 2: \"256\" is not a camera number from 1 to 255"},
+        {WithCell(kCsv, "TV1,2,", 29, "0,1"), "line 6, column 31: more than 30 columns"},
+        {WithCell(kCsv, "PIT,", 28, "5"),
+         "line 8, column 29: the pitlane camera has only 13 fields"},
+        {WithCell(kCsv, "PIT,", 6, "-1"),
+         "line 8, column 7: Pitlane camera, Absolute z-coordinate [m]: -1 is outside the entry "
+         "range 0 to 200"},
+        {WithCell(kCsv, "#header", 1, "4D4"),
+         "line 1, column 2: \"4D4\" is not a byte in hex (00 to FF)"},
+        {WithCell(kCsv, "#header", 4, "55"),
+         "line 1, column 5: header byte 3 must be 54 (the character T)"},
+        {WithCell(kCsv, "#count", 1, "TV3"), "line 2, column 2: a #count line names TV1 or TV2"},
+        {WithCell(kCsv, "#count", 0, "#cuont"),
+         "line 2, column 1: \"#cuont\" is neither #header nor #count"},
+        {WithCell(kCsv, "set,", 9, "f3hex"),
+         "line 4, column 10: expected the column name \"f3_hex\""},
+        {kCsv.substr(kCsv.find("TV1,1,")),
+         "line 1: the column names line (set,camera,...) must come first"},
+        {kCsv.substr(0, kCsv.find("PIT,")), "no PIT row: the pitlane camera is missing"},
+        {kCsv + pit, "line 9, column 1: a second PIT row"},
+        {"", "no PIT row: the pitlane camera is missing"}};
+    for (const auto& [text, message] : cases) {
+        const CsvImport imported = ImportCamCsv(text);
+        EXPECT_FALSE(imported.ok);
+        EXPECT_FALSE(imported.doc);
+        EXPECT_EQ(imported.Message(), message);
+    }
+    // Rows cut short or with an open quote name the column after the last cell.
+    for (const auto& [row, column] : {std::pair{kRow2.substr(0, kRow2.rfind(',')), 30},
+                                      {std::string("TV1,1,\"0,00000000"), 3},
+                                      {std::string(), 1}})
+        EXPECT_EQ(ParseCsvRow(row).column, column) << row;
+    // A spreadsheet may drop the pitlane row's empty cells at the end.
+    const std::string trimmed = pit.substr(0, pit.find('\n') - 2);
+    ASSERT_TRUE(ParseCsvRow(trimmed).ok) << trimmed;
+    EXPECT_EQ(ParseCsvRow(trimmed).row.pitlane.Raw(8), FloatBits(-0.125f));
+}
 
-    cells = Cells(PitlaneCsvRow(pitlane));
-    cells[QuantityCell(2)] = "-1";
-    parsed = ParseCsvRow(Join(cells));
-    EXPECT_FALSE(parsed.ok);
-    EXPECT_EQ(parsed.reason,
-              "Pitlane camera, Absolute z-coordinate [m]: -1 is outside the entry range 0 to 200");
+TEST(Csv, MangledTextIsRefusedOrImportedButNeverCrashes) {
+    std::mt19937 random(5);
+    const std::string alphabet = ",\"\n\r#-+.eE0123456789ABCDEFnaifTVPI \t\x01\xFF";
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = kCsv;
+        for (int edit = 0; edit < 1 + round % 4; ++edit) {
+            const std::size_t at = random() % text.size();
+            const char c = alphabet[random() % alphabet.size()];
+            const unsigned how = random() % 3;
+            if (how == 0)
+                text[at] = c;
+            else if (how == 1)
+                text.insert(at, 1, c);
+            else
+                text.erase(at, 1 + random() % 40);
+        }
+        const CsvImport imported = ImportCamCsv(text);
+        ASSERT_EQ(imported.ok, imported.doc != nullptr) << text;
+        ASSERT_NE(imported.ok, !imported.Message().empty()) << text;
+    }
 }
 
 }  // namespace

@@ -7,21 +7,16 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <string>
-#include <vector>
 
-#include "document/cam_document.h"
 #include "document/cam_writer.h"
 #include "settings/config_file.h"
+#include "support/cam_file_builder.h"
+#include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
 #include "ui/entry_box.h"
 #include "ui/main_window.h"
@@ -30,24 +25,6 @@
 #include "ui/value_stepper.h"
 
 namespace vx::testing {
-
-inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::uint32_t FieldAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-    return static_cast<std::uint32_t>(bytes.at(offset)) |
-           static_cast<std::uint32_t>(bytes.at(offset + 1)) << 8 |
-           static_cast<std::uint32_t>(bytes.at(offset + 2)) << 16 |
-           static_cast<std::uint32_t>(bytes.at(offset + 3)) << 24;
-}
 
 // A document with the given distances of TV1 (height 5, 6, 7 ..., zoom 0.5) and
 // one TV2 camera at 42 m.
@@ -71,23 +48,12 @@ inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fix
 // The editor window in a fresh program folder, with every seam scripted.
 class EditorTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        folder = dir_.path().toStdString();
-        QLocale::setDefault(QLocale::c());
-    }
-    void TearDown() override {
-        window.reset();
-        QLocale::setDefault(QLocale::c());
-    }
-
     // Start-up; the first start writes the configuration file and shows its box.
     FrmMain& Start(const std::string& commandLine = "") {
         window = std::make_unique<FrmMain>(
             folder, commandLine,
             EditorPlatform{boxes, beeper, dialog, opener, remote, SystemFileLayer(),
                            [this](QWidget*, OptionsContext& context) {
-                               ++optionsShown;
                                if (editOptions) editOptions(context.working);
                                return optionsAnswer;
                            }});
@@ -103,7 +69,6 @@ class EditorTest : public ::testing::Test {
     void SaveSettings(const Settings& settings) {
         ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", settings).ok);
     }
-
     // Shows the window and makes it the active one, so focus moves as for a user.
     void Activate() {
         window->show();
@@ -112,33 +77,43 @@ class EditorTest : public ::testing::Test {
     }
 
     std::string WriteCam(const std::string& name, const CamDocument& doc) {
-        const std::string path = folder + "/" + name;
-        WriteBytes(path, SerializeCamDocument(doc));
-        return path;
+        WriteBytes(folder + "/" + name, SerializeCamDocument(doc));
+        return folder + "/" + name;
+    }
+    // The Load and Save buttons with the given pick in the file dialog (none: Cancel).
+    void Load(std::optional<std::string> path) {
+        dialog.picks.push_back(std::move(path));
+        window->cmdLoadCAMFile_Click();
+    }
+    void Save(const std::string& path) {
+        dialog.picks.push_back(path);
+        window->cmdSaveCAMFile_Click();
     }
 
     TvPage& Tv1() { return window->Tv1Page(); }
     TvPage& Tv2() { return window->Tv2Page(); }
     PitlanePage& Pit() { return window->PitPage(); }
     std::string Shown(EntryBox* box) { return box->text().toStdString(); }
+    std::string KOfN(TvPage& page) {
+        return Shown(page.CurrentCam()) + " of " + Shown(page.TotalCams());
+    }
     std::string Status() { return window->StatusLine(); }
 
     // Clicks into a box, types the text and tabs on, as a user does.
     void TypeAndTab(EntryBox* box, const QString& text) {
-        if (box->hasFocus()) {
-            // Already there (a page switch moves the focus in): select by hand.
-            box->selectAll();
-        } else {
+        if (!box->hasFocus()) {
             Click(box);
-            EXPECT_TRUE(box->hasFocus());
             EXPECT_EQ(box->selectedText(), box->text()) << "gaining the focus selects all";
         }
+        box->selectAll();
         QTest::keyClicks(box, text);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        Keys(Qt::Key_Tab);
     }
-    void ClickUp(ValueStepper* stepper) { QTest::mouseClick(stepper->UpArrow(), Qt::LeftButton); }
-    void ClickDown(ValueStepper* stepper) {
-        QTest::mouseClick(stepper->DownArrow(), Qt::LeftButton);
+    void Keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    void ClickUp(ValueStepper* stepper, bool up = true) {
+        QTest::mouseClick(up ? stepper->UpArrow() : stepper->DownArrow(), Qt::LeftButton);
     }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     // A click into a box; the selection that gaining the focus makes follows at once.
@@ -147,19 +122,16 @@ class EditorTest : public ::testing::Test {
         QCoreApplication::processEvents();
     }
 
-    std::string folder;
+    ScratchFolder scratch;
+    std::string folder = scratch.Root();
     ScriptedMessageBoxes boxes;
     CountingBeeper beeper;
     ScriptedFileDialog dialog;
     RecordingOpener opener;
     FakeGameRemote remote;
-    int optionsShown = 0;
     bool optionsAnswer = false;
     std::function<void(Settings&)> editOptions;
     std::unique_ptr<FrmMain> window;
-
-  private:
-    QTemporaryDir dir_;
 };
 
 }  // namespace vx::testing

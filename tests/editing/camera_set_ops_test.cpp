@@ -1,0 +1,224 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
+#include "editing/camera_set_ops.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <random>
+
+#include "editing_test_support.h"
+
+namespace vx {
+namespace {
+
+using testing::DocumentWith;
+using testing::ScopedLocale;
+using testing::TestDefaults;
+
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+using SetOp = SetOperation (*)(CamDocument&, SetId, int, const CameraDefaults&);
+
+TEST(InsertCamera, NewDistancesFollowThePlacementRuleWithinTheTrack) {
+    const struct {
+        std::vector<float> distances;
+        SetOp insert;
+        int shown;
+        float rule;
+        float expected;
+    } cases[] = {
+        // Middle: halfway to the neighbour, rounded to thousandths with halves to even.
+        {{100, 300}, InsertCameraBefore, 2, kMiddlePlacement, 200},
+        {{0, 0.125f}, InsertCameraBefore, 2, kMiddlePlacement, 0.062f},
+        {{100, 100.5f}, InsertCameraBehind, 1, kMiddlePlacement, 100.25f},
+        // Before the first camera from the start line, behind the last 200 up to 50000.
+        {{500}, InsertCameraBefore, 1, kMiddlePlacement, 0},
+        {{0}, InsertCameraBehind, 1, kMiddlePlacement, 200},
+        {{49950.5f}, InsertCameraBehind, 1, kMiddlePlacement, 50000},
+        // A distance rule: clamped to 0, never halfway to the next camera.
+        {{10, 30, 500}, InsertCameraBefore, 2, 50, 0},
+        {{10, 30, 500}, InsertCameraBefore, 3, 50, 450},
+        {{10, 30, 500}, InsertCameraBehind, 1, 50, 60},
+        {{49990}, InsertCameraBehind, 1, 50, 50000},
+        // Finite out-of-range neighbours of a loaded file keep the rule as written.
+        {{70000, 60000}, InsertCameraBefore, 2, kMiddlePlacement, 65000},
+        {{70000}, InsertCameraBefore, 1, 50, 69950},
+        // A NaN loaded distance counts as the start line.
+        {{kNaN, 100}, InsertCameraBehind, 1, kMiddlePlacement, 50},
+        {{kNaN, 100}, InsertCameraBefore, 1, kMiddlePlacement, 0},
+    };
+    for (const auto& c : cases) {
+        CamDocument doc = DocumentWith(SetId::TV1, c.distances);
+        const int at = c.insert == InsertCameraBefore ? c.shown : c.shown + 1;
+        ASSERT_TRUE(c.insert(doc, SetId::TV1, c.shown, TestDefaults(c.rule)).ok);
+        EXPECT_EQ(doc.TV1.Camera(at).Float(0), c.expected)
+            << c.distances.size() << " cameras, shown " << c.shown << ", rule " << c.rule;
+    }
+    // Non-finite loaded distances and rules still place within the track; a NaN
+    // neighbour counts as absent, a NaN rule as no offset.
+    const float inf = std::numeric_limits<float>::infinity();
+    for (float rule : {kMiddlePlacement, 50.0f, kNaN, -inf}) {
+        for (float cur : {kNaN, inf, -inf, 100.0f}) {
+            for (std::optional<float> other : {std::optional<float>{}, std::optional(kNaN),
+                                               std::optional(inf), std::optional(-inf)}) {
+                for (float d : {NewCameraDistance(Placement::Before, rule, cur, other, {}),
+                                NewCameraDistance(Placement::Behind, rule, cur, {}, other)})
+                    EXPECT_TRUE(d >= 0.0f && d <= 50000.0f) << rule << " " << cur << " " << d;
+            }
+        }
+    }
+    EXPECT_EQ(NewCameraDistance(Placement::Behind, kMiddlePlacement, 100, {}, kNaN), 300.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Before, kMiddlePlacement, 100, kNaN, {}), 0.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Behind, kNaN, 100, {}, {}), 100.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Behind, 50, kNaN, {}, {}), 50.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Behind, 50, -inf, {}, {}), 50.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Before, 50, inf, {}, {}), 49950.0f);
+}
+
+// Random insertions, removals and pastes against a model of the 256 slots: which camera
+// ends up where, what fields 12 and 13 a new camera inherits from the slot it takes, the
+// refusals, the shown camera, the size field and DataSaved.
+TEST(CameraSetOps, RandomEditSequencesMatchASlotModel) {
+    std::mt19937 random(20261207);
+    const CameraDefaults defaults = TestDefaults(kMiddlePlacement);
+    for (int round = 0; round < 40; ++round) {
+        std::vector<float> start(random() % 6);
+        for (float& d : start)
+            d = random() % 3 ? 100.0f * (random() % 500) : random() % 2 ? 0.0f : 50000.0f;
+        CamDocument doc = DocumentWith(SetId::TV2, start);
+        std::vector<TvCamera> model(doc.TV2.Cameras.begin(), doc.TV2.Cameras.end());
+        const auto at = [&model](int slot) { return model.begin() + (slot - 1); };
+        for (int step = 0; step < 60; ++step) {
+            const CamDocument before = doc;
+            const int n = doc.TV2.Count(), shown = static_cast<int>(random() % (n + 2));
+            const int v = std::clamp(shown, 1, std::max(n, 1)),
+                      kind = static_cast<int>(random() % 3);
+            const bool behind = random() % 2;
+            const int first = n == 0 ? 1 : behind ? v + 1 : v;
+            SCOPED_TRACE(::testing::Message()
+                         << "round " << round << " step " << step << " op " << kind
+                         << (behind ? " behind " : " before ") << shown << " of " << n);
+            const float cur = n == 0 ? -1.0f : model[static_cast<std::size_t>(v - 1)].Float(0);
+            std::vector<TvCamera> block(kind == 2 ? random() % 40 : 1);
+            for (TvCamera& c : block) c.SetRaw(13, random());
+            const int k = static_cast<int>(block.size());
+            std::string refusal;
+            if (kind == 2 && k == 0)
+                refusal = "Clipboard holds no camera. Ready.";
+            else if (kind == 1 && n <= 1)
+                refusal = NothingToDeleteText(SetId::TV2);
+            else if (kind == 0 && behind && cur == 50000.0f)
+                refusal = HighestDistanceText();
+            else if (kind != 1 && n + k > 255)
+                refusal = MaximumReachedText(SetId::TV2);
+            else if (kind == 0 && !behind && cur == 0.0f)
+                refusal = BeginningOfTrackText();
+            const SetOperation op =
+                kind == 2   ? PasteCameras(doc, SetId::TV2, shown,
+                                         behind ? Placement::Behind : Placement::Before, block)
+                : kind == 1 ? RemoveCurrentCamera(doc, SetId::TV2, shown)
+                            : (behind ? InsertCameraBehind : InsertCameraBefore)(doc, SetId::TV2,
+                                                                                 shown, defaults);
+            ASSERT_EQ(op.refusal, refusal);
+            ASSERT_EQ(op.ok, refusal.empty());
+            ASSERT_EQ(op.beep, !op.ok);
+            if (!op.ok) {
+                ASSERT_TRUE(doc.SameContent(before) && doc.DataSaved);
+                continue;
+            }
+            if (kind == 1) {
+                model.erase(at(v));
+                model.insert(at(n), TvCamera{});
+            } else {
+                if (kind != 2) {
+                    // A new camera: the defaults over what its slot held, a fresh slot when the set
+                    // was empty.
+                    block[0] = n == 0 ? TvCamera{} : model[static_cast<std::size_t>(first - 1)];
+                    block[0].SetRaw(0, doc.TV2.Camera(first).Raw(0));
+                    for (int f = 1; f <= 11; ++f)
+                        block[0].SetRaw(f, defaults[static_cast<std::size_t>(f)]);
+                }
+                // Insertion behind moves the first free slot on; the others overwrite it.
+                const int dropped = kind == 0 && behind && n > 0 ? n + 2 : n + 1;
+                model.erase(at(dropped), at(dropped + k));
+                model.insert(at(first), block.begin(), block.end());
+            }
+            const int count = kind == 1 ? n - 1 : n + k;
+            ASSERT_EQ(op.showCamera, kind == 1 ? std::min(v, n - 1) : first);
+            ASSERT_EQ(doc.TV2.Count(), count);
+            ASSERT_TRUE(std::equal(doc.TV2.Cameras.begin(), doc.TV2.Cameras.end(), model.begin()));
+            ASSERT_EQ(doc.SizeField(), 56u * static_cast<unsigned>(1 + count) + 60u);
+            ASSERT_FALSE(doc.DataSaved);
+            model.resize(256);
+            doc.DataSaved = true;
+        }
+    }
+}
+
+TEST(CameraSetOps, RefusalTextsNameTheSet) {
+    const std::pair<std::string, const char*> texts[] = {
+        {MaximumReachedText(SetId::TV2),
+         "Sorry, but maximum of possible TV2-cameras (256) has already been reached. Ready."},
+        {BeginningOfTrackText(),
+         "Sorry, but the current camera is already at the beginning of the track. Ready."},
+        {HighestDistanceText(),
+         "Sorry, but the current camera has already the highest possible #1-value. Ready."},
+        {NothingToDeleteText(SetId::TV1), "Sorry, no more TV1-cameras there to delete. Ready."},
+        {AssignQuestionText(SetId::TV2),
+         "This will overwrite the same value of all other cameras in the TV2-set. Continue?"},
+        {kValuesCopiedText, "Values copied.Ready."},
+        {kActionCanceledText, "Action canceled by user. Ready."},
+        {PasteCameras(*std::make_unique<CamDocument>(), SetId::TV1, 1, Placement::Before, {})
+             .refusal,
+         "Clipboard holds no camera. Ready."}};
+    for (const auto& [text, expected] : texts) EXPECT_EQ(text, expected);
+}
+
+TEST(SelectCamera, TypedNumbersRoundHalfToEvenAndClampIntoTheSetOrAreRefused) {
+    ScopedLocale locale("en_US");
+    // 0 stands for a refusal.
+    const std::pair<const char*, int> cases[] = {
+        {"7", 7},    {"0", 1},     {"40", 12},  {"2.5", 2}, {"3.5", 4}, {"255", 12},
+        {"-0.4", 1}, {" 5 ", 5},   {"1e1", 10}, {"300", 0}, {"-3", 0},  {"abc", 0},
+        {"", 0},     {"255.5", 0}, {"-0.6", 0}, {"2,5", 0}};
+    for (const auto& [text, camera] : cases) {
+        const Selection s = SelectCamera(text, 12);
+        EXPECT_EQ(s.ok, camera != 0) << text;
+        EXPECT_EQ(s.beep, camera == 0) << text;
+        EXPECT_EQ(s.camera, camera) << text;
+        EXPECT_EQ(s.refusal, camera ? "" : "Enter a number between 1 and  12. Ready.") << text;
+    }
+    EXPECT_EQ(SelectCamera("x", 255).refusal, "Enter a number between 1 and  255. Ready.");
+    // An empty set shows no camera; a comma locale takes the comma.
+    EXPECT_TRUE(SelectCamera("5", 0).ok);
+    EXPECT_EQ(SelectCamera("5", 0).camera, 0);
+    ScopedLocale german("de_DE");
+    EXPECT_EQ(SelectCamera("3,5", 12).camera, 4);
+    EXPECT_FALSE(SelectCamera("3.5", 12).ok);
+    EXPECT_EQ(CountFieldGuard("12", 12), std::nullopt);
+    for (const char* text : {"13", "", " 12", "12.0", "012"})
+        EXPECT_EQ(CountFieldGuard(text, 12), "This value is not editable. Ready.") << text;
+}
+
+TEST(AssignToAll, CopiesTheRawPatternToEveryCameraOfTheSetOnly) {
+    CamDocument doc = DocumentWith(SetId::TV1, {100, 200, 300});
+    doc.TV1.Camera(2).SetRaw(2, 0x7FC0BEEFu);
+    const CamDocument before = doc;
+    AssignFieldToAll(doc, SetId::TV1, 2, 2);
+    CamDocument expected = before;
+    for (int i = 1; i <= 3; ++i) expected.TV1.Camera(i).SetRaw(2, 0x7FC0BEEFu);
+    EXPECT_TRUE(doc.SameContent(expected));
+    EXPECT_TRUE(doc.DataSaved) << "the caller marks the change";
+    doc.TV1.Camera(1).SetInt(TvField::Mode, 1);
+    AssignFieldToAll(doc, SetId::TV1, TvField::Mode, 1);
+    EXPECT_EQ(doc.TV1.Camera(3).Raw(TvField::Mode), 1u);
+    // Fields without a button and missing cameras change nothing.
+    doc = before;
+    for (auto [field, shown] : {std::pair{12, 1}, {13, 2}, {0, 4}, {0, 0}})
+        AssignFieldToAll(doc, SetId::TV1, field, shown);
+    EXPECT_TRUE(doc.SameContent(before));
+}
+
+}  // namespace
+}  // namespace vx

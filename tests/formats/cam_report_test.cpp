@@ -1,0 +1,154 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
+// What check, diff and dump report about a document.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <limits>
+
+#include "formats/cam_check.h"
+#include "formats/cam_diff.h"
+#include "formats/cam_json.h"
+#include "formats/cam_text_table.h"
+
+namespace vx {
+namespace {
+
+float Radians(double degrees) { return static_cast<float>(degrees * 3.14159265358979 / 180.0); }
+
+// Two tidy cameras per set, every value inside the editor's ranges.
+CamDocument CleanDocument() {
+    CamDocument doc;
+    NewDocument(doc);
+    for (SetId id : {SetId::TV1, SetId::TV2}) {
+        doc.Set(id).SetCount(2);
+        for (int i = 1; i <= 2; ++i) {
+            TvCamera& camera = doc.Set(id).Camera(i);
+            camera.SetFloat(0, 100.0f * static_cast<float>(i));
+            camera.SetFloat(2, 6.0f);
+            camera.SetInt(4, i % 2);
+            camera.SetFloat(5, 1.5f);
+            camera.SetFloat(8, Radians(360));
+            camera.SetFloat(11, Radians(40));
+            camera.SetRaw(12, 0x12345678);  // unknown fields have no range
+        }
+    }
+    doc.Pitlane.SetFloat(2, 200.0f);
+    doc.Pitlane.SetFloat(6, Radians(360));
+    UpdateHeaderSize(doc);
+    return doc;
+}
+
+TEST(Check, EachFindingNamesSetCameraAndField) {
+    EXPECT_EQ(CheckCamDocument(CleanDocument(), 0), std::vector<std::string>{});
+    CamDocument doc = CleanDocument();
+    doc.Header[8] = 1;
+    doc.TV2.Camera(2).SetFloat(0, 99.5f);
+    doc.TV1.Camera(1).SetFloat(2, -1.0f);
+    doc.TV1.Camera(2).SetFloat(8, Radians(400));
+    doc.TV1.Camera(2).SetFloat(7, 10.5f);
+    doc.TV2.Camera(1).SetRaw(5, 0x7FC00000);
+    doc.TV2.Camera(1).SetRaw(13, 0x7F800000);
+    doc.TV1.Camera(1).SetInt(4, 2);
+    doc.Pitlane.SetFloat(2, -0.5f);
+    doc.Pitlane.SetFloat(6, -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(
+        CheckCamDocument(doc, 12),
+        (std::vector<std::string>{
+            "Header, size field: 257 does not match the counts, which call for 284",
+            "TV1 camera 1, Height from the ground [m]: -1 is outside the entry range 0 to 200",
+            "TV1 camera 1, Fixed (check) or moving (uncheck) camera: holds 2, not 0 or 1",
+            "TV1 camera 2, Zoom factor for second part [-] (moving cam): 10.5 is outside the entry "
+            "range 0 to 10",
+            "TV1 camera 2, Yaw [°] (fixed cam): 400 is outside the entry range -360 to 360",
+            "TV2 camera 1, Initial zoom factor [-] (moving cam): not a finite number (nan, "
+            "7FC00000)",
+            "TV2 camera 1, Unknown, mail me if you know more!: not a finite number (inf, 7F800000)",
+            "TV2 camera 2, Distance from s/f-line [m]: 99.5 lies before camera 1 at 100",
+            "Pitlane camera, Absolute z-coordinate [m]: -0.5 is outside the entry range 0 to 200",
+            "Pitlane camera, Opening angle [°]: not a finite number (-inf, FF800000)",
+            "File: 12 bytes after the pitlane record, which the editor neither reads nor writes"}));
+    CamDocument empty = CleanDocument();
+    empty.TV2.SetCount(0);
+    empty.TV1.Camera(2).SetFloat(0, 100.0f);  // two cameras at one distance are in order
+    UpdateHeaderSize(empty);
+    EXPECT_EQ(CheckCamDocument(empty, 0), std::vector<std::string>{"TV2: the set has no camera"});
+}
+
+TEST(Diff, NamesSetCameraLabelQuantitiesAndPatterns) {
+    const CamDocument a = CleanDocument();
+    EXPECT_EQ(DiffCamDocuments({a, 0}, {a, 0}), std::vector<std::string>{});
+    CamDocument b = a;
+    b.TV1.Camera(2).SetFloat(2, 7.5f);
+    b.Pitlane.SetRaw(8, 0x7FC00001);
+    b.TV1.SetCount(4);
+    b.TV1.Camera(3).SetFloat(0, 400.0f);
+    b.TV2.CountBytes[3] = 1;
+    UpdateHeaderSize(b);
+    EXPECT_EQ(
+        DiffCamDocuments({a, 0}, {b, 3}),
+        (std::vector<std::string>{
+            "Header: 4D 41 43 54 00 00 00 00 1C 01 00 00 in A, 4D 41 43 54 00 00 00 00 8C 01 00 00 "
+            "in B",
+            "TV1 count bytes: 02 00 00 00 in A (2 cameras), 04 00 00 00 in B (4 cameras)",
+            "TV1 camera 2, Height from the ground [m]: 6 (40C00000) in A, 7.5 (40F00000) in B",
+            "TV1 camera 3: only in B", "TV1 camera 4: only in B",
+            "TV2 count bytes: 02 00 00 00 in A (2 cameras), 02 00 00 01 in B (2 cameras)",
+            "Pitlane camera, Leave this value at -0.125!: -0.125 (BE000000) in A, nan (7FC00001) "
+            "in B",
+            "Bytes after the pitlane record: 0 in A, 3 in B"}));
+    EXPECT_EQ(DiffCamDocuments({b, 0}, {a, 0}).at(3), "TV1 camera 3: only in A");
+    // Two NaN patterns differ even though both read as "nan".
+    CamDocument c = b;
+    c.Pitlane.SetRaw(8, 0x7FC00002);
+    EXPECT_EQ(DiffCamDocuments({b, 0}, {c, 0}).size(), 1u);
+}
+
+TEST(Dump, JsonAndTableHoldHeaderCountsCamerasAndExactFields) {
+    CamDocument doc = CleanDocument();
+    doc.TV2.SetCount(0);
+    doc.TV2.CountBytes[2] = 0xAB;
+    doc.Header[5] = 0x22;
+    doc.TV1.Camera(2).SetFloat(0, 480.0f);
+    doc.TV1.Camera(2).SetRaw(13, 0x7FC0BEEF);
+    UpdateHeaderSize(doc);
+    const QJsonObject root =
+        QJsonDocument::fromJson(QByteArray::fromStdString(CamDocumentJson(doc))).object();
+    EXPECT_EQ(root["header"].toArray()[5].toInt(), 0x22);
+    EXPECT_EQ(root["sizeField"].toInt(), 56 * 2 + 60);
+    const QJsonArray sets = root["sets"].toArray();
+    EXPECT_EQ(sets[1].toObject()["set"].toString(), "TV2");
+    EXPECT_EQ(sets[1].toObject()["cameras"].toArray().size(), 0);
+    EXPECT_EQ(sets[1].toObject()["countBytes"].toArray()[2].toInt(), 0xAB);
+    const QJsonArray fields =
+        sets[0].toObject()["cameras"].toArray()[1].toObject()["fields"].toArray();
+    ASSERT_EQ(fields.size(), kTvFieldCount);
+    const QJsonObject distance = fields[0].toObject();
+    EXPECT_EQ(distance["label"].toString(), "Distance from s/f-line [m] -->");
+    EXPECT_EQ(distance["kind"].toString(), "Length");
+    EXPECT_EQ(distance["value"].toDouble(), 480.0);
+    EXPECT_EQ(distance["raw"].toString(), "43F00000");
+    EXPECT_EQ(fields[4].toObject()["kind"].toString(), "ModeFlag");
+    EXPECT_EQ(fields[8].toObject()["label"].toString(),
+              QString::fromUtf8("Yaw [°] (fixed cam) -->"));
+    EXPECT_EQ(fields[13].toObject()["value"].toString(), "nan");
+    EXPECT_EQ(root["pitlane"].toObject()["fields"].toArray()[8].toObject()["value"].toDouble(),
+              -0.125);
+
+    const std::string text = CamDocumentTextTable(doc);
+    for (const char* line :
+         {"Header 4D 41 43 54 00 22 00 00 AC 00 00 00", "TV1: 2 cameras  (count bytes 02 00 00 00)",
+          "TV2: 0 cameras  (count bytes 00 00 AB 00)", "TV1 camera 1 (fixed)",
+          "Leave this value at -0.125!"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    const std::size_t row = text.find("Distance from s/f-line [m]", text.find("TV1 camera 2"));
+    const std::string line = text.substr(row, text.find('\n', row) - row);
+    EXPECT_NE(line.find(" 480 "), std::string::npos) << line;
+    EXPECT_TRUE(line.ends_with("43F00000")) << line;
+}
+
+}  // namespace
+}  // namespace vx

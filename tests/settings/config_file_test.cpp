@@ -132,8 +132,7 @@ void MakeGame(const std::string& folder) {
     WriteBytes(folder + "/gpl.exe", {'M', 'Z'});
 }
 
-// The record names the game folder program/name, which game prepares; trailing bytes
-// are neither read nor removed.
+// Records program/name, which game prepares; trailing bytes are neither read nor removed.
 Prepare Game(const char* name, void (*game)(const std::string& folder) = MakeGame) {
     return [name, game](const std::string& p) {
         game(p + "/" + name);
@@ -233,7 +232,6 @@ TEST(ConfigStartup, EachStartingPointGivesItsNoticesAndKeepsOrResetsTheFile) {
     EXPECT_FALSE(CheckGameFolder(dir.Path("gpl") + "/gpl.exe" + std::string(1, '\0') + "x"));
 }
 
-// The program's folder is dir/usr/bin; the fallback, dir/home/.config/Vistolarex.
 TEST(ConfigFolder, InstalledOrNotWritableProgramFolderSendsItToTheFallback) {
     const struct {
         const char* label;

@@ -158,26 +158,23 @@ TEST(ConfigStartup, EachStartingPointGivesItsNoticesAndKeepsOrResetsTheFile) {
         const char* label;
         Prepare prepare;
         Notices notices;
-        int step = 3;
         File file = Reset;
+        int step = 3;
         int failWrite = 0;  // the rewrite's write that fails
     } rows[] = {
-        {"valid", Game("gpl"), {}, 2, Kept},
-        {"valid without game folder", Cfg(good), {}, 1, Kept},
+        {"valid", Game("gpl"), {}, Kept, 2},
+        {"valid without game folder", Cfg(good), {}, Kept, 1},
         {"first start", [](auto&) {}, corrupt},
         {"one byte short", Cfg({good.begin(), good.end() - 1}), corrupt},
         {"signature letter", Cfg(badSignature), corrupt},
-        {"gpl.exe a folder", Game("gpl", [](auto& f) { create_directories(f + "/gpl.exe"); }),
-         corrupt},
+        {"exe a folder", Game("gpl", [](auto& g) { create_directories(g + "/gpl.exe"); }), corrupt},
         {"no gpl.exe", Game("gpl", [](auto& f) { create_directory(f); }), corrupt},
         {"game folder gone", Game("gone", [](auto&) {}), gone},
-        {"rewrite fails", Cfg({1, 2, 3}), aborted, 3, Kept, 1},
-        {"FIFO", SilentFifo, aborted, 3, NotAFile},
-        {"folder in its place", [](auto& p) { create_directory(p + kCfg); }, unwritable, 3,
-         NotAFile},
-        {"program folder missing", [](auto& p) { remove(p); }, noFolder, 3, NotAFile},
-        {"program folder a file", [](auto& p) { remove(p), WriteBytes(p, {1}); }, noFolder, 3,
-         NotAFile},
+        {"rewrite fails", Cfg({1, 2, 3}), aborted, Kept, 3, 1},
+        {"FIFO", SilentFifo, aborted, NotAFile},
+        {"folder in its place", [](auto& p) { create_directory(p + kCfg); }, unwritable, NotAFile},
+        {"program missing", [](auto& p) { remove(p); }, noFolder, NotAFile},
+        {"program a file", [](auto& p) { remove(p), WriteBytes(p, {1}); }, noFolder, NotAFile},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.label);

@@ -54,6 +54,7 @@ TEST_F(FilesTest, FirstStartWritesTheConfigurationAndOnlyOkStoresTheOptionsThatE
     FrmMain& w = Start();
     EXPECT_EQ(boxes.shown.at(0).title, "Vistolarex: Error while initializing");
     EXPECT_EQ(Status(), "Welcome to Vistolarex by Quennith of Brevona. Ready to rumble ;-) !");
+    EXPECT_TRUE(Tv1().CamFixed()->isChecked()) << "the new-camera defaults are applied";
     EXPECT_FALSE(w.findChild<QPushButton*>("cmdTestCams")->isEnabled());
     EXPECT_EQ(dialog.initialFolder, folder);
     const std::string game = folder + "/game";
@@ -88,6 +89,8 @@ TEST_F(FilesTest, CommandLineFileIsLoadedAtStartUpAndALoadShowsItsProgressOrItsF
     EXPECT_EQ(lines.size(), 7) << "each stage of the reading is shown";
     EXPECT_EQ(lines.last(), kLoaded);
     EXPECT_EQ(dialog.initialFolder, folder + "/");
+    Load(folder + "/missing.cam");
+    EXPECT_EQ(Status(), "File not found. Load aborted. Ready.");
     fs::create_directory(folder + "/folder.cam");
     Load(folder + "/folder.cam");
     EXPECT_EQ(boxes.shown.at(0).title, "Runtime-Error!");

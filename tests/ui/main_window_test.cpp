@@ -3,16 +3,23 @@
 
 // Start-up, files, the questions before anything is lost, typing, stepping, camera
 // selection, undo/redo, the page buttons, the camera clipboard and the strip, as the
-// editor window wires them to their operations.
+// editor window wires them to their operations; and the window's controls, their
+// names and that every text fits whole at the common desktop font sizes.
 #include <sys/stat.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QTabBar>
 #include <QUrl>
 #include <filesystem>
+#include <map>
 
 #include "document/faulty_file_layer.h"
 #include "editing/field_value.h"
@@ -21,6 +28,9 @@
 #include "support/sample_camera.h"
 #include "ui/camera_overview.h"
 #include "ui/edit_history.h"
+#include "ui/elided_label.h"
+#include "ui/options_window.h"
+#include "ui/twips.h"
 
 namespace vx::testing {
 namespace {
@@ -466,6 +476,141 @@ TEST_F(SetsTest, ClickOnAStripMarkSelectsThatCameraAndATypedValueStaysWithItsCam
     EXPECT_FLOAT_EQ(w.Document().TV1.Camera(3).Float(2), 12.0f);
     TypeAndTab(Tv1().CamData(0), "250");
     EXPECT_DOUBLE_EQ(Tv1().Overview()->Strip().marks[0].distance, 250.0) << "the strip follows";
+}
+
+// The texts wider or taller than the room the style gives them, as "objectName: text".
+QStringList ClippedTexts(const QWidget& root) {
+    QStringList clipped;
+    for (QWidget* widget : root.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&root)) continue;
+        const QStyle* style = widget->style();
+        QString text;
+        QRect room;
+        if (auto* path = qobject_cast<ElidedLabel*>(widget)) {
+            text = path->ShownText();
+            room = path->contentsRect();
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            text = label->text();
+            room = label->contentsRect();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            text = button->text();
+            room = style->subElementRect(
+                qobject_cast<QCheckBox*>(button)      ? QStyle::SE_CheckBoxContents
+                : qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                      : QStyle::SE_PushButtonContents,
+                &option, button);
+        } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            QStyleOptionFrame option;
+            option.initFrom(line);
+            option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, line);
+            text = line->text();
+            // QLineEdit keeps 2 pixels blank on either side of its text.
+            room = style->subElementRect(QStyle::SE_LineEditContents, &option, line)
+                       .marginsRemoved(line->textMargins())
+                       .adjusted(2, 0, -2, 0);
+        } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (!tabs->rect().contains(tabs->tabRect(i))) clipped << tabs->tabText(i);
+            }
+            continue;
+        }
+        if (text.isEmpty()) continue;
+        const QFontMetrics metrics(widget->font());
+        if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height()) {
+            clipped << widget->objectName() + ": " + text;
+        }
+    }
+    return clipped;
+}
+
+class LayoutTest : public EditorTest {
+  protected:
+    void TearDown() override {
+        EditorTest::TearDown();
+        QApplication::setFont(font_);
+    }
+    QFont font_ = QApplication::font();
+};
+
+TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePoints) {
+    for (int points : {8, 12}) {
+        SCOPED_TRACE(points);
+        QFont font = font_;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        FrmMain& w = Restart();
+        w.show();
+        EXPECT_TRUE(points != 8 || w.width() == Twips(w.logicalDpiX())(11055)) << "as designed";
+        for (TvPage* page : {&Tv1(), &Tv2()}) {  // the widest texts the boxes come to hold
+            page->CurrentCam()->setText("255");
+            page->CamData(3)->setText("-9999.999");
+        }
+        w.SetStatus(
+            "Sorry, but the current camera has already the highest possible #1-value. "
+            "Ready.");
+        for (int tab = 0; tab < 3; ++tab) {
+            w.CamData()->setCurrentIndex(tab);
+            EXPECT_EQ(ClippedTexts(w).join(" | ").toStdString(), "") << "tab " << tab;
+        }
+        Settings working;
+        working.GPLFolder = "/home/someone/" + std::string(300, 'x') + "/games/GPL";
+        OptionsContext context{working, boxes, beeper, opener, remote, ""};
+        OptionsWindow options(context, nullptr, {});
+        options.show();
+        auto* pages = options.findChild<QTabWidget*>("sstOptions");
+        for (int tab = 0; tab < pages->count(); ++tab) {
+            pages->setCurrentIndex(tab);
+            EXPECT_EQ(ClippedTexts(options).join(" | ").toStdString(), "") << "options tab " << tab;
+        }
+        // A long game folder shows its start and its end, and the whole as the tooltip.
+        const auto* path = options.findChild<ElidedLabel*>("lblGPLFolder");
+        EXPECT_TRUE(path->ShownText().startsWith("/home/") && path->ShownText().endsWith("/GPL"));
+        EXPECT_EQ(path->toolTip().toStdString(), working.GPLFolder);
+    }
+}
+
+TEST_F(LayoutTest, ButtonsCarryTheirTextsInTabOrderAndTheWindowKeepsItsSize) {
+    FrmMain& w = Active(Start());
+    EXPECT_EQ(w.windowTitle(), "Vistolarex V1.53");
+    QWidget* previous = w.findChild<QPushButton*>("cmdLoadCAMFile");
+    EXPECT_TRUE(previous->hasFocus());
+    for (const char* name : {"cmdSaveCAMFile", "cmdTestCams", "cmdOptions", "cmdHelp", "cmdExit",
+                             "cmdUndo", "cmdRedo"}) {
+        previous = previous->nextInFocusChain();
+        EXPECT_EQ(previous->objectName().toStdString(), name);
+    }
+    EXPECT_EQ(w.UndoButton()->toolTip(), "Nothing to undo");
+    const QSize design = w.size();
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    w.showMaximized();
+    QTRY_VERIFY(!w.isMaximized());
+    EXPECT_EQ(w.size(), design);
+}
+
+TEST_F(LayoutTest, EveryEntryBoxIsAnnouncedByItsRowInTheWindowAndTheOptions) {
+    auto namesOf = [](const QWidget& root) {
+        std::map<std::string, std::string> names;
+        for (QLineEdit* box : root.findChildren<QLineEdit*>()) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+            const std::string name =
+                accessible ? accessible->text(QAccessible::Name).toStdString() : "";
+            EXPECT_NE(name, "") << box->objectName().toStdString();
+            names[box->objectName().toStdString()] = name;
+        }
+        return names;
+    };
+    Settings working;
+    OptionsContext context{working, boxes, beeper, opener, remote, ""};
+    const auto options = namesOf(OptionsWindow(context, nullptr, {}));
+    const auto editor = namesOf(Start());
+    ASSERT_EQ(editor.size(), 2u * (14 + 2) + 13 + 1);
+    ASSERT_EQ(options.size(), 11u);
+    EXPECT_EQ(editor.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
+    EXPECT_EQ(editor.at("txtCurrentTV2Cam"), "TV2 camera number");
+    EXPECT_EQ(options.at("txtDefaultValue_0"),
+              "Place new camera [m] before/behind the currently shown camera");
 }
 
 }  // namespace

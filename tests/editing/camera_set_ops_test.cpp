@@ -108,9 +108,8 @@ TEST(CameraSetOps, RandomEditSequencesMatchASlotModel) {
                 : kind == 1 ? RemoveCurrentCamera(doc, SetId::TV2, shown)
                             : (behind ? InsertCameraBehind : InsertCameraBefore)(doc, SetId::TV2,
                                                                                  shown, defaults);
-            ASSERT_EQ(op.refusal, refusal);
-            ASSERT_EQ(op.ok, refusal.empty());
-            ASSERT_EQ(op.beep, !op.ok);
+            ASSERT_EQ(std::tuple(op.refusal, op.ok, op.beep),
+                      std::tuple(refusal, refusal.empty(), !refusal.empty()));
             if (!op.ok) {
                 ASSERT_TRUE(doc.SameContent(before) && doc.DataSaved);
                 continue;
@@ -120,8 +119,7 @@ TEST(CameraSetOps, RandomEditSequencesMatchASlotModel) {
                 model.insert(at(n), TvCamera{});
             } else {
                 if (kind != 2) {
-                    // A new camera: the defaults over what its slot held, a fresh slot when the set
-                    // was empty.
+                    // The defaults over what the slot held, a fresh slot in an empty set.
                     block[0] = n == 0 ? TvCamera{} : model[static_cast<std::size_t>(first - 1)];
                     block[0].SetRaw(0, doc.TV2.Camera(first).Raw(0));
                     for (int f = 1; f <= 11; ++f)

@@ -28,8 +28,7 @@ CamDocument CleanDocument() {
             camera.SetFloat(2, 6.0f);
             camera.SetInt(4, i % 2);
             camera.SetFloat(8, Radians(360));
-            camera.SetFloat(11, Radians(40));
-            camera.SetRaw(12, 0x12345678);  // unknown fields have no range
+            camera.SetFloat(12, 1e30f);  // unknown fields have no range
         }
     }
     doc.Pitlane.SetFloat(2, 200.0f);
@@ -75,7 +74,6 @@ TEST(Diff, NamesSetCameraLabelQuantitiesAndPatterns) {
     b.Pitlane.SetRaw(8, 0x7FC00001);
     b.TV1.SetCount(4);
     b.TV1.Camera(3).SetFloat(0, 400.0f);
-    b.TV2.CountBytes[3] = 1;
     UpdateHeaderSize(b);
     EXPECT_EQ(
         DiffCamDocuments({a, 0}, {b, 3}),
@@ -85,7 +83,6 @@ TEST(Diff, NamesSetCameraLabelQuantitiesAndPatterns) {
             "TV1 count bytes: 02 00 00 00 in A (2 cameras), 04 00 00 00 in B (4 cameras)",
             "TV1 camera 2, Height from the ground [m]: 6 (40C00000) in A, 7.5 (40F00000) in B",
             "TV1 camera 3: only in B", "TV1 camera 4: only in B",
-            "TV2 count bytes: 02 00 00 00 in A (2 cameras), 02 00 00 01 in B (2 cameras)",
             "Pitlane camera, Leave this value at -0.125!: -0.125 (BE000000) in A, nan (7FC00001) "
             "in B",
             "Bytes after the pitlane record: 0 in A, 3 in B"}));

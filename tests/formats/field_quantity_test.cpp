@@ -74,12 +74,9 @@ TEST(FieldQuantity, EditedCellsAreJudgedExactlyAsTypedValues) {
         const FieldInfo& info = pitlane ? Pit(k) : Tv(k);
         if (!info.typedEntry) continue;
         std::vector<double> numbers = {3.5e38, -3.4028235e38, 1e-45};
-        for (double bound : {info.minimum, info.maximum}) {
-            for (double step : {0.0, 1e-4, 1e-6, 1e-9}) {
+        for (double bound : {info.minimum, info.maximum})
+            for (double step : {0.0, 1e-4, -1e-4, 1e-6, -1e-6, 1e-9, -1e-9})
                 numbers.push_back(bound + step);
-                numbers.push_back(bound - step);
-            }
-        }
         for (int i = 0; i < 100; ++i) numbers.push_back(spread(random) * 1.1 * info.maximum);
         for (double number : numbers) {
             char cell[64];
@@ -114,13 +111,6 @@ TEST(FieldQuantity, EntriesAreStoredOrRefusedWithAReason) {
         EXPECT_EQ(entry.raw.value_or(0), raw) << text;
         EXPECT_EQ(entry.reason, reason);
     }
-    EXPECT_EQ(StoredValueProblem(Tv(2), FloatBits(-1.0f)),
-              "-1 is outside the entry range 0 to 200");
-    EXPECT_EQ(StoredValueProblem(Tv(2), FloatBits(200.0f)), "");
-    EXPECT_EQ(StoredValueProblem(Tv(8), Degrees(-360)), "");
-    EXPECT_EQ(StoredValueProblem(Tv(4), 2), "holds 2, not 0 or 1");
-    EXPECT_EQ(StoredValueProblem(Tv(4), 1), "");
-    EXPECT_EQ(StoredValueProblem(Tv(12), FloatBits(1e30f)), "");
 }
 
 TEST(FieldQuantity, HexPatternsAreEightDigitsAndReadLeniently) {

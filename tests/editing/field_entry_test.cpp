@@ -130,7 +130,7 @@ TEST(FieldEntry, ValuesShowAtTheirPrecision) {
     }
 }
 
-TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsStoreThem) {
+TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsAndTheModeStoreThem) {
     // Field, value in shown units, position; halves go to even, values beyond the range clamp,
     // and a field without a stepper has none.
     const double kNaN = std::nan(""), kMin = std::numeric_limits<std::int32_t>::min();
@@ -165,6 +165,13 @@ TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsStoreThem) {
     expected.Pitlane.SetFloat(2, -1.0f);
     expected.Pitlane.SetFloat(5, RadiansOf(-360));
     EXPECT_TRUE(doc.SameContent(expected) && doc.TV1 == expected.TV1 && doc.DataSaved);
+    // The mode is the integer 1, not the pattern of 1.0f, and marks the change.
+    for (const bool fixed : {true, false}) {
+        SetCameraMode(doc, SetId::TV1, 1, fixed);
+        expected.TV1.Camera(1).SetRaw(TvField::Mode, fixed ? 1 : 0);
+        EXPECT_TRUE(doc.SameContent(expected) && doc.TV1 == expected.TV1 && !doc.DataSaved);
+        doc.DataSaved = true;
+    }
 }
 
 TEST(FieldTable, StepperRangesTooltipsAndRows) {
@@ -188,17 +195,6 @@ TEST(FieldTable, StepperRangesTooltipsAndRows) {
     for (int f = 0; f < kTvFieldCount; ++f) {
         EXPECT_EQ(TvRowEnabled(f, false), f <= 7) << f;
         EXPECT_EQ(TvRowEnabled(f, true), f <= 4 || (f >= 8 && f <= 11)) << f;
-    }
-}
-
-TEST(CameraMode, WritesTheIntegerFlagAndClearsDataSaved) {
-    CamDocument doc = DocumentWith(SetId::TV2, {100.0f, 200.0f});
-    for (const bool fixed : {true, false}) {
-        doc.DataSaved = true;
-        SetCameraMode(doc, SetId::TV2, 2, fixed);
-        // The integer 1, not the pattern of 1.0f.
-        EXPECT_EQ(doc.TV2.Camera(2).Raw(TvField::Mode), fixed ? 1u : 0u);
-        EXPECT_FALSE(doc.DataSaved);
     }
 }
 

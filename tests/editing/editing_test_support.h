@@ -14,15 +14,10 @@
 namespace vx::testing {
 
 // Sets the default locale for one test and puts the previous one back.
-class ScopedLocale {
-  public:
+struct ScopedLocale {
     explicit ScopedLocale(const char* name) { QLocale::setDefault(QLocale(name)); }
-    ~ScopedLocale() { QLocale::setDefault(previous_); }
-    ScopedLocale(const ScopedLocale&) = delete;
-    ScopedLocale& operator=(const ScopedLocale&) = delete;
-
-  private:
-    QLocale previous_;
+    ~ScopedLocale() { QLocale::setDefault(previous); }
+    QLocale previous;
 };
 
 inline float RadiansOf(double degrees) { return static_cast<float>(degrees * kPi / 180.0); }
@@ -36,9 +31,8 @@ inline CameraDefaults TestDefaults(float placement) {
     return d;
 }
 
-// A saved document whose set holds cameras at the given distances; every other field
-// of camera i, and of the free slots, holds a pattern naming slot and field, so moved
-// cameras are recognisable.
+// A saved document with cameras at the given distances; every other field of every slot
+// holds a pattern naming slot and field, so moved cameras are recognisable.
 inline CamDocument DocumentWith(SetId set, const std::vector<float>& distances) {
     CamDocument doc;
     NewDocument(doc);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -57,12 +58,9 @@ TEST(FieldEntry, RandomTypedValuesFollowTheRangesInEitherLocale) {
         double value = picks[random() % 6];
         if (random() % 2)
             value = std::round((low + (high - low) * (random() % 10001) / 10000) * 1000) / 1000;
-        char number[64];
-        std::snprintf(number, sizeof number, "%.3f", value);
-        std::string text = number;
-        const unsigned spoil = random() % 8;
-        const bool foreign = spoil == 0;
-        if (comma != foreign) std::replace(text.begin(), text.end(), '.', ',');
+        std::string text = QString::number(value, 'f', 3).toStdString();
+        const unsigned spoil = random() % 8;  // 0: the other locale's separator, 1: no number
+        if (comma != (spoil == 0)) std::replace(text.begin(), text.end(), '.', ',');
         if (spoil == 1) text = noNumbers[random() % 6];
         const int camera = random() % 10 == 0 ? 3 : 2;
         const bool switchOver = random() % 2;
@@ -74,8 +72,7 @@ TEST(FieldEntry, RandomTypedValuesFollowTheRangesInEitherLocale) {
             return FloatBits(degrees ? RadiansOf(v) : static_cast<float>(v));
         };
         if (kind == 2) {
-            CameraDefaults defaults = FactoryCameraDefaults();
-            CameraDefaults expected = defaults;
+            CameraDefaults defaults = FactoryCameraDefaults(), expected = defaults;
             // A default angle is converted from the single, not from the typed number.
             if (ok) expected[static_cast<std::size_t>(field)] = stored(single);
             ASSERT_EQ(EnterDefaultValue(defaults, field, text), ok);
@@ -108,87 +105,49 @@ TEST(FieldEntry, RandomTypedValuesFollowTheRangesInEitherLocale) {
     EXPECT_EQ(doc.TV1.Camera(1).Raw(3), 0x7FC01234u);
 }
 
-TEST(FieldEntry, ValuesShowAtTheirPrecisionAndReEnterAsShown) {
+TEST(FieldEntry, ValuesShowAtTheirPrecision) {
     ScopedLocale locale("en_US");
-    const struct {
-        bool pitlane;
-        int field;
-        std::uint32_t bits;
-        const char* shown;
-    } cases[] = {
-        {false, 0, FloatBits(12345.678f), "12345.68"},  // seven digits
-        {false, 1, FloatBits(12.3456f), "12.346"},
-        {false, 2, FloatBits(0.0625f), "0.062"},  // a binary half of a thousandth goes to even
-        {false, 6, FloatBits(0.0055f), "0.005"},  // the stored value lies below 0.0055
-        {false, 9, FloatBits(RadiansOf(-90.4)), "-90"},
-        {false, 8, FloatBits(RadiansOf(45.6)), "46"},
-        {false, 2, FloatBits(250.0f), "250"},  // loaded beyond the entry range
-        {false, 1, 0x7FC00001u, "NaN"},
-        {false, 12, 0x7F800000u, "Infinity"},
-        {true, 3, FloatBits(0.5f), "28.648"},  // pitlane angles keep three decimals
-        {true, 6, FloatBits(RadiansOf(359.999)), "359.999"},
-        {true, 0, FloatBits(123.4567f), "123.457"},
-        {true, 8, FloatBits(-0.125f), "-0.125"},
-        {true, 10, FloatBits(0.0055f), "0.006"},  // times 1000 as a single: 5.5, then even
-        {true, 3, 0xFFC00000u, "NaN"},
-    };
+    // Seven significant digits, thousandths with binary halves to even, whole degrees on TV
+    // angles, three decimals on pitlane angles. 0.0055 as a single lies below 0.0055, but
+    // times 1000 as a single it is 5.5, which goes to even on a pitlane field.
+    const bool P = true, T = false;  // pitlane or TV field
+    const std::tuple<bool, int, double, const char*> cases[] = {{T, 0, 12345.678, "12345.68"},
+                                                                {T, 2, 0.0625, "0.062"},
+                                                                {T, 6, 0.0055, "0.005"},
+                                                                {T, 7, 2.5, "2.5"},
+                                                                {T, 8, 45.6, "46"},
+                                                                {P, 3, 28.6478, "28.648"},
+                                                                {P, 10, 0.0055, "0.006"}};
     TvCamera camera;
     PitlaneCamera pitlane;
-    for (const auto& c : cases) {
-        const auto k = static_cast<std::size_t>(c.field);
-        (c.pitlane ? pitlane.Fields[k] : camera.Fields[k]) = c.bits;
-        EXPECT_EQ(c.pitlane ? FormatPitlaneField(pitlane, c.field) : FormatTvField(camera, c.field),
-                  c.shown);
+    for (const auto& [isPitlane, field, value, shown] : cases) {
+        const bool degrees = isPitlane ? field >= 3 && field <= 6 : field >= 8;
+        const float single = degrees ? RadiansOf(value) : static_cast<float>(value);
+        if (isPitlane) pitlane.SetFloat(field, single);
+        if (!isPitlane) camera.SetFloat(field, single);
+        EXPECT_EQ(isPitlane ? FormatPitlaneField(pitlane, field) : FormatTvField(camera, field),
+                  shown);
     }
-    // A typed TV angle re-enters as the whole degrees shown; values shown beyond the
-    // range (huge, NaN) are refused on re-entry.
-    CamDocument doc = DocumentWith(SetId::TV1, {100.0f});
-    TvCamera& tv = doc.TV1.Camera(1);
-    const auto reEnter = [&](int field) {
-        return EnterTvField(doc, SetId::TV1, 1, field, FormatTvField(tv, field), false);
-    };
-    tv.SetFloat(8, RadiansOf(45.6));
-    tv.SetFloat(0, 12345.678f);
-    ASSERT_EQ(reEnter(8), EntryResult::Accepted);
-    ASSERT_EQ(reEnter(0), EntryResult::Accepted);
-    EXPECT_EQ(tv.Raw(8), FloatBits(RadiansOf(46)));
-    EXPECT_EQ(tv.Raw(0), FloatBits(12345.68f));
-    tv.SetFloat(0, 1.0e20f);
-    tv.SetFloat(2, 250.0f);
-    tv.SetRaw(1, 0x7FC00001u);
-    for (int field : {0, 1, 2}) EXPECT_EQ(reEnter(field), EntryResult::Rejected) << field;
-    ScopedLocale german("de_DE");
-    EXPECT_EQ(FormatPitlaneField(pitlane, 8), "-0,125");
 }
 
-TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsStoreThem) {
-    const struct {
-        int field;
-        float value;
-        std::int32_t position;
-    } cases[] = {{1, 12.3456f, 12346},
-                 {8, RadiansOf(45.6), 46},
-                 {9, RadiansOf(45.4996), 46},  // 45.5, then even
-                 {0, 50000, 50000000},
-                 {2, -200, -200000},
-                 {3, 10000, 10000000},
-                 {10, RadiansOf(-360), -360},
-                 {11, RadiansOf(360), 360},
-                 {0, 60000, 50000000},
-                 {5, -3.0e38f, 0},
-                 {1, std::numeric_limits<float>::quiet_NaN(), 0},
-                 {8, 1.0e30f, 360},
-                 {12, -1.0e30f, std::numeric_limits<std::int32_t>::min()}};
+TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsAndTheModeStoreThem) {
+    // Field, value in shown units, position; halves go to even, values beyond the range clamp,
+    // and a field without a stepper has none.
+    const double kNaN = std::nan(""), kMin = std::numeric_limits<std::int32_t>::min();
+    const std::tuple<int, double, double> cases[] = {
+        {1, 12.3456, 12346}, {9, 45.4996, 46},     {2, -200, -200000},
+        {10, -360, -360},    {0, 60000, 50000000}, {5, -3.0e38, 0},
+        {1, kNaN, 0},        {8, 1.0e30, 360},     {12, -1.0e30, kMin}};
     TvCamera camera;
-    for (const auto& c : cases) {
-        camera.SetFloat(c.field, c.value);
-        EXPECT_EQ(TvStepperPosition(camera, c.field), c.position) << c.field << " " << c.value;
+    for (const auto& [field, value, position] : cases) {
+        camera.SetFloat(field, field >= 8 ? RadiansOf(value) : static_cast<float>(value));
+        EXPECT_EQ(TvStepperPosition(camera, field), position) << field << " " << value;
     }
     PitlaneCamera pitlane;
     pitlane.SetFloat(0, 3.0e38f);
     pitlane.SetFloat(3, RadiansOf(45.67));
-    EXPECT_EQ(PitlaneStepperPosition(pitlane, 0), 50000000);
-    EXPECT_EQ(PitlaneStepperPosition(pitlane, 3), 46);
+    EXPECT_EQ(std::pair(PitlaneStepperPosition(pitlane, 0), PitlaneStepperPosition(pitlane, 3)),
+              std::pair(50000000, 46));
     // A step stores its position and leaves DataSaved, field 3, the mode, field 13 and
     // cameras beyond the count alone; heights step below the ground typing cannot reach.
     CamDocument doc = DocumentWith(SetId::TV1, {100.0f});
@@ -201,33 +160,36 @@ TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsStoreThem) {
     }
     for (const auto& [number, field] : {std::pair{1, 4}, {1, 13}, {2, 0}})
         StepTvField(doc, SetId::TV1, number, field, 7000);
-    StepPitlaneField(doc, 2, -1000);
-    StepPitlaneField(doc, 5, -360);
-    StepPitlaneField(doc, 7, 1000);
+    for (const auto& [field, position] : {std::pair{2, -1000}, {5, -360}, {7, 1000}})
+        StepPitlaneField(doc, field, position);
     expected.Pitlane.SetFloat(2, -1.0f);
     expected.Pitlane.SetFloat(5, RadiansOf(-360));
-    EXPECT_TRUE(doc.SameContent(expected) && doc.TV1 == expected.TV1);
-    EXPECT_TRUE(doc.DataSaved);
+    EXPECT_TRUE(doc.SameContent(expected) && doc.TV1 == expected.TV1 && doc.DataSaved);
+    // The mode is the integer 1, not the pattern of 1.0f, and marks the change.
+    for (const bool fixed : {true, false}) {
+        SetCameraMode(doc, SetId::TV1, 1, fixed);
+        expected.TV1.Camera(1).SetRaw(TvField::Mode, fixed ? 1 : 0);
+        EXPECT_TRUE(doc.SameContent(expected) && doc.TV1 == expected.TV1 && !doc.DataSaved);
+        doc.DataSaved = true;
+    }
 }
 
 TEST(FieldTable, StepperRangesTooltipsAndRows) {
     // Lengths step by a metre in millimetres, heights down to -200 m, the rest by one.
-    const std::tuple<const FieldInfo&, std::int32_t, std::int32_t, std::int32_t> steppers[] = {
-        {TvFieldInfo(SetId::TV1, 0), 0, 50000000, 1000},
-        {TvFieldInfo(SetId::TV2, 2), -200000, 200000, 1000},
-        {PitlaneFieldInfo(2), -200000, 200000, 1000},
-        {TvFieldInfo(SetId::TV1, 6), 0, 10000, 1},
-        {TvFieldInfo(SetId::TV2, 11), 0, 360, 1},
-        {PitlaneFieldInfo(4), -360, 360, 1}};
-    for (const auto& [info, minimum, maximum, increment] : steppers) {
-        EXPECT_EQ(std::tuple(info.stepper.minimum, info.stepper.maximum, info.stepper.increment),
-                  std::tuple(minimum, maximum, increment))
-            << info.label;
+    // Pitlane?, field, minimum, maximum, increment.
+    const std::tuple<bool, int, int, int, int> steppers[] = {
+        {false, 0, 0, 50000000, 1000},    {false, 2, -200000, 200000, 1000},
+        {true, 2, -200000, 200000, 1000}, {false, 6, 0, 10000, 1},
+        {false, 11, 0, 360, 1},           {true, 4, -360, 360, 1}};
+    for (const auto& [pitlane, field, minimum, maximum, increment] : steppers) {
+        const StepperSpec& stepper =
+            (pitlane ? PitlaneFieldInfo(field) : TvFieldInfo(SetId::TV1, field)).stepper;
+        EXPECT_EQ(std::tuple(stepper.minimum, stepper.maximum, stepper.increment),
+                  std::tuple(minimum, maximum, increment));
     }
-    EXPECT_STREQ(TvFieldInfo(SetId::TV1, 6).stepper.tooltip,
-                 "Changes the value in steps of 1/1000 per click");
-    EXPECT_STREQ(TvFieldInfo(SetId::TV2, 6).stepper.tooltip,
-                 "Changes the value in steps of 0.001 per click");
+    const std::string step = "Changes the value in steps of ";
+    EXPECT_EQ(TvFieldInfo(SetId::TV1, 6).stepper.tooltip, step + "1/1000 per click");
+    EXPECT_EQ(TvFieldInfo(SetId::TV2, 6).stepper.tooltip, step + "0.001 per click");
     EXPECT_STREQ(PitlaneFieldInfo(2).tooltip, "Enter a number between -200 and 200");
     // The mode switches the zoom rows off and the angle rows on.
     for (int f = 0; f < kTvFieldCount; ++f) {
@@ -236,29 +198,16 @@ TEST(FieldTable, StepperRangesTooltipsAndRows) {
     }
 }
 
-TEST(CameraMode, WritesTheIntegerFlagAndClearsDataSaved) {
-    CamDocument doc = DocumentWith(SetId::TV2, {100.0f, 200.0f});
-    CamDocument expected = doc;
-    SetCameraMode(doc, SetId::TV2, 2, true);
-    expected.TV2.Camera(2).SetRaw(TvField::Mode, 1);  // not the pattern of 1.0f
-    EXPECT_TRUE(doc.SameContent(expected) && !doc.DataSaved);
-    doc.DataSaved = true;
-    SetCameraMode(doc, SetId::TV2, 2, false);
-    EXPECT_EQ(doc.TV2.Camera(2).Raw(TvField::Mode), 0u);
-    EXPECT_FALSE(doc.DataSaved);
-}
-
 TEST(CameraDefaults, ShownTextsAndThePlacementChoice) {
     ScopedLocale locale("en_US");
     CameraDefaults defaults = FactoryCameraDefaults();
     EXPECT_EQ(defaults[11], 0x3FC90FDBu) << "the factory angle is what a typed 90 stores";
+    // Loaded rounded to thousandths, restored in full; no minus sign on a rounded zero.
     defaults[1] = FloatBits(1.23456f);
-    defaults[2] = FloatBits(0.0625f);
     defaults[9] = FloatBits(RadiansOf(-0.3));
-    EXPECT_EQ(DefaultValueLoadText(defaults, 1), "1.235");
-    EXPECT_EQ(DefaultValueLoadText(defaults, 2), "0.062");
-    EXPECT_EQ(DefaultValueLoadText(defaults, 9), "0") << "no minus sign on a rounded zero";
-    EXPECT_EQ(DefaultValueRestoreText(defaults, 1), "1.23456");
+    EXPECT_EQ(DefaultValueLoadText(defaults, 1) + " " + DefaultValueRestoreText(defaults, 1),
+              "1.235 1.23456");
+    EXPECT_EQ(DefaultValueLoadText(defaults, 9), "0");
     // Angles show as whole degrees, from the first (the yaw) on.
     defaults[8] = FloatBits(RadiansOf(45.4));
     EXPECT_EQ(DefaultValueLoadText(defaults, 8) + DefaultValueRestoreText(defaults, 8), "4545");

@@ -45,7 +45,6 @@ TEST(CameraClipboardText, RowsOfEitherSetReadInOrderAndOtherLinesAreSkippedOrNam
     std::string flag = good;
     flag.replace(flag.find(",1,00000001,"), 3, ",2,");
     const std::pair<std::string, const char*> refusals[] = {
-        {"120", "Clipboard holds no camera. Ready."},
         {"\n\n", "Clipboard holds no camera. Ready."},
         {PitlaneCsvRow(pit), "Clipboard holds no camera. Ready."},
         {good + "\n" + PitlaneCsvRow(pit),

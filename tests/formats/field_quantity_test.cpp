@@ -46,24 +46,14 @@ TEST(FieldQuantity, EveryFinitePatternReadsBackExactlyFromItsText) {
 TEST(FieldQuantity, ShowsMetresFactorsDegreesAndTheFlagReadablyWithAFullStop) {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const struct {
-        const FieldInfo& info;
-        bool pitlane;
-        std::uint32_t raw;
-        const char* text;
-    } cases[] = {{Tv(0), false, FloatBits(12.5f), "12.5"},
-                 {Tv(5), false, FloatBits(0.1f), "0.1"},
-                 {Tv(8), false, Degrees(46), "46"},
-                 {Tv(9), false, Degrees(-90), "-90"},
-                 {Tv(8), false, Degrees(45.6), "45.6"},
-                 {Tv(4), false, 1, "1"},
-                 {Tv(4), false, 0x3F800000, "1065353216"},
-                 {Tv(12), false, Degrees(30), "30"},
-                 // The pitlane's unknown fields are plain numbers, the TV ones degrees.
-                 {Pit(8), true, FloatBits(-0.125f), "-0.125"},
-                 {Pit(3), true, Degrees(45.67), "45.67"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatQuantity(c.info, c.pitlane, c.raw), c.text) << c.text;
+    // A flag shows its integer, the pitlane's unknown fields plain numbers, the TV ones degrees.
+    const std::tuple<const FieldInfo&, bool, std::uint32_t, const char*> cases[] = {
+        {Tv(0), false, FloatBits(12.5f), "12.5"},
+        {Tv(4), false, 0x3F800000, "1065353216"},
+        {Tv(12), false, Degrees(-30), "-30"},
+        {Pit(8), true, FloatBits(-0.125f), "-0.125"}};
+    for (const auto& [info, pitlane, raw, text] : cases)
+        EXPECT_EQ(FormatQuantity(info, pitlane, raw), text) << text;
     // Not the editor's rounded display ("29"): 0.5 rad is 28.6478897... degrees.
     EXPECT_TRUE(FormatQuantity(Tv(8), false, FloatBits(0.5f)).starts_with("28.6478"));
     QLocale::setDefault(before);
@@ -84,12 +74,9 @@ TEST(FieldQuantity, EditedCellsAreJudgedExactlyAsTypedValues) {
         const FieldInfo& info = pitlane ? Pit(k) : Tv(k);
         if (!info.typedEntry) continue;
         std::vector<double> numbers = {3.5e38, -3.4028235e38, 1e-45};
-        for (double bound : {info.minimum, info.maximum}) {
-            for (double step : {0.0, 1e-4, 1e-6, 1e-9}) {
+        for (double bound : {info.minimum, info.maximum})
+            for (double step : {0.0, 1e-4, -1e-4, 1e-6, -1e-6, 1e-9, -1e-9})
                 numbers.push_back(bound + step);
-                numbers.push_back(bound - step);
-            }
-        }
         for (int i = 0; i < 100; ++i) numbers.push_back(spread(random) * 1.1 * info.maximum);
         for (double number : numbers) {
             char cell[64];
@@ -113,28 +100,17 @@ TEST(FieldQuantity, EditedCellsAreJudgedExactlyAsTypedValues) {
 
 TEST(FieldQuantity, EntriesAreStoredOrRefusedWithAReason) {
     const std::tuple<const FieldInfo&, const char*, std::uint32_t, const char*> cases[] = {
-        {Tv(4), "0", 0, ""},
-        {Tv(4), "1", 1, ""},
         {Tv(4), "+1", 1, ""},
         {Tv(0), " +1.5e2 ", FloatBits(150.0f), ""},
         {Tv(4), "1.0", 0, "\"1.0\" is not 0 or 1"},
         {Tv(13), "5", 0, "a field that is not editable was changed"},
-        {Tv(0), "12,5", 0, "\"12,5\" is not a number"},
         {Tv(0), "+-5", 0, "\"+-5\" is not a number"},
-        {Tv(0), "-3", 0, "-3 is outside the entry range 0 to 50000"},
-        {Pit(8), "-0.125", 0, "a field that is not editable was changed"}};
+        {Tv(0), "-3", 0, "-3 is outside the entry range 0 to 50000"}};
     for (const auto& [info, text, raw, reason] : cases) {
-        const QuantityEntry entry = EnterQuantity(info, &info == &Pit(8), text);
+        const QuantityEntry entry = EnterQuantity(info, false, text);
         EXPECT_EQ(entry.raw.value_or(0), raw) << text;
         EXPECT_EQ(entry.reason, reason);
     }
-    EXPECT_EQ(StoredValueProblem(Tv(2), FloatBits(-1.0f)),
-              "-1 is outside the entry range 0 to 200");
-    EXPECT_EQ(StoredValueProblem(Tv(2), FloatBits(200.0f)), "");
-    EXPECT_EQ(StoredValueProblem(Tv(8), Degrees(-360)), "");
-    EXPECT_EQ(StoredValueProblem(Tv(4), 2), "holds 2, not 0 or 1");
-    EXPECT_EQ(StoredValueProblem(Tv(4), 1), "");
-    EXPECT_EQ(StoredValueProblem(Tv(12), FloatBits(1e30f)), "");
 }
 
 TEST(FieldQuantity, HexPatternsAreEightDigitsAndReadLeniently) {

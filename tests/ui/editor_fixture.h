@@ -7,10 +7,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 #include <memory>
 
 #include "document/cam_writer.h"
@@ -18,6 +22,7 @@
 #include "support/cam_file_builder.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
+#include "ui/camera_overview.h"
 #include "ui/entry_box.h"
 #include "ui/main_window.h"
 #include "ui/pitlane_page.h"
@@ -92,11 +97,44 @@ class EditorTest : public ::testing::Test {
     TvPage& Tv1() { return window->Tv1Page(); }
     TvPage& Tv2() { return window->Tv2Page(); }
     PitlanePage& Pit() { return window->PitPage(); }
-    std::string Shown(EntryBox* box) { return box->text().toStdString(); }
+    static std::string Shown(EntryBox* box) { return box->text().toStdString(); }
     std::string KOfN(TvPage& page) {
         return Shown(page.CurrentCam()) + " of " + Shown(page.TotalCams());
     }
     std::string Status() { return window->StatusLine(); }
+    const CameraSet& Set(SetId set) { return window->Document().Set(set); }
+    FrmMain& StartWith(const CamDocument& doc) {
+        FrmMain& w = Active(Restart());
+        Load(WriteCam("track.cam", doc));
+        QGuiApplication::clipboard()->clear();
+        return w;
+    }
+    // The camera keys act where the page's strip has the focus.
+    void FocusPage(TvPage& page) {
+        window->CamData()->setCurrentWidget(&page);
+        page.Overview()->setFocus(Qt::OtherFocusReason);
+    }
+    void SetClipboardText(const std::string& text) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    }
+    // Dropped as the desktop does it; the load is queued.
+    bool Drop(const std::vector<std::string>& urls) {
+        QMimeData data;
+        QList<QUrl> list;
+        for (const std::string& url : urls) list << QUrl(QString::fromStdString(url));
+        data.setUrls(list);
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+        QCoreApplication::processEvents();
+        return enter.isAccepted();
+    }
+    void Quiet(bool Settings::*request) {
+        Settings quiet = window->LiveSettings();
+        quiet.*request = false;
+        SaveSettings(quiet);
+    }
 
     void TypeAndTab(EntryBox* box, const QString& text) {
         if (!box->hasFocus()) {
@@ -114,8 +152,7 @@ class EditorTest : public ::testing::Test {
         QTest::mouseClick(up ? stepper->UpArrow() : stepper->DownArrow(), Qt::LeftButton);
     }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    // The selection that gaining the focus makes follows the click at once.
-    void Click(EntryBox* box) {
+    void Click(EntryBox* box) {  // the select-all of the focus follows at once
         QTest::mouseClick(box, Qt::LeftButton);
         QCoreApplication::processEvents();
     }

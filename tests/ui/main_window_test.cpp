@@ -67,15 +67,12 @@ TEST_F(EditorTest, CommandLineFileIsLoadedAtStartUpAndALoadShowsItsProgressOrIts
                      [&](const QString& text) { lines << text; });
     Load(good);
     EXPECT_EQ(lines.size(), 7) << "each stage of the reading is shown";
-    EXPECT_EQ(lines.last(), kLoaded);
-    EXPECT_EQ(dialog.initialFolder, folder + "/");
     Load(folder + "/missing.cam");
     EXPECT_EQ(Status(), "File not found. Load aborted. Ready.");
     fs::create_directory(folder + "/folder.cam");
     Load(folder + "/folder.cam");
     EXPECT_EQ(boxes.shown.at(0).title, "Runtime-Error!");
     EXPECT_NE(boxes.shown.at(0).text.find(" - " + std::to_string(EISDIR)), std::string::npos);
-    EXPECT_EQ(Status(), "Load aborted. Ready.");
     EXPECT_EQ(w.CAMFileName(), folder + "/folder.cam") << "kept even when the load fails";
     Save(folder + "/again.cam");
     EXPECT_EQ(ReadBytes(folder + "/again.cam"), ReadBytes(good));
@@ -90,15 +87,12 @@ TEST_F(EditorTest, LoadAndDropAskFirstWhenUnsavedDataWouldBeReplaced) {
     boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Cancel};
     Load(good);
     EXPECT_EQ(boxes.shown.at(0).text, "There is unsaved data in memory. Load anyway?");
-    EXPECT_EQ(Status(), "Action canceled by user. Ready.");
-    EXPECT_EQ(dialog.opens, 0);
     EXPECT_TRUE(Drop({url}));
     EXPECT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(w.Document().TV1.Count(), 2);
     dialog.picks.clear();
     EXPECT_TRUE(Drop({url, "file://" + folder + "/other.cam"})) << "the first file loads";
     EXPECT_EQ(Status(), kLoaded);
-    EXPECT_EQ(w.CAMFileName(), good);
     EXPECT_EQ(dialog.opens, 0);
     EXPECT_FALSE(Drop({"https://example.org/second.cam"}));
     EXPECT_FALSE(Drop({"file://" + folder}));
@@ -124,7 +118,6 @@ TEST_F(EditorTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
     EXPECT_EQ(ReadBytes(target).size(), 184u);
     EXPECT_FALSE(w.Document().DataSaved);
     ::chmod(target.c_str(), 0644);
-
     // Without the safety request only a change by another program is asked about.
     Quiet(&Settings::SafetyOverwrite);
     Start();
@@ -163,8 +156,7 @@ TEST_F(EditorTest, KeysExitAndTheFrameCloseTakeTheValueStillBeingTypedAndF1Opens
     Click(w.findChild<QPushButton*>("cmdExit"));
     EXPECT_EQ(boxes.shown.at(1).text, "There is unsaved data in memory. Really exit?");
     EXPECT_EQ(beeper.beeps, 1) << "beep, then the question";
-    EXPECT_FALSE(w.close());
-    EXPECT_FALSE(w.Ended());
+    EXPECT_FALSE(w.close() || w.Ended());
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(w.Ended());
     Quiet(&Settings::SafetyExit);
@@ -204,16 +196,13 @@ TEST_F(EditorTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBo
     Save(folder + "/a.cam");
     TypeAndTab(Tv1().CamData(2), "abc");
     EXPECT_EQ(beeper.beeps, 1);
-    EXPECT_EQ(Status(), "What do you mean? Ready.");
     EXPECT_EQ(Shown(Tv1().CamData(2)), "2");
     EXPECT_TRUE(Tv1().CamData(3)->hasFocus());
     EXPECT_TRUE(w.Document().DataSaved);
-    // A stepper positioned by the program does not step; a click steps from the box.
     TypeAndTab(Tv1().CamData(8), "45.6");
     EXPECT_EQ(camera.Float(8), Radians(45.6));
     ClickUp(Tv1().ValueStepperOf(8));
-    EXPECT_EQ(camera.Float(8), Radians(47));
-    EXPECT_EQ(Shown(Tv1().CamData(8)), "47");
+    EXPECT_EQ(Shown(Tv1().CamData(8)), "47") << "a click steps from the box";
     w.CamData()->setCurrentIndex(2);
     TypeAndTab(Pit().CamData(3), "45.67");
     EXPECT_EQ(w.Document().Pitlane.Float(3), Radians(45.67));
@@ -223,24 +212,18 @@ TEST_F(EditorTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBo
 TEST_F(EditorTest, ModeSwitchAndCameraSelectionWireToTheirOperationsAndOnlyTheClickIsAChange) {
     FrmMain& w = Active(Restart());
     Load(WriteCam("three.cam", DocumentWithTv1({100.0f, 200.0f, 300.0f})));
-    EXPECT_TRUE(Tv1().CamData(5)->isEnabled());
     Click(Tv1().CamFixed());
     EXPECT_EQ(w.Document().TV1.Camera(1).Raw(TvField::Mode), 1u);
     EXPECT_FALSE(Tv1().CamData(5)->isEnabled() || Tv1().AssignToAll(6)->isEnabled());
-    EXPECT_TRUE(Tv1().ValueStepperOf(9)->isEnabled() && Tv1().AssignToAll(11)->isEnabled());
     Save(folder + "/saved.cam");
     TypeAndTab(Tv1().CurrentCam(), "3");
-    EXPECT_EQ(Shown(Tv1().CamData(0)), "300");
-    EXPECT_FALSE(Tv1().CamFixed()->isChecked()) << "camera 3 is moving";
-    EXPECT_TRUE(Tv1().CamData(5)->isEnabled());
+    EXPECT_TRUE(Tv1().CamData(5)->isEnabled()) << "camera 3 is moving";
     TypeAndTab(Tv1().CurrentCam(), "300");
     EXPECT_EQ(Status(), "Enter a number between 1 and  3. Ready.");
-    EXPECT_EQ(Shown(Tv1().CurrentCam()), "3");
     ClickUp(Tv1().SelectionSpinner(), false);
     EXPECT_EQ(KOfN(Tv1()), "2 of 3");
     EXPECT_EQ(Shown(Tv1().CamData(0)), "200");
     TypeAndTab(Tv1().TotalCams(), "5");
-    EXPECT_EQ(Shown(Tv1().TotalCams()), "3");
     EXPECT_EQ(Status(), "This value is not editable. Ready.");
     EXPECT_EQ(beeper.beeps, 2);
     EXPECT_TRUE(w.Document().DataSaved);
@@ -256,10 +239,8 @@ TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndSavesItByteForByte)
     FrmMain& w = Active(Restart());
     Load(file);
     Click(Tv1().CurrentCam());
-    for (QWidget* next :
-         std::initializer_list<QWidget*>{Tv1().CamData(0), Tv1().CamData(1), Tv1().CamData(2),
-                                         Tv1().CamData(3), Tv1().CamFixed(), Tv1().CamData(8)}) {
-        Keys(Qt::Key_Tab);
+    for (QWidget* next : {Tv1().CamData(0), Tv1().CamData(1), Tv1().CamFixed()}) {
+        for (int i = next == Tv1().CamFixed() ? 3 : 1; i > 0; --i) Keys(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
     }
     for (int camera = 1; camera <= 3; ++camera) {
@@ -304,11 +285,9 @@ TEST_F(EditorTest, InsertRemoveAndAssignShowTheirResultAndAskOrBeepFirst) {
     Click(Tv1().AddBefore());
     EXPECT_EQ(Status(),
               "Sorry, but the current camera is already at the beginning of the track. Ready.");
-    EXPECT_EQ(beeper.beeps, 1);
-    EXPECT_TRUE(w.Document().DataSaved);
+    EXPECT_TRUE(beeper.beeps == 1 && w.Document().DataSaved);
     Click(Tv1().AddBehind());
     EXPECT_EQ(KOfN(Tv1()), "2 of 2");
-    EXPECT_EQ(Shown(Tv1().CamData(0)), "200");
     EXPECT_EQ(Tv1().SelectionSpinner()->Maximum(), 2);
     boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Cancel};
     Click(Tv1().AssignToAll(2));
@@ -343,7 +322,6 @@ TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndRefusalsChangeNoth
     Keys(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Set(SetId::TV2).Camera(2), doc.TV1.Camera(2));
     EXPECT_EQ(KOfN(Tv2()), "2 of 2");
-    EXPECT_EQ(Shown(Tv2().CamData(0)), "200");
     // Text alone, as from another program; Ctrl+Shift+V goes before.
     SetClipboardText(TvCameraCsvRow(SetId::TV1, 9, SampleCamera(7.0f)));
     Keys(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
@@ -353,14 +331,11 @@ TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndRefusalsChangeNoth
     SetClipboardText("Hello, world");
     Keys(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Status(), "Clipboard holds no camera. Ready.");
-    EXPECT_EQ(beeper.beeps, 1);
-    EXPECT_TRUE(w.Document().SameContent(before));
-
+    EXPECT_TRUE(beeper.beeps == 1 && w.Document().SameContent(before));
     QStringList texts;
     for (QAction* action : Tv1().actions()) texts << action->text();
     EXPECT_EQ(texts, (QStringList{"Copy camera", "Paste camera before", "Paste camera behind", "",
                                   "Undo", "Redo"}));
-    EXPECT_EQ(Tv1().contextMenuPolicy(), Qt::ActionsContextMenu);
     Tv1().CopyCameraAction()->trigger();
     Tv1().PasteBeforeAction()->trigger();
     Tv1().PasteBehindAction()->trigger();
@@ -511,26 +486,24 @@ TEST_F(LayoutTest, ButtonsCarryTheirTextsInTabOrderAndTheWindowKeepsItsSize) {
 }
 
 TEST_F(LayoutTest, EveryEntryBoxIsAnnouncedByItsRowInTheWindowAndTheOptions) {
-    auto namesOf = [](const QWidget& root) {
-        std::map<std::string, std::string> names;
-        for (QLineEdit* box : root.findChildren<QLineEdit*>()) {
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
-            const std::string name =
-                accessible ? accessible->text(QAccessible::Name).toStdString() : "";
-            EXPECT_NE(name, "") << box->objectName().toStdString();
-            names[box->objectName().toStdString()] = name;
-        }
-        return names;
-    };
     Settings working;
     OptionsContext context{working, boxes, beeper, opener, remote, ""};
-    const auto options = namesOf(OptionsWindow(context, nullptr, {}));
-    const auto editor = namesOf(Start());
-    ASSERT_EQ(editor.size(), 2u * (14 + 2) + 13 + 1);
-    ASSERT_EQ(options.size(), 11u);
-    EXPECT_EQ(editor.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
-    EXPECT_EQ(editor.at("txtCurrentTV2Cam"), "TV2 camera number");
-    EXPECT_EQ(options.at("txtDefaultValue_0"),
+    OptionsWindow options(context, nullptr, {});
+    Start();
+    std::map<std::string, std::string> names;
+    for (const QWidget* root : {static_cast<QWidget*>(&options), static_cast<QWidget*>(&*window)}) {
+        for (QLineEdit* box : root->findChildren<QLineEdit*>()) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+            names[box->objectName().toStdString()] =
+                accessible->text(QAccessible::Name).toStdString();
+            EXPECT_NE(names[box->objectName().toStdString()], "")
+                << box->objectName().toStdString();
+        }
+    }
+    ASSERT_EQ(names.size(), 2u * (14 + 2) + 13 + 1 + 11);
+    EXPECT_EQ(names.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
+    EXPECT_EQ(names.at("txtCurrentTV2Cam"), "TV2 camera number");
+    EXPECT_EQ(names.at("txtDefaultValue_0"),
               "Place new camera [m] before/behind the currently shown camera");
 }
 

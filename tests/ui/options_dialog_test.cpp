@@ -156,19 +156,14 @@ TEST_F(OptionsDialogTest, ClosingDuringItsOwnRunEndsThatRun) {
 }
 
 TEST_F(OptionsDialogTest, AnswerIsTrueOnlyForOK) {
-    const std::pair<std::function<void(QWidget*)>, bool> rows[] = {
-        {[](QWidget* w) { w->findChild<QPushButton*>("cmdOK")->click(); }, true},
-        {[](QWidget* w) { w->close(); }, false},
-        {[](QWidget* w) {
-             w->findChild<QCheckBox*>("chkInformation")->click();
-             w->findChild<QPushButton*>("cmdCancel")->click();
-         },
-         false}};
-    for (const auto& [act, answer] : rows) {
-        QTimer::singleShot(10, [act = act] {
-            if (QWidget* modal = QApplication::activeModalWidget()) act(modal);
+    // OK; an edit, then the frame's close; Cancel.
+    for (const std::string button : {"cmdOK", "chkInformation", "cmdCancel"}) {
+        QTimer::singleShot(10, [button] {
+            QWidget* modal = QApplication::activeModalWidget();
+            modal->findChild<QAbstractButton*>(QString::fromStdString(button))->click();
+            if (button == "chkInformation") modal->close();
         });
-        EXPECT_EQ(RunOptionsDialog(nullptr, context), answer);
+        EXPECT_EQ(RunOptionsDialog(nullptr, context), button == "cmdOK") << button;
     }
     EXPECT_FALSE(working.ShowInformation) << "the edits sit in the working record";
     EXPECT_EQ(remote.cancels, 0) << "a run of the editor's Test further down is not the dialog's";
@@ -185,7 +180,6 @@ TEST(GplPathDialog, OnlyAFolderWithAReadableGameEnablesOKAndOnlyOKKeepsIt) {
     Settings working{.GPLFolder = game};
     auto chooser = std::make_unique<GplPathWindow>(working);
     auto* ok = chooser->findChild<QPushButton*>("cmdOK");
-    EXPECT_EQ(chooser->OpenFolderPath().toStdString(), game);
     EXPECT_FALSE(ok->isEnabled()) << "nothing is checked before a folder is opened";
     // Which game files are readable is the settings' rule; here: OK follows it.
     const std::pair<std::string, bool> rows[] = {
@@ -194,13 +188,11 @@ TEST(GplPathDialog, OnlyAFolderWithAReadableGameEnablesOKAndOnlyOKKeepsIt) {
         ASSERT_TRUE(chooser->OpenFolder(folder)) << folder;
         EXPECT_EQ(ok->isEnabled(), valid) << folder;
     }
-    EXPECT_EQ(working.GPLFolder, game + "/tracks") << "the last folder visited";
     EXPECT_FALSE(chooser->OpenFolder(game + "/gpl.exe")) << "a file is no folder";
     ASSERT_TRUE(chooser->OpenFolder(latin1));
     ok->click();
     EXPECT_EQ(chooser->result(), QDialog::Accepted);
     EXPECT_EQ(working.GPLFolder, latin1);
-
     chooser = std::make_unique<GplPathWindow>(working);
     chooser->show();
     ASSERT_TRUE(chooser->OpenFolder(game + "/tracks"));

@@ -31,7 +31,7 @@
 
 namespace vx::testing {
 
-// TV1 cameras at the given distances (height 5, 6, 7 ..., zoom 0.5), one TV2 camera at 42 m.
+// TV1 cameras at the given distances, at heights 5, 6, 7 ...
 inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fixed = false) {
     CamDocument doc;
     NewDocument(doc);
@@ -41,10 +41,7 @@ inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fix
         camera.SetFloat(0, distances[i]);
         camera.SetFloat(2, 5.0f + static_cast<float>(i));
         camera.SetInt(TvField::Mode, fixed ? 1 : 0);
-        camera.SetFloat(5, 0.5f);
     }
-    doc.TV2.Camera(1).SetFloat(0, 42.0f);
-    doc.TV2.Camera(1).SetInt(TvField::Mode, fixed ? 1 : 0);
     UpdateHeaderSize(doc);
     return doc;
 }

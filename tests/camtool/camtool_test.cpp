@@ -103,20 +103,18 @@ TEST(Camtool, HelpAndUsageErrorsWriteNothing) {
     EXPECT_NE(Camtool({"dump", "--help"}).out.find("C locale"), std::string::npos);
 }
 
-TEST(Camtool, CopyDumpAndImportCarryRandomFilesByteForByte) {
+// The formats library's round trip, through files and streams.
+TEST(Camtool, CopyDumpAndImportCarryAFileByteForByte) {
     ScratchFolder folder;
     std::mt19937 random(99);
-    for (int round = 0; round < 25; ++round) {
-        const testing::CamFileParts parts = testing::RandomCamFile(random);
-        const std::string cam = folder.WriteFile("in.cam", Text(parts.Bytes()));
-        ASSERT_EQ(Camtool({"copy", cam, folder.Path("copy.cam")}).status, 0);
-        ASSERT_EQ(testing::ReadBytes(folder.Path("copy.cam")), parts.Content()) << round;
-        const Args dump = round % 2 ? Args{"dump", "-", "--csv"} : Args{"dump", "--csv", cam};
-        const ProcessRun imported =
-            Camtool({"import", "-", "-"}, Camtool(dump, Text(parts.Bytes())).out);
-        ASSERT_EQ(imported.status, 0) << imported.err;
-        ASSERT_EQ(imported.out, Text(parts.Content())) << "round " << round;
-    }
+    const testing::CamFileParts parts = testing::RandomCamFile(random);
+    const std::string cam = folder.WriteFile("in.cam", Text(parts.Bytes()));
+    ASSERT_EQ(Camtool({"copy", cam, folder.Path("copy.cam")}).status, 0);
+    EXPECT_EQ(testing::ReadBytes(folder.Path("copy.cam")), parts.Content());
+    EXPECT_EQ(Camtool({"dump", "-", "--csv"}, Text(parts.Bytes())).out,
+              Camtool({"dump", "--csv", cam}).out);
+    const ProcessRun imported = Camtool({"import", "-", "-"}, Camtool({"dump", "--csv", cam}).out);
+    EXPECT_EQ(imported.out, Text(parts.Content())) << imported.err;
     // A refused import leaves an existing file as it was.
     const std::string out = folder.WriteFile("out.cam", "old");
     EXPECT_EQ(Camtool({"import", "-", out}, "set,camera\n").status, 1);

@@ -17,7 +17,7 @@ using testing::DocumentWith;
 using testing::ScopedLocale;
 using testing::TestDefaults;
 
-const float kNaN = std::numeric_limits<float>::quiet_NaN();
+const float kNaN = std::numeric_limits<float>::quiet_NaN(), kInf = 1.0f / 0.0f;
 using SetOp = SetOperation (*)(CamDocument&, SetId, int, const CameraDefaults&);
 
 TEST(InsertCamera, NewDistancesFollowThePlacementRuleWithinTheTrack) {
@@ -46,34 +46,27 @@ TEST(InsertCamera, NewDistancesFollowThePlacementRuleWithinTheTrack) {
         EXPECT_EQ(doc.TV1.Camera(insert == B ? shown : shown + 1).Float(0), expected)
             << distances.size() << " cameras, shown " << shown << ", rule " << rule;
     }
-    // Non-finite distances and rules still place within the track; a NaN neighbour counts
-    // as absent, a NaN rule as no offset.
-    const float inf = std::numeric_limits<float>::infinity();
-    using Near = std::optional<float>;
-    for (float rule : {M, 50.0f, kNaN, -inf})
-        for (float cur : {kNaN, inf, -inf, 100.0f})
-            for (Near other : {Near{}, Near(kNaN), Near(inf), Near(-inf)})
-                for (float d : {NewCameraDistance(Placement::Before, rule, cur, other, {}),
-                                NewCameraDistance(Placement::Behind, rule, cur, {}, other)})
-                    EXPECT_TRUE(d >= 0.0f && d <= 50000.0f) << rule << " " << cur << " " << d;
+    // A NaN neighbour counts as absent, a NaN rule as no offset.
     EXPECT_EQ(NewCameraDistance(Placement::Behind, kMiddlePlacement, 100, {}, kNaN), 300.0f);
     EXPECT_EQ(NewCameraDistance(Placement::Before, kMiddlePlacement, 100, kNaN, {}), 0.0f);
     EXPECT_EQ(NewCameraDistance(Placement::Behind, kNaN, 100, {}, {}), 100.0f);
     EXPECT_EQ(NewCameraDistance(Placement::Behind, 50, kNaN, {}, {}), 50.0f);
-    EXPECT_EQ(NewCameraDistance(Placement::Behind, 50, -inf, {}, {}), 50.0f);
-    EXPECT_EQ(NewCameraDistance(Placement::Before, 50, inf, {}, {}), 49950.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Behind, 50, -kInf, {}, {}), 50.0f);
+    EXPECT_EQ(NewCameraDistance(Placement::Before, 50, kInf, {}, {}), 49950.0f);
 }
 
 // Random insertions, removals and pastes against a model of the 256 slots: which camera
 // ends up where, what fields 12 and 13 a new camera inherits from the slot it takes, the
-// refusals, the shown camera, the size field and DataSaved.
+// refusals, the shown camera, the size field and DataSaved. Loaded distances and placement
+// rules may be anything, a new camera still lands on the track.
 TEST(CameraSetOps, RandomEditSequencesMatchASlotModel) {
     std::mt19937 random(20261207);
-    const CameraDefaults defaults = TestDefaults(kMiddlePlacement);
+    const float odd[] = {0.0f, 50000.0f, kNaN, kInf, -kInf, 0.0f}, rules[] = {50, kNaN, -kInf};
     for (int round = 0; round < 40; ++round) {
+        const CameraDefaults defaults =
+            TestDefaults(round % 4 ? kMiddlePlacement : rules[round % 3]);
         std::vector<float> start(random() % 6);
-        for (float& d : start)
-            d = random() % 3 ? 100.0f * (random() % 500) : random() % 2 ? 0.0f : 50000.0f;
+        for (float& d : start) d = random() % 3 ? 100.0f * (random() % 500) : odd[random() % 6];
         CamDocument doc = DocumentWith(SetId::TV2, start);
         std::vector<TvCamera> model(doc.TV2.Cameras.begin(), doc.TV2.Cameras.end());
         const auto at = [&model](int slot) { return model.begin() + (slot - 1); };
@@ -130,6 +123,8 @@ TEST(CameraSetOps, RandomEditSequencesMatchASlotModel) {
                 model.erase(at(dropped), at(dropped + k));
                 model.insert(at(first), block.begin(), block.end());
             }
+            const float placed = doc.TV2.Camera(first).Float(0);
+            ASSERT_TRUE(kind != 0 || (placed >= 0.0f && placed <= 50000.0f)) << placed;
             const int count = kind == 1 ? n - 1 : n + k;
             ASSERT_EQ(op.showCamera, kind == 1 ? std::min(v, n - 1) : first);
             ASSERT_EQ(doc.TV2.Count(), count);

@@ -116,10 +116,10 @@ TEST(Dump, JsonAndTableHoldHeaderCountsCamerasAndExactFields) {
           "TV2: 0 cameras  (count bytes 00 00 AB 00)", "TV1 camera 1 (fixed)",
           "Leave this value at -0.125!"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
-    const std::size_t row = text.find("Distance from s/f-line [m]", text.find("TV1 camera 2"));
-    const std::string line = text.substr(row, text.find('\n', row) - row);
-    EXPECT_NE(line.find(" 480 "), std::string::npos) << line;
-    EXPECT_TRUE(line.ends_with("43F00000")) << line;
+    EXPECT_NE(
+        text.find(
+            "     0  Distance from s/f-line [m]                      480             43F00000\n"),
+        std::string::npos);
 }
 
 }  // namespace

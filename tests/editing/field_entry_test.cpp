@@ -35,11 +35,10 @@ const double kDefaults[12][2] = {{0, 1000},   {-200, 200}, {0, 200},    {-10000,
                                  {1, 0},      {0.001, 10}, {0.001, 10}, {0.001, 10},
                                  {-180, 180}, {-180, 180}, {-180, 180}, {0, 180}};
 
-// Random entries into TV, pitlane and default fields against the model above, in either
-// locale: a number in range (judged on the single it becomes) is stored as that single,
-// in radians for angles, and clears DataSaved; the distance with a fixed switch-over moves
-// the change-over point the other way, clamped. Anything else (out of range, no number,
-// the other locale's separator, a field without typing, a missing camera) changes nothing.
+// Random entries against the model above, in either locale: a number in range (judged on
+// the single it becomes) is stored as that single, in radians for angles, and clears
+// DataSaved; the distance with a fixed switch-over moves the change-over point the other
+// way, clamped. Anything else changes nothing.
 TEST(FieldEntry, RandomTypedValuesFollowTheRangesInEitherLocale) {
     std::mt19937 random(1207);
     const char* const noNumbers[] = {"", "abc", "12m", "1e39", "nan", "1 000"};
@@ -110,24 +109,16 @@ TEST(FieldEntry, ValuesShowAtTheirPrecision) {
     // Seven significant digits, thousandths with binary halves to even, whole degrees on TV
     // angles, three decimals on pitlane angles. 0.0055 as a single lies below 0.0055, but
     // times 1000 as a single it is 5.5, which goes to even on a pitlane field.
-    const bool P = true, T = false;  // pitlane or TV field
-    const std::tuple<bool, int, double, const char*> cases[] = {{T, 0, 12345.678, "12345.68"},
-                                                                {T, 2, 0.0625, "0.062"},
-                                                                {T, 6, 0.0055, "0.005"},
-                                                                {T, 7, 2.5, "2.5"},
-                                                                {T, 8, 45.6, "46"},
-                                                                {P, 3, 28.6478, "28.648"},
-                                                                {P, 10, 0.0055, "0.006"}};
-    TvCamera camera;
-    PitlaneCamera pitlane;
-    for (const auto& [isPitlane, field, value, shown] : cases) {
-        const bool degrees = isPitlane ? field >= 3 && field <= 6 : field >= 8;
-        const float single = degrees ? RadiansOf(value) : static_cast<float>(value);
-        if (isPitlane) pitlane.SetFloat(field, single);
-        if (!isPitlane) camera.SetFloat(field, single);
-        EXPECT_EQ(isPitlane ? FormatPitlaneField(pitlane, field) : FormatTvField(camera, field),
-                  shown);
-    }
+    TvCamera tv;
+    PitlaneCamera pit;
+    const auto shown = [&](int field, float value, bool pitlane = false) {
+        pitlane ? pit.SetFloat(field, value) : tv.SetFloat(field, value);
+        return (pitlane ? FormatPitlaneField(pit, field) : FormatTvField(tv, field)) + " ";
+    };
+    EXPECT_EQ(shown(0, 12345.678f) + shown(2, 0.0625f) + shown(6, 0.0055f) + shown(7, 2.5f) +
+                  shown(8, RadiansOf(45.6)) + shown(3, RadiansOf(28.6478), true) +
+                  shown(10, 0.0055f, true),
+              "12345.68 0.062 0.005 2.5 46 28.648 0.006 ");
 }
 
 TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsAndTheModeStoreThem) {
@@ -143,11 +134,10 @@ TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsAndTheModeStoreThe
         camera.SetFloat(field, field >= 8 ? RadiansOf(value) : static_cast<float>(value));
         EXPECT_EQ(TvStepperPosition(camera, field), position) << field << " " << value;
     }
-    PitlaneCamera pitlane;
-    pitlane.SetFloat(0, 3.0e38f);
-    pitlane.SetFloat(3, RadiansOf(45.67));
-    EXPECT_EQ(std::pair(PitlaneStepperPosition(pitlane, 0), PitlaneStepperPosition(pitlane, 3)),
-              std::pair(50000000, 46));
+    PitlaneCamera pit;
+    pit.SetFloat(0, 3.0e38f);
+    pit.SetFloat(3, RadiansOf(45.67));
+    EXPECT_EQ(PitlaneStepperPosition(pit, 0) + PitlaneStepperPosition(pit, 3), 50000046);
     // A step stores its position and leaves DataSaved, field 3, the mode, field 13 and
     // cameras beyond the count alone; heights step below the ground typing cannot reach.
     CamDocument doc = DocumentWith(SetId::TV1, {100.0f});
@@ -175,8 +165,7 @@ TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsAndTheModeStoreThe
 }
 
 TEST(FieldTable, StepperRangesTooltipsAndRows) {
-    // Lengths step by a metre in millimetres, heights down to -200 m, the rest by one.
-    // Pitlane?, field, minimum, maximum, increment.
+    // Pitlane?, field, minimum, maximum, increment: lengths step by a metre in millimetres.
     const std::tuple<bool, int, int, int, int> steppers[] = {
         {false, 0, 0, 50000000, 1000},    {false, 2, -200000, 200000, 1000},
         {true, 2, -200000, 200000, 1000}, {false, 6, 0, 10000, 1},
@@ -202,15 +191,15 @@ TEST(CameraDefaults, ShownTextsAndThePlacementChoice) {
     ScopedLocale locale("en_US");
     CameraDefaults defaults = FactoryCameraDefaults();
     EXPECT_EQ(defaults[11], 0x3FC90FDBu) << "the factory angle is what a typed 90 stores";
-    // Loaded rounded to thousandths, restored in full; no minus sign on a rounded zero.
+    // Loaded rounded to thousandths, restored in full, no minus sign on a rounded zero;
+    // angles in whole degrees from the yaw on.
     defaults[1] = FloatBits(1.23456f);
-    defaults[9] = FloatBits(RadiansOf(-0.3));
-    EXPECT_EQ(DefaultValueLoadText(defaults, 1) + " " + DefaultValueRestoreText(defaults, 1),
-              "1.235 1.23456");
-    EXPECT_EQ(DefaultValueLoadText(defaults, 9), "0");
-    // Angles show as whole degrees, from the first (the yaw) on.
     defaults[8] = FloatBits(RadiansOf(45.4));
-    EXPECT_EQ(DefaultValueLoadText(defaults, 8) + DefaultValueRestoreText(defaults, 8), "4545");
+    defaults[9] = FloatBits(RadiansOf(-0.3));
+    EXPECT_EQ(DefaultValueLoadText(defaults, 1) + " " + DefaultValueRestoreText(defaults, 1) + " " +
+                  DefaultValueLoadText(defaults, 8) + DefaultValueRestoreText(defaults, 8) + " " +
+                  DefaultValueLoadText(defaults, 9),
+              "1.235 1.23456 4545 0");
     defaults[0] = FloatBits(37.5f);
     EXPECT_EQ(ChooseDistancePlacement(defaults), "37.5");
     EXPECT_EQ(defaults[0], FloatBits(37.5f));

@@ -19,10 +19,10 @@ std::uint32_t Degrees(double degrees) {
     return FloatBits(static_cast<float>(degrees * 3.14159265358979 / 180.0));
 }
 
-std::unique_ptr<CamDocument> Parse(const testing::CamFileParts& parts) {
-    auto doc = std::make_unique<CamDocument>();
-    EXPECT_EQ(ParseCamBytes(parts.Bytes(), *doc), LoadOutcome::Success);
-    return doc;
+std::string Csv(const testing::CamFileParts& parts) {
+    CamDocument doc;
+    EXPECT_EQ(ParseCamBytes(parts.Bytes(), doc), LoadOutcome::Success);
+    return CamDocumentCsv(doc);
 }
 
 // Row 1 of TV1 at 100 m, row 2 at 300 m with a signalling NaN, one TV2 camera.
@@ -36,7 +36,7 @@ testing::CamFileParts ThreeCameras() {
     parts.SetMatchingSizeField();
     return parts;
 }
-const std::string kCsv = CamDocumentCsv(*Parse(ThreeCameras()));
+const std::string kCsv = Csv(ThreeCameras());
 const std::string kRow2 =
     kCsv.substr(kCsv.find("TV1,2,"), kCsv.find('\n', kCsv.find("TV1,2,")) - kCsv.find("TV1,2,"));
 
@@ -54,9 +54,8 @@ TEST(Csv, RandomFilesRoundTripBitForBit) {
     std::mt19937 random(20261206);
     for (int round = 0; round < 150; ++round) {
         testing::CamFileParts parts = testing::RandomCamFile(random);
-        // Some files carry a size field that matches their counts, most do not.
-        if (round % 3 == 0) parts.SetMatchingSizeField();
-        const CsvImport back = ImportCamCsv(CamDocumentCsv(*Parse(parts)));
+        if (round % 3 == 0) parts.SetMatchingSizeField();  // most files' size fields are off
+        const CsvImport back = ImportCamCsv(Csv(parts));
         ASSERT_TRUE(back.ok) << back.Message();
         ASSERT_EQ(SerializeCamDocument(*back.doc), parts.Content()) << "round " << round;
     }
@@ -84,7 +83,7 @@ TEST(Csv, TheSizeFieldIsRecomputedOnlyWhenACountChanged) {
     parts.SetSizeField(999);  // wrong, but the file's own
     parts.header[0] = 'X';
     parts.tv2CountTail = {7, 8, 9};
-    const std::string csv = CamDocumentCsv(*Parse(parts));
+    const std::string csv = Csv(parts);
     std::string shorter = csv;
     shorter.erase(csv.find("TV1,2,"), kRow2.size() + 1);
     const CsvImport cut = ImportCamCsv(shorter);
@@ -108,7 +107,6 @@ TEST(Csv, RefusalsGiveLineAndColumnAndNoDocument) {
     std::string full = kCsv;
     for (int i = 3; i <= 256; ++i)
         full.insert(full.find("TV2,1,"), "TV1," + std::to_string(i) + kRow2.substr(5) + "\n");
-    // The place of the fault, then the fault.
     const auto at = [](int line, int column) {
         return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
     };

@@ -23,38 +23,34 @@ std::uint32_t Degrees(double degrees) {
 const FieldInfo& Tv(int field) { return TvFieldInfo(SetId::TV1, field); }
 const FieldInfo& Pit(int field) { return PitlaneFieldInfo(field); }
 
+// Field k of all 27: the TV fields, then the pitlane's.
+const int kAllFields = kTvFieldCount + kPitlaneFieldCount;
+const FieldInfo& Field(int k) { return k < kTvFieldCount ? Tv(k) : Pit(k - kTvFieldCount); }
+
 TEST(FieldQuantity, EveryFinitePatternReadsBackExactlyFromItsText) {
     std::mt19937 random(7);
     // The extremes first: largest float, smallest subnormal, negative zero.
     std::vector<std::uint32_t> words = {0x7F7FFFFF, 0xFF7FFFFF, 0x00000001,
                                         0x80000001, 0x80000000, 0x00800000};
     while (words.size() < 20000) words.push_back(static_cast<std::uint32_t>(random()));
-    for (std::uint32_t raw : words) {
-        if (!std::isfinite(BitsFloat(raw))) continue;
-        for (int k = 0; k < kTvFieldCount; ++k) {
-            const std::string text = FormatQuantity(Tv(k), false, raw);
-            ASSERT_EQ(QuantityPattern(Tv(k), false, text), raw) << "TV field " << k << " " << text;
+    for (std::uint32_t raw : words)
+        for (int k = 0; k < kAllFields && std::isfinite(BitsFloat(raw)); ++k) {
+            const bool pitlane = k >= kTvFieldCount;
+            const std::string text = FormatQuantity(Field(k), pitlane, raw);
+            ASSERT_EQ(QuantityPattern(Field(k), pitlane, text), raw) << k << " " << text;
         }
-        for (int k = 0; k < kPitlaneFieldCount; ++k) {
-            const std::string text = FormatQuantity(Pit(k), true, raw);
-            ASSERT_EQ(QuantityPattern(Pit(k), true, text), raw)
-                << "pitlane field " << k << " " << text;
-        }
-    }
 }
 
 TEST(FieldQuantity, ShowsMetresFactorsDegreesAndTheFlagReadablyWithAFullStop) {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    // A flag shows its integer, the pitlane's unknown fields plain numbers, the TV ones degrees.
-    const std::tuple<const FieldInfo&, bool, std::uint32_t, const char*> cases[] = {
-        {Tv(0), false, FloatBits(12.5f), "12.5"},
-        {Tv(4), false, 0x3F800000, "1065353216"},
-        {Tv(12), false, Degrees(-30), "-30"},
-        {Pit(8), true, FloatBits(-0.125f), "-0.125"}};
-    for (const auto& [info, pitlane, raw, text] : cases)
-        EXPECT_EQ(FormatQuantity(info, pitlane, raw), text) << text;
-    // Not the editor's rounded display ("29"): 0.5 rad is 28.6478897... degrees.
+    // A flag shows its integer, the pitlane's unknown fields plain numbers, the TV ones degrees;
+    // not the editor's rounded display ("29"): 0.5 rad is 28.6478897... degrees.
+    EXPECT_EQ(FormatQuantity(Tv(0), false, FloatBits(12.5f)) + " " +
+                  FormatQuantity(Tv(4), false, 0x3F800000) + " " +
+                  FormatQuantity(Tv(12), false, Degrees(-30)) + " " +
+                  FormatQuantity(Pit(8), true, FloatBits(-0.125f)),
+              "12.5 1065353216 -30 -0.125");
     EXPECT_TRUE(FormatQuantity(Tv(8), false, FloatBits(0.5f)).starts_with("28.6478"));
     QLocale::setDefault(before);
 }
@@ -68,10 +64,10 @@ TEST(FieldQuantity, EditedCellsAreJudgedExactlyAsTypedValues) {
     QLocale::setDefault(typing);
     std::mt19937 random(12);
     std::uniform_real_distribution<double> spread(-1.0, 1.0);
-    for (int field = 0; field < kTvFieldCount + kPitlaneFieldCount; ++field) {
+    for (int field = 0; field < kAllFields; ++field) {
         const bool pitlane = field >= kTvFieldCount;
         const int k = pitlane ? field - kTvFieldCount : field;
-        const FieldInfo& info = pitlane ? Pit(k) : Tv(k);
+        const FieldInfo& info = Field(field);
         if (!info.typedEntry) continue;
         std::vector<double> numbers = {3.5e38, -3.4028235e38, 1e-45};
         for (double bound : {info.minimum, info.maximum})

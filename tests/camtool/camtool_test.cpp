@@ -30,7 +30,8 @@ ProcessRun Camtool(const Args& arguments, const std::string& input = {}) {
 }
 std::string Text(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
 
-// Every subcommand's outcomes on good, spoilt, cut, missing and foreign files.
+// Every subcommand's outcomes on good, spoilt, cut, missing and foreign files; reports come
+// from the formats library, so here only that they arrive on the right stream.
 TEST(Camtool, CommandsAnswerWithTheirStatusOutputAndOneErrorLine) {
     ScratchFolder folder;
     testing::CamFileParts parts;
@@ -45,11 +46,8 @@ TEST(Camtool, CommandsAnswerWithTheirStatusOutputAndOneErrorLine) {
     parts.SetSizeField(1000);
     parts.trailing = {7, 7, 7};
     const std::string spoilt = folder.WriteFile("spoilt.cam", Text(parts.Bytes()));
-    const std::string notCam = folder.WriteFile("notes.txt", "hello, this is no camera file\n");
     const std::string missing = folder.Path("missing.cam"), out = folder.Path("out.cam"),
-                      noFolder = folder.Path("none/out.cam");
-    const std::string e = "camtool: ", dumpUsage = "dump FILE [--json|--csv]\n";
-    const std::string noNames = "the column names line (set,camera,...) must come first\n";
+                      noFolder = folder.Path("none/out.cam"), e = "camtool: ";
     const std::string info =
         "\nlength: 243 bytes (the counts call for 240)\nheader: 1 2 3 84 0 0 0 0 232 3 0 0\nsize "
         "field: 1000 (does not match the counts, which call for 228)\nTV1 count: 2 (count bytes 2 "
@@ -60,24 +58,25 @@ TEST(Camtool, CommandsAnswerWithTheirStatusOutputAndOneErrorLine) {
         {{"info", cut}, 1, "", e + "truncated track-camera file: " + cut + "\n"},
         {{"copy", "", out}, 1, "", e + "no file specified\n"},
         {{"copy", clean, noFolder}, 1, "", e + "folder not found: " + noFolder + "\n"},
-        {{"check", clean}, 0, "", ""},
-        {{"check", spoilt}, 1, "File: 3 bytes after the pitlane record", ""},
+        {{"check", DEMO_CAM_PATH}, 0, "", ""},
+        {{"check", spoilt}, 1, "File: 3 bytes", ""},
         {{"check", missing}, 2, "", e + "file not found: " + missing + "\n"},
         {{"diff", clean, clean}, 0, "", ""},
-        {{"diff", clean, spoilt}, 1, "Bytes after the pitlane record: 0 in A, 3 in B\n", ""},
+        {{"diff", clean, spoilt}, 1, "3 in B\n", ""},
         {{"diff", "-", "-"}, 2, "", e + "diff: standard input can be only one of A and B\n"},
-        {{"dump", clean, "--csv", "--json"}, 2, "", e + "usage: camtool " + dumpUsage},
-        {{"import", notCam, out}, 1, "", e + "line 1: " + noNames}};
+        {{"dump", clean, "--csv", "--json"}, 2, "", e + "usage: camtool dump"},
+        {{"import", spoilt, out}, 1, "", e + "line 1: "}};
+    const auto has = [](const std::string& got, const std::string& want) {
+        return want.empty() ? got.empty() : got.find(want) != std::string::npos;
+    };
     for (const auto& [arguments, status, expectedOut, expectedErr] : cases) {
         const ProcessRun run = Camtool(arguments);
         EXPECT_EQ(run.status, status) << arguments[0] << " " << arguments.back();
-        // Reports come from the formats library; here only that they arrive whole.
-        EXPECT_TRUE(expectedOut.empty() ? run.out.empty()
-                                        : run.out.find(expectedOut) != std::string::npos)
-            << run.out;
-        EXPECT_EQ(run.err, expectedErr);
+        EXPECT_TRUE(has(run.out, expectedOut)) << run.out;
+        EXPECT_TRUE(has(run.err, expectedErr) && run.err.find('\n') + 1 == run.err.size())
+            << run.err;
     }
-    EXPECT_EQ(folder.Entries().size(), 4u) << "a failed command writes nothing";
+    EXPECT_EQ(folder.Entries().size(), 3u) << "a failed command writes nothing";
 }
 
 // --help anywhere; missing or extra operands and unknown options get the usage line.
@@ -89,8 +88,8 @@ TEST(Camtool, HelpAndUsageErrorsWriteNothing) {
         Args words(4, folder.Path("a"));  // one operand too many for every command
         words[0] = command;
         const ProcessRun extra = Camtool(words);
-        EXPECT_EQ(extra.status, 2);
-        EXPECT_EQ(extra.err, "camtool: usage: camtool " + usage + "\n");
+        EXPECT_EQ(std::pair(extra.status, extra.err),
+                  std::pair(2, "camtool: usage: camtool " + usage + "\n"));
         EXPECT_EQ(Camtool({command}).err, extra.err);
         EXPECT_EQ(Camtool({command, "--force", "a"}).err,
                   "camtool: " + command + ": unknown option --force\n");
@@ -103,56 +102,44 @@ TEST(Camtool, HelpAndUsageErrorsWriteNothing) {
     EXPECT_NE(Camtool({"dump", "--help"}).out.find("C locale"), std::string::npos);
 }
 
-TEST(Camtool, CopyDumpAndImportCarryRandomFilesByteForByte) {
+// The formats library's round trip through files and streams; new writes the default track.
+TEST(Camtool, FilesTravelByteForByte) {
     ScratchFolder folder;
     std::mt19937 random(99);
-    for (int round = 0; round < 25; ++round) {
-        const testing::CamFileParts parts = testing::RandomCamFile(random);
-        const std::string cam = folder.WriteFile("in.cam", Text(parts.Bytes()));
-        ASSERT_EQ(Camtool({"copy", cam, folder.Path("copy.cam")}).status, 0);
-        ASSERT_EQ(testing::ReadBytes(folder.Path("copy.cam")), parts.Content()) << round;
-        const Args dump = round % 2 ? Args{"dump", "-", "--csv"} : Args{"dump", "--csv", cam};
-        const ProcessRun imported =
-            Camtool({"import", "-", "-"}, Camtool(dump, Text(parts.Bytes())).out);
-        ASSERT_EQ(imported.status, 0) << imported.err;
-        ASSERT_EQ(imported.out, Text(parts.Content())) << "round " << round;
-    }
+    const testing::CamFileParts parts = testing::RandomCamFile(random);
+    const std::string cam = folder.WriteFile("in.cam", Text(parts.Bytes()));
+    ASSERT_EQ(Camtool({"copy", cam, folder.Path("copy.cam")}).status, 0);
+    EXPECT_EQ(testing::ReadBytes(folder.Path("copy.cam")), parts.Content());
+    const std::string csv = Camtool({"dump", "--csv", cam}).out;
+    EXPECT_EQ(Camtool({"dump", "-", "--csv"}, Text(parts.Bytes())).out, csv);
+    EXPECT_EQ(Camtool({"import", "-", "-"}, csv).out, Text(parts.Content()));
     // A refused import leaves an existing file as it was.
     const std::string out = folder.WriteFile("out.cam", "old");
     EXPECT_EQ(Camtool({"import", "-", out}, "set,camera\n").status, 1);
     EXPECT_EQ(Text(testing::ReadBytes(out)), "old");
-}
-
-TEST(Camtool, NewAndDemoWriteTheirTracks) {
-    ScratchFolder folder;
     ASSERT_EQ(Camtool({"new", folder.Path("new.cam")}).status, 0);
     CamDocument expected;
     NewDocument(expected);
     ApplyNewCameraDefaults(expected, FactoryCameraDefaults());
     EXPECT_EQ(testing::ReadBytes(folder.Path("new.cam")), SerializeCamDocument(expected));
-    // The demo file the build leaves is the tool's, and check finds nothing to report.
-    ASSERT_EQ(Camtool({"demo", folder.Path("demo.cam")}).status, 0);
-    EXPECT_EQ(testing::ReadBytes(folder.Path("demo.cam")), testing::ReadBytes(DEMO_CAM_PATH));
-    EXPECT_EQ(Camtool({"check", DEMO_CAM_PATH}).out, "");
 }
 
 // The executable: exit codes, streams, and a write over the file-size limit reported, not fatal.
 TEST(CamtoolExecutable, ExitCodesStreamsAndAFailedWrite) {
     EXPECT_EQ(testing::RunProcess(CAMTOOL_PATH, {}).status, 2);
+    const std::string demo = Text(testing::ReadBytes(DEMO_CAM_PATH));
+    EXPECT_EQ(testing::RunProcess(CAMTOOL_PATH, {"demo", "-"}).out, demo);
+    EXPECT_EQ(testing::RunProcess(CAMTOOL_PATH, {"copy", "-", "-"}, demo).out, demo);
     ScratchFolder folder;
-    std::mt19937 random(1206);
-    const testing::CamFileParts parts = testing::RandomCamFile(random);
-    EXPECT_EQ(testing::RunProcess(CAMTOOL_PATH, {"copy", "-", "-"}, Text(parts.Bytes())).out,
-              Text(parts.Content()));
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const rlimit small{100, saved.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const ProcessRun tooLarge = testing::RunProcess(CAMTOOL_PATH, {"new", folder.Path("new.cam")});
     ::setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(tooLarge.status, 1);
-    EXPECT_EQ(tooLarge.err,
-              "camtool: cannot write " + folder.Path("new.cam") + ": File too large - 27\n");
+    EXPECT_EQ(std::pair(tooLarge.status, tooLarge.err),
+              std::pair(1, "camtool: cannot write " + folder.Path("new.cam") +
+                               ": File too large - 27\n"));
     EXPECT_EQ(folder.Entries(), std::set<std::string>{});
 }
 

@@ -97,6 +97,13 @@ TEST(AtomicWrite, RefusesTargetsItMustNotReplace) {
     EXPECT_EQ(folder.Entries(), (Names{"locked.cam", "sub"}));
 }
 
+// The fallback for file systems without unnamed files must not retry a taken name for ever.
+TEST(AtomicWrite, NamedTemporaryRefusesATakenName) {
+    ScratchFolder folder;
+    int handle = -1;
+    EXPECT_EQ(SystemFileLayer().CreateExclusive(folder.WriteFile("taken.tmp", ""), handle), EEXIST);
+}
+
 // Each failing step keeps the old file (or none) and leaves no temporary; short
 // writes, taken temporary names and ids the saver may not set do not fail a save.
 TEST(AtomicWrite, EachStepFailsOrCopesAlone) {

@@ -128,7 +128,7 @@ TEST(CamFile, RefusedFilesLeaveTheDocumentAsItWas) {
     // Cut anywhere past the signature, read with and without a listener, which is told
     // the stage cut short (header 12 bytes, counts 4, cameras 56 each).
     std::map<std::size_t, std::string> stageAt = {{11, "Reading CAMFile-Header..."},
-                                                  {15, "Reading number of TV1-cams..."},
+                                                  {12, "Reading number of TV1-cams..."},
                                                   {16 + 56 + 10, "Reading data of TV1-cam # 2..."},
                                                   {130, "Reading number of TV2-cams..."},
                                                   {132 + 10, "Reading data of TV2-cam # 1..."},

@@ -386,7 +386,7 @@ TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePoints) {
     QApplication::setFont(before);
 }
 
-TEST_F(LayoutTest, ControlsCarryTheirNamesInTabOrderAndTheWindowKeepsItsSize) {
+TEST_F(LayoutTest, ControlsCarryTheirNamesAndTheWindowKeepsItsSize) {
     Settings working;
     OptionsContext context{working, boxes, beeper, opener, remote, ""};
     OptionsWindow options(context, nullptr, {});

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+#include <map>
 
 #include "document/cam_reader.h"
 #include "document/cam_writer.h"
@@ -26,10 +26,8 @@ using testing::WriteBytes;
 CamDocument EarlierDocument() {
     CamDocument doc;
     NewDocument(doc);
-    doc.TV1.SetCount(5);
     doc.TV2.SetCount(5);
     for (int i = 1; i <= 5; ++i) doc.TV2.Camera(i).SetFloat(0, 100.0f * static_cast<float>(i));
-    doc.Pitlane.SetFloat(0, 42.0f);
     return doc;
 }
 
@@ -72,23 +70,20 @@ TEST(CamFile, LoadedFilesAreWrittenBackBitForBit) {
             parts.tv2.resize(255);
             parts.trailing = {1, 2, 3};
         }
+        SCOPED_TRACE("seed case " + std::to_string(i) + " counts " +
+                     std::to_string(parts.tv1.size()) + "/" + std::to_string(parts.tv2.size()));
         WriteBytes(path, parts.Bytes());
         CamDocument doc = EarlierDocument();
         doc.DataSaved = i % 2 == 0;
-        const std::string input = "seed case " + std::to_string(i) + " counts " +
-                                  std::to_string(parts.tv1.size()) + "/" +
-                                  std::to_string(parts.tv2.size());
         const LoadResult result = ReadCamFile(path, doc);
-        ASSERT_EQ(result.outcome, LoadOutcome::Success) << input;
-        EXPECT_TRUE(result.stamp.exists) << input;
-        EXPECT_EQ(doc.DataSaved, i % 2 == 0) << input << ": loading leaves DataSaved alone";
-        EXPECT_EQ(SerializeCamDocument(doc), parts.Content()) << input;
-        EXPECT_EQ(doc.FileLength(), parts.Content().size()) << input;
-        // Cameras of the earlier document do not linger in free slots, where a
-        // later insertion would pick them up.
-        for (CameraSet* set : {&doc.TV1, &doc.TV2}) {
-            EXPECT_EQ(set->Camera(set->Count() + 1), TvCamera{}) << input;
-        }
+        ASSERT_EQ(result.outcome, LoadOutcome::Success);
+        EXPECT_TRUE(result.stamp.exists);
+        EXPECT_EQ(doc.DataSaved, i % 2 == 0) << "loading leaves DataSaved alone";
+        EXPECT_EQ(SerializeCamDocument(doc), parts.Content());
+        EXPECT_EQ(doc.FileLength(), parts.Content().size());
+        // Earlier cameras must not linger where an insertion would pick them up.
+        for (CameraSet* set : {&doc.TV1, &doc.TV2})
+            EXPECT_EQ(set->Camera(set->Count() + 1), TvCamera{});
     }
 }
 
@@ -101,7 +96,6 @@ TEST(CamFile, RefusedFilesLeaveTheDocumentAsItWas) {
     std::vector<std::uint8_t> badSignature = valid;
     badSignature[3] = 83;
     WriteBytes(folder.Path("sig.cam"), badSignature);
-    WriteBytes(folder.Path("empty.cam"), {});
     WriteBytes(folder.Path("three.cam"), {77, 65, 67});
     const std::string fifo = folder.Path("fifo.cam");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -109,7 +103,6 @@ TEST(CamFile, RefusedFilesLeaveTheDocumentAsItWas) {
     const int silentWriter = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
     const std::tuple<std::string, LoadOutcome, int> rows[] = {
         {"", LoadOutcome::NoName, 0},
-        {folder.Path("empty.cam"), LoadOutcome::NotACameraFile, 0},
         {folder.Path("three.cam"), LoadOutcome::NotACameraFile, 0},
         {folder.Path("sig.cam"), LoadOutcome::NotACameraFile, 0},
         {folder.Path("missing.cam"), LoadOutcome::FileNotFound, ENOENT},
@@ -120,101 +113,55 @@ TEST(CamFile, RefusedFilesLeaveTheDocumentAsItWas) {
     CamDocument doc = EarlierDocument();
     doc.DataSaved = false;
     const CamDocument before = doc;
+    std::string last;  // stage announced
+    auto sink = [&last](const std::string& text) { last = text; };
     for (const auto& [path, outcome, error] : rows) {
-        const LoadResult result = ReadCamFile(path, doc);
+        last.clear();
+        const LoadResult result = ReadCamFile(path, doc, sink);
         EXPECT_EQ(result.outcome, outcome) << path;
+        // The file is checked before anything is announced.
+        EXPECT_TRUE(outcome == LoadOutcome::NotACameraFile || last.empty()) << path << last;
         EXPECT_TRUE(Identical(doc, before)) << path;
-        if (error != 0) {
-            EXPECT_EQ(result.error.errorNumber, error) << path;
-            EXPECT_EQ(result.error.description, std::strerror(error)) << path;
-        }
+        EXPECT_TRUE(error == 0 || result.error.errorNumber == error) << path;
     }
     ::close(silentWriter);
-    // Cut anywhere from just past the signature to one byte short of the pitlane's end.
+    // Cut anywhere past the signature, read with and without a listener, which is told
+    // the stage cut short (header 12 bytes, counts 4, cameras 56 each).
+    std::map<std::size_t, std::string> stageAt = {{11, "Reading CAMFile-Header..."},
+                                                  {12, "Reading number of TV1-cams..."},
+                                                  {16 + 56 + 10, "Reading data of TV1-cam # 2..."},
+                                                  {130, "Reading number of TV2-cams..."},
+                                                  {132 + 10, "Reading data of TV2-cam # 1..."},
+                                                  {239, "Reading data of Pitlane-cam..."}};
     for (std::size_t length = 4; length < valid.size(); ++length) {
         const std::vector<std::uint8_t> cut(valid.begin(),
                                             valid.begin() + static_cast<long>(length));
         EXPECT_EQ(ParseCamBytes(cut, doc), LoadOutcome::Truncated) << length;
-        EXPECT_TRUE(Identical(doc, before)) << length;
-    }
-}
-
-TEST(CamFile, ReportsEachStageInTurnAndStopsWhereTheBytesEnd) {
-    CamFileParts parts;
-    parts.tv1.resize(2);
-    parts.tv2.resize(12);
-    std::vector<std::string> texts;
-    auto sink = [&texts](const std::string& text) { texts.push_back(text); };
-    CamDocument doc;
-    ASSERT_EQ(ParseCamBytes(parts.Bytes(), doc, sink), LoadOutcome::Success);
-    ASSERT_EQ(texts.size(), 2u + 2u + 1u + 12u + 1u);
-    EXPECT_EQ(texts[2], "Reading data of TV1-cam # 1...");
-    EXPECT_EQ(texts[16], "Reading data of TV2-cam # 12...");
-    EXPECT_EQ(texts[17], "Reading data of Pitlane-cam...");
-
-    // A cut file stops at the stage it could not finish (header 12, counts 4, cameras
-    // 56 bytes each).
-    const std::pair<std::size_t, const char*> cuts[] = {
-        {11, "Reading CAMFile-Header..."},
-        {15, "Reading number of TV1-cams..."},
-        {16 + 56 + 10, "Reading data of TV1-cam # 2..."},
-        {130, "Reading number of TV2-cams..."},
-        {132 + 3 * 56, "Reading data of TV2-cam # 4..."},
-        {855, "Reading data of Pitlane-cam..."}};
-    const std::vector<std::uint8_t> whole = parts.Bytes();
-    for (const auto& [length, last] : cuts) {
-        texts.clear();
-        const std::vector<std::uint8_t> cut(whole.begin(),
-                                            whole.begin() + static_cast<long>(length));
         EXPECT_EQ(ParseCamBytes(cut, doc, sink), LoadOutcome::Truncated) << length;
-        EXPECT_EQ(texts.back(), last) << length;
-    }
-
-    // The file is checked before anything is announced.
-    texts.clear();
-    EXPECT_EQ(ReadCamFile("/nonexistent/a.cam", doc, sink).outcome, LoadOutcome::FileNotFound);
-    EXPECT_TRUE(texts.empty());
-}
-
-TEST(CamFile, OutcomesMapToTheirStatusLines) {
-    const std::pair<LoadOutcome, const char*> loads[] = {
-        {LoadOutcome::Success, "File loaded, data read. Ready."},
-        {LoadOutcome::NoName, "No file specified. Load aborted. Ready."},
-        {LoadOutcome::NotACameraFile, "Not a track-camerafile. Load aborted. Ready."},
-        {LoadOutcome::Truncated, "File is truncated. Load aborted. Ready."},
-        {LoadOutcome::FileNotFound, "File not found. Load aborted. Ready."},
-        {LoadOutcome::DriveNotReady, "Drive not ready. Load aborted. Ready."},
-        {LoadOutcome::OtherFailure, ""}};
-    for (const auto& [outcome, text] : loads) EXPECT_EQ(LoadStatusText(outcome), text);
-    const std::pair<SaveOutcome, const char*> saves[] = {
-        {SaveOutcome::Success, "File written. Ready."},
-        {SaveOutcome::Cancelled, "Cancel pressed. Save aborted. Ready."},
-        {SaveOutcome::FileNotFound, "File not found. Save aborted. Ready."},
-        {SaveOutcome::DriveNotReady, "Drive not ready. Save aborted. Ready."},
-        {SaveOutcome::OtherFailure, ""}};
-    for (const auto& [outcome, text] : saves) EXPECT_EQ(SaveStatusText(outcome), text);
-    // errno, load outcome, save outcome
-    const std::tuple<int, LoadOutcome, SaveOutcome> errors[] = {
-        {ENOENT, LoadOutcome::FileNotFound, SaveOutcome::FileNotFound},
-        {ENOMEDIUM, LoadOutcome::DriveNotReady, SaveOutcome::DriveNotReady},
-        {ENODEV, LoadOutcome::DriveNotReady, SaveOutcome::DriveNotReady},
-        {ENXIO, LoadOutcome::DriveNotReady, SaveOutcome::DriveNotReady},
-        {EACCES, LoadOutcome::OtherFailure, SaveOutcome::OtherFailure}};
-    for (const auto& [error, load, save] : errors) {
-        EXPECT_EQ(LoadOutcomeForError(error), load) << error;
-        EXPECT_EQ(SaveOutcomeForError(error), save) << error;
+        EXPECT_TRUE(Identical(doc, before)) << length;
+        EXPECT_TRUE(stageAt.count(length) == 0 || last == stageAt[length]) << length << last;
     }
 }
 
-TEST(CamFile, ExtractCamPathKeepsTheFolderWithItsSeparator) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"/home/gpl/tracks/monza/monza.cam", "/home/gpl/tracks/monza/"},
-        {"/monza.cam", "/"},
-        {"tracks/monza.cam", "tracks/"},
-        {"monza.cam", ""},
-        {"", ""},
-        {"/a.b/c", "/a.b/"}};
-    for (const auto& [name, folder] : rows) EXPECT_EQ(ExtractCamPath(name), folder) << name;
+// The texts the window's own tests do not show already.
+TEST(CamFile, FailuresMapToStatusLinesAndNamesToFolders) {
+    EXPECT_EQ(LoadStatusText(LoadOutcome::Truncated), "File is truncated. Load aborted. Ready.");
+    EXPECT_EQ(LoadStatusText(LoadOutcome::NoName), "No file specified. Load aborted. Ready.");
+    EXPECT_EQ(LoadStatusText(LoadOutcome::NotACameraFile),
+              "Not a track-camerafile. Load aborted. Ready.");
+    EXPECT_EQ(LoadStatusText(LoadOutcome::DriveNotReady), "Drive not ready. Load aborted. Ready.");
+    EXPECT_EQ(LoadStatusText(LoadOutcome::OtherFailure), "");
+    EXPECT_EQ(SaveStatusText(SaveOutcome::FileNotFound), "File not found. Save aborted. Ready.");
+    EXPECT_EQ(SaveStatusText(SaveOutcome::DriveNotReady), "Drive not ready. Save aborted. Ready.");
+    EXPECT_EQ(SaveStatusText(SaveOutcome::OtherFailure), "");
+    for (const int error : {ENOMEDIUM, ENODEV, ENXIO}) {
+        EXPECT_EQ(LoadOutcomeForError(error), LoadOutcome::DriveNotReady) << error;
+        EXPECT_EQ(SaveOutcomeForError(error), SaveOutcome::DriveNotReady) << error;
+    }
+    EXPECT_EQ(ExtractCamPath("/a.b/monza.cam"), "/a.b/");
+    EXPECT_EQ(ExtractCamPath("tracks/monza.cam"), "tracks/");
+    EXPECT_EQ(ExtractCamPath("/monza.cam"), "/");
+    EXPECT_EQ(ExtractCamPath("monza.cam"), "");
 }
 
 }  // namespace

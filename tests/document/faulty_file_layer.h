@@ -15,21 +15,18 @@
 
 namespace vx::testing {
 
-// The real file operations with chosen faults; writes can also be cut short to
-// make the writer loop, and the process ended before a step, as a kill would.
+// The real file operations with chosen faults; writes can be cut short to make the
+// writer loop, and the process ended before a step, as a kill would.
 class FaultyFileLayer : public FileLayer {
   public:
-    int unnamedError = 0;  // EOPNOTSUPP: the file system has no unnamed files
-    int createError = 0;
-    int eexistAnswers = 0;    // temporary names answered EEXIST before the real one
-    int failWriteNumber = 0;  // 1 = the first write fails
-    int writeError = EIO;
-    std::size_t maxChunk = 0;  // 0 = no limit
-    int flushError = 0, renameError = 0, setModeError = 0, flushFolderError = 0;
+    int unnamedError = 0;                       // EOPNOTSUPP: the file system has no unnamed files
+    int eexistAnswers = 0;                      // temporary names answered EEXIST first
+    int failWriteNumber = 0, writeError = EIO;  // 1 = the first write fails
+    std::size_t maxChunk = 0;                   // 0 = no limit
+    int createError = 0, flushError = 0, renameError = 0, setModeError = 0, flushFolderError = 0;
     int ownerErrors = 0;  // SetOwner calls answered EPERM before the real one; < 0: EIO
     const char* killBefore = nullptr;  // "write", "link", "rename": _exit there
-
-    int writes = 0, namings = 0, closes = 0;                    // namings: temporary names tried
+    int writes = 0, closes = 0;
     std::vector<std::pair<std::int64_t, std::int64_t>> owners;  // SetOwner's arguments
 
     int CreateUnnamed(const std::string& folder, int& handle) override {
@@ -41,24 +38,18 @@ class FaultyFileLayer : public FileLayer {
         return createError ? createError : real_->CreateExclusive(path, handle);
     }
     int Link(int handle, const std::string& path) override {
-        Step("link");
-        return NameTaken() ? EEXIST : real_->Link(handle, path);
+        return Step("link"), NameTaken() ? EEXIST : real_->Link(handle, path);
     }
     int Write(int handle, const std::uint8_t* data, std::size_t size,
               std::size_t& written) override {
         Step("write");
         if (++writes == failWriteNumber) return written = 0, writeError;
-        if (maxChunk != 0) size = std::min(size, maxChunk);
-        return real_->Write(handle, data, size, written);
+        return real_->Write(handle, data, maxChunk ? std::min(size, maxChunk) : size, written);
     }
     int Flush(int handle) override { return flushError ? flushError : real_->Flush(handle); }
-    int Close(int handle) override {
-        ++closes;
-        return real_->Close(handle);
-    }
+    int Close(int handle) override { return ++closes, real_->Close(handle); }
     int Rename(const std::string& from, const std::string& to) override {
-        Step("rename");
-        return renameError ? renameError : real_->Rename(from, to);
+        return Step("rename"), renameError ? renameError : real_->Rename(from, to);
     }
     int Remove(const std::string& path) override { return real_->Remove(path); }
     int SetMode(int handle, std::uint32_t mode) override {
@@ -66,8 +57,7 @@ class FaultyFileLayer : public FileLayer {
     }
     int SetOwner(int handle, std::int64_t user, std::int64_t group) override {
         owners.emplace_back(user, group);
-        if (ownerErrors < 0) return EIO;
-        if (ownerErrors > 0) return --ownerErrors, EPERM;
+        if (ownerErrors != 0) return ownerErrors < 0 ? EIO : (--ownerErrors, EPERM);
         return real_->SetOwner(handle, user, group);
     }
     int FlushFolder(const std::string& folder) override {
@@ -75,10 +65,7 @@ class FaultyFileLayer : public FileLayer {
     }
 
   private:
-    bool NameTaken() {
-        ++namings;
-        return eexistAnswers > 0 && eexistAnswers-- > 0;
-    }
+    bool NameTaken() { return eexistAnswers > 0 && eexistAnswers-- > 0; }
     void Step(const char* name) {
         if (killBefore != nullptr && std::strcmp(killBefore, name) == 0) ::_exit(137);
     }

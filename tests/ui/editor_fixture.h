@@ -7,10 +7,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 #include <memory>
 
 #include "document/cam_writer.h"
@@ -18,6 +22,7 @@
 #include "support/cam_file_builder.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
+#include "ui/camera_overview.h"
 #include "ui/entry_box.h"
 #include "ui/main_window.h"
 #include "ui/pitlane_page.h"
@@ -26,8 +31,7 @@
 
 namespace vx::testing {
 
-// A document with the given distances of TV1 (height 5, 6, 7 ..., zoom 0.5) and
-// one TV2 camera at 42 m.
+// TV1 cameras at the given distances, at heights 5, 6, 7 ...
 inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fixed = false) {
     CamDocument doc;
     NewDocument(doc);
@@ -37,10 +41,7 @@ inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fix
         camera.SetFloat(0, distances[i]);
         camera.SetFloat(2, 5.0f + static_cast<float>(i));
         camera.SetInt(TvField::Mode, fixed ? 1 : 0);
-        camera.SetFloat(5, 0.5f);
     }
-    doc.TV2.Camera(1).SetFloat(0, 42.0f);
-    doc.TV2.Camera(1).SetInt(TvField::Mode, fixed ? 1 : 0);
     UpdateHeaderSize(doc);
     return doc;
 }
@@ -48,39 +49,34 @@ inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fix
 // The editor window in a fresh program folder, with every seam scripted.
 class EditorTest : public ::testing::Test {
   protected:
-    // Start-up; the first start writes the configuration file and shows its box.
-    FrmMain& Start(const std::string& commandLine = "") {
+    FrmMain& Start(const std::string& commandLine = "", FileLayer& layer = SystemFileLayer()) {
+        auto options = [this](QWidget*, OptionsContext& context) {
+            if (editOptions) editOptions(context.working);
+            return optionsAnswer;
+        };
         window = std::make_unique<FrmMain>(
             folder, commandLine,
-            EditorPlatform{boxes, beeper, dialog, opener, remote, SystemFileLayer(),
-                           [this](QWidget*, OptionsContext& context) {
-                               if (editOptions) editOptions(context.working);
-                               return optionsAnswer;
-                           }});
+            EditorPlatform{boxes, beeper, dialog, opener, remote, layer, options});
         return *window;
     }
-    // A window that has been started before: the configuration file exists.
+    // The first start writes the configuration file and shows its box; a restart does not.
     FrmMain& Restart(const std::string& commandLine = "") {
         Start();
         window.reset();
         boxes.shown.clear();
         return Start(commandLine);
     }
-    void SaveSettings(const Settings& settings) {
-        ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", settings).ok);
+    // Shown and active, so focus moves as for a user.
+    FrmMain& Active(FrmMain& w) {
+        w.show();
+        QApplication::setActiveWindow(&w);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
     }
-    // Shows the window and makes it the active one, so focus moves as for a user.
-    void Activate() {
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
     std::string WriteCam(const std::string& name, const CamDocument& doc) {
         WriteBytes(folder + "/" + name, SerializeCamDocument(doc));
         return folder + "/" + name;
     }
-    // The Load and Save buttons with the given pick in the file dialog (none: Cancel).
     void Load(std::optional<std::string> path) {
         dialog.picks.push_back(std::move(path));
         window->cmdLoadCAMFile_Click();
@@ -89,17 +85,48 @@ class EditorTest : public ::testing::Test {
         dialog.picks.push_back(path);
         window->cmdSaveCAMFile_Click();
     }
-
     TvPage& Tv1() { return window->Tv1Page(); }
     TvPage& Tv2() { return window->Tv2Page(); }
     PitlanePage& Pit() { return window->PitPage(); }
-    std::string Shown(EntryBox* box) { return box->text().toStdString(); }
+    static std::string Shown(EntryBox* box) { return box->text().toStdString(); }
     std::string KOfN(TvPage& page) {
         return Shown(page.CurrentCam()) + " of " + Shown(page.TotalCams());
     }
     std::string Status() { return window->StatusLine(); }
+    const CameraSet& Set(SetId set) { return window->Document().Set(set); }
+    FrmMain& StartWith(const CamDocument& doc) {
+        FrmMain& w = Active(Restart());
+        Load(WriteCam("track.cam", doc));
+        QGuiApplication::clipboard()->clear();
+        return w;
+    }
+    // The camera keys act where the page's strip has the focus.
+    void FocusPage(TvPage& page) {
+        window->CamData()->setCurrentWidget(&page);
+        page.Overview()->setFocus(Qt::OtherFocusReason);
+    }
+    void SetClipboardText(const std::string& text) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    }
+    // Dropped as the desktop does it; the load is queued.
+    bool Drop(const std::vector<std::string>& urls) {
+        QMimeData data;
+        QList<QUrl> list;
+        for (const std::string& url : urls) list << QUrl(QString::fromStdString(url));
+        data.setUrls(list);
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+        QCoreApplication::processEvents();
+        return enter.isAccepted();
+    }
+    void Quiet(bool Settings::*request) {
+        Settings quiet = window->LiveSettings();
+        quiet.*request = false;
+        ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", quiet).ok);
+    }
 
-    // Clicks into a box, types the text and tabs on, as a user does.
     void TypeAndTab(EntryBox* box, const QString& text) {
         if (!box->hasFocus()) {
             Click(box);
@@ -112,12 +139,9 @@ class EditorTest : public ::testing::Test {
     void Keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    void ClickUp(ValueStepper* stepper, bool up = true) {
-        QTest::mouseClick(up ? stepper->UpArrow() : stepper->DownArrow(), Qt::LeftButton);
-    }
+    void ClickUp(ValueStepper* stepper) { QTest::mouseClick(stepper->UpArrow(), Qt::LeftButton); }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    // A click into a box; the selection that gaining the focus makes follows at once.
-    void Click(EntryBox* box) {
+    void Click(EntryBox* box) {  // the select-all of the focus follows at once
         QTest::mouseClick(box, Qt::LeftButton);
         QCoreApplication::processEvents();
     }

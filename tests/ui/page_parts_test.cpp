@@ -1,61 +1,55 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-// The parts the pages are built from: the value stepper, the camera clipboard's data
-// and the edit history behind Undo and Redo.
+// The parts the pages are built from: stepper, strip, camera clipboard, edit history.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <memory>
 #include <random>
+#include <tuple>
+#include <utility>
 
 #include "editing/camera_set_ops.h"
 #include "support/sample_camera.h"
 #include "ui/camera_clipboard.h"
+#include "ui/camera_overview.h"
 #include "ui/edit_history.h"
 #include "ui/value_stepper.h"
 
 namespace vx {
 namespace {
 
-TEST(ValueStepper, OnlyArrowClicksAreStepsAndAStepBeyondTheRangeIsNone) {
+TEST(ValueStepper, OnlyAnArrowClickIsAStepAndAStepBeyondTheRangeIsNone) {
     ValueStepper stepper;
     stepper.resize(16, 20);
     QSignalSpy steps(&stepper, &ValueStepper::stepped);
-    std::mt19937 random(20261207);
-    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
-    for (int i = 0; i < 200; ++i) {
-        const int lo = pick(-5, 5) * 1000, hi = lo + pick(0, 10) * 1000 + pick(0, 999);
-        const int increment = pick(1, 3) * 500, asked = pick(lo - 3000, hi + 3000);
-        stepper.SetRange(lo, hi);
-        stepper.SetIncrement(increment);
-        stepper.SetPosition(asked);
-        const int at = std::clamp(asked, lo, hi);
-        ASSERT_EQ(stepper.Position(), at) << "seed case " << i << " position " << asked;
-        ASSERT_EQ(steps.count(), 0) << "positioning by the program is no step";
-        const bool up = pick(0, 1) == 1;
-        QTest::mouseClick(up ? stepper.UpArrow() : stepper.DownArrow(), Qt::LeftButton);
-        const int next = up ? at + increment : at - increment;
-        const bool within = next >= lo && next <= hi;
-        ASSERT_EQ(steps.count(), within ? 1 : 0) << "seed case " << i << " from " << at;
-        if (within) {
-            EXPECT_EQ(steps.takeFirst().at(0).toInt(), next) << "seed case " << i;
-        }
-        EXPECT_EQ(stepper.Position(), within ? next : at) << "seed case " << i;
-    }
+    stepper.SetRange(-1000, 1200);
+    stepper.SetIncrement(500);
+    stepper.SetPosition(800);
+    QTest::mouseClick(stepper.DownArrow(), Qt::LeftButton);
+    QTest::mouseClick(stepper.UpArrow(), Qt::LeftButton);
+    QTest::mouseClick(stepper.UpArrow(), Qt::LeftButton);  // to 1300, beyond the end
+    ASSERT_EQ(steps.count(), 2) << "positioning by the program is no step";
+    EXPECT_EQ(steps.at(0).at(0).toInt(), 300);
+    EXPECT_EQ(stepper.Position(), 800);
 }
 
 TEST(CameraMimeData, OurRecordsWinOverTheTextAndPlainTextHoldsNoCamera) {
     auto mime = CameraMimeData(SetId::TV1, 3, testing::SampleCamera(1));
-    EXPECT_TRUE(HoldsCameras(mime.get()));
     QMimeData plain;
     plain.setText("42");
-    EXPECT_FALSE(HoldsCameras(&plain));
-    EXPECT_FALSE(HoldsCameras(nullptr));
-    // Our records win over the text, which another program may have changed.
-    mime->setText("nonsense");
+    EXPECT_TRUE(HoldsCameras(mime.get()) && !HoldsCameras(&plain));
+    mime->setText("nonsense");  // another program may have changed the text
     const ClipboardCameras own = CamerasFromMimeData(mime.get());
     ASSERT_TRUE(own.Ok());
     EXPECT_EQ(own.cameras, std::vector<TvCamera>{testing::SampleCamera(1)});
@@ -64,13 +58,11 @@ TEST(CameraMimeData, OurRecordsWinOverTheTextAndPlainTextHoldsNoCamera) {
     EXPECT_EQ(CamerasFromMimeData(mime.get()).refusal, "Clipboard holds no camera. Ready.");
 }
 
-// The whole document word for word, free slots and count bytes included.
 bool SameBits(const CamDocument& a, const CamDocument& b) {
     return a.Header == b.Header && a.TV1 == b.TV1 && a.TV2 == b.TV2 && a.Pitlane == b.Pitlane;
 }
 
-// Random changes anywhere in the document, set operations that shift cameras among
-// them, and runs of stepper clicks on one field that merge into one step.
+// Changes anywhere, even in free slots, and runs of stepper clicks that merge into one step.
 TEST(EditHistory, UndoingRandomStepsRestoresTheBitsAndRedoingThemRepeatsThem) {
     std::mt19937 random(20261206);
     auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
@@ -78,46 +70,32 @@ TEST(EditHistory, UndoingRandomStepsRestoresTheBitsAndRedoingThemRepeatsThem) {
         CamDocument doc;
         NewDocument(doc);
         doc.TV2.Cameras[200].SetRaw(13, 0xDEADBEEF);  // a free slot's leftovers
-        int shown = 0;
+        int shown = 0, changes = 0;
         EditHistory history(doc, [&shown](EditTab, int) { ++shown; });
         history.Loaded();
         const CamDocument start = doc;
         CamDocument saved = start;
-        int changes = 0;
         for (int step = 0; step < 60; ++step) {
             CamDocument before = doc;
             CameraSet& set = pick(2) == 0 ? doc.TV1 : doc.TV2;
             const int camera = 1 + pick(std::max(1, set.Count()));
             StepInfo info{"step " + std::to_string(step), {EditTab::TV1, camera, camera}};
-            switch (pick(7)) {
-                case 0:
-                    set.Cameras[pick(kSlotCount)].SetRaw(pick(kTvFieldCount), random());
-                    break;
-                case 1:
-                    set.CountBytes[pick(kCountBytes)] = static_cast<std::uint8_t>(pick(9));
-                    break;
-                case 2:
-                    doc.Pitlane.SetRaw(pick(kPitlaneFieldCount), random());
-                    break;
-                case 3:
-                    doc.Header[pick(kHeaderBytes)] = static_cast<std::uint8_t>(random());
-                    break;
-                case 4:
-                    InsertCameraBehind(doc, SetId::TV1, camera, CameraDefaults{});
-                    break;
-                case 5:
-                    RemoveCurrentCamera(doc, SetId::TV1, camera);
-                    break;
-                default:  // a run of clicks on the stepper of field 2 of TV2 camera 1
+            const std::function<void()> change[] = {
+                [&] { set.Cameras[pick(kSlotCount)].SetRaw(pick(kTvFieldCount), random()); },
+                [&] { set.CountBytes[pick(kCountBytes)] = static_cast<std::uint8_t>(pick(9)); },
+                [&] { doc.Pitlane.SetRaw(pick(kPitlaneFieldCount), random()); },
+                [&] { doc.Header[pick(kHeaderBytes)] = static_cast<std::uint8_t>(random()); },
+                [&] { InsertCameraBehind(doc, SetId::TV1, camera, CameraDefaults{}); },
+                [&] { RemoveCurrentCamera(doc, SetId::TV1, camera); },
+                [&] {  // a run of clicks on the stepper of field 2 of TV2 camera 1
                     info = {"click", {EditTab::TV2, 1, 1}, 2};
-                    for (int click = pick(4); click > 0; --click) {
+                    for (int click = pick(4); click > 0; --click, ++changes) {
                         doc.TV2.Cameras[0].SetRaw(2, doc.TV2.Cameras[0].Raw(2) + 1);
-                        history.Record(before, info);
-                        before = doc;
-                        ++changes;
+                        history.Record(std::exchange(before, doc), info);
                     }
                     doc.TV2.Cameras[0].SetRaw(2, doc.TV2.Cameras[0].Raw(2) + 1);
-            }
+                }};
+            change[pick(7)]();
             if (!SameBits(before, doc)) ++changes;
             history.Record(before, info);
             ASSERT_EQ(doc.DataSaved, doc.SameContent(saved)) << "run " << run << " step " << step;
@@ -137,7 +115,137 @@ TEST(EditHistory, UndoingRandomStepsRestoresTheBitsAndRedoingThemRepeatsThem) {
         EXPECT_EQ(shown, steps) << "every undo shows what it touched";
         while (history.Stack().canRedo()) ASSERT_NE(history.Redo(), "");
         EXPECT_TRUE(SameBits(doc, done)) << "run " << run;
-        EXPECT_EQ(history.Undo().rfind("Undone: ", 0), 0u);
+    }
+}
+
+struct Cam {
+    float distance, changeOver;  // the change-over relative to the camera
+    int mode;
+};
+
+CameraSet MakeSet(const std::vector<Cam>& cams) {
+    CameraSet set;
+    set.SetCount(static_cast<int>(cams.size()));
+    for (std::size_t k = 0; k < cams.size(); ++k) {
+        set.Cameras[k].SetFloat(0, cams[k].distance);
+        set.Cameras[k].SetFloat(3, cams[k].changeOver);
+        set.Cameras[k].SetInt(TvField::Mode, cams[k].mode);
+    }
+    return set;
+}
+
+// Cameras without a finite place are flagged and sit at the start; the order check
+// looks past them. A click picks the nearest mark within reach, the lowest number of a place.
+TEST(CameraOverviewModel, RandomSetsMatchASimpleModelOfPlacesFlagsAndClicks) {
+    std::mt19937 random(20261207);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    const float odd[] = {std::numeric_limits<float>::quiet_NaN(),
+                         -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::max(),
+                         std::numeric_limits<float>::infinity()};
+    const int width = 520, margin = 10;
+    for (int i = 0; i < 300; ++i) {
+        std::vector<Cam> cams{{static_cast<float>(pick(1000, 5000)), 0, 1}};
+        for (int n = pick(0, 10); n > 0; --n) {
+            cams.push_back({static_cast<float>(pick(0, 50) * 100),
+                            static_cast<float>(pick(-8, 8) * 75), pick(0, 2)});
+            if (pick(0, 9) == 0) cams.back().distance = odd[pick(0, 2)];
+            if (pick(0, 9) == 0) cams.back().changeOver = odd[pick(2, 3)];
+        }
+        const int shown = pick(0, static_cast<int>(cams.size()) + 1);
+        const OverviewStrip strip = BuildOverviewStrip(MakeSet(cams), shown);
+        std::vector<double> places, changeOvers;  // NaN: no finite place
+        double start = 0, end = 0;
+        for (const Cam& c : cams) {
+            const double place = c.distance, sum = place + c.changeOver;
+            places.push_back(std::isfinite(place) ? place : NAN);
+            changeOvers.push_back(std::isfinite(sum) ? sum : places.back());
+            if (!std::isfinite(place)) continue;
+            start = std::min({start, place, changeOvers.back()});
+            end = std::max({end, place, changeOvers.back()});
+        }
+        ASSERT_TRUE(strip.start == start && strip.end == end && strip.marks.size() == cams.size())
+            << "seed case " << i;
+        std::optional<double> previous;
+        for (std::size_t k = 0; k < cams.size(); ++k) {
+            const OverviewMark& mark = strip.marks[k];
+            const bool placed = !std::isnan(places[k]);
+            EXPECT_EQ(
+                std::tuple(mark.number, mark.fixed, mark.shown, mark.invalid, mark.outOfOrder),
+                std::tuple(int(k) + 1, cams[k].mode != 0, shown == int(k) + 1,
+                           changeOvers[k] != double(cams[k].distance) + cams[k].changeOver,
+                           placed && previous && places[k] < *previous))
+                << "seed case " << i << " camera " << k + 1;
+            if (placed) previous = places[k];
+            EXPECT_DOUBLE_EQ(mark.distance, placed ? places[k] : start) << "seed case " << i;
+            EXPECT_DOUBLE_EQ(mark.changeOver, placed ? changeOvers[k] : start) << "seed case " << i;
+        }
+        for (int x = 0; x < width; x += 3) {
+            std::optional<int> nearest;
+            double best = 0;
+            for (std::size_t k = 0; k < cams.size(); ++k) {
+                const double away = std::abs(
+                    margin +
+                    (strip.marks[k].distance - start) / (end - start) * (width - 2 * margin) - x);
+                if (away <= kOverviewClickTolerance && (!nearest || away < best)) {
+                    best = away;
+                    nearest = int(k) + 1;
+                }
+            }
+            ASSERT_EQ(CameraAtX(strip, x, width, margin), nearest)
+                << "seed case " << i << " x " << x;
+        }
+    }
+}
+
+TEST(CameraOverviewModel, TicksTooltipsAndTheSmallestRange) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(MarkToolTip(BuildOverviewStrip(MakeSet({{nan, 0, 1}}), 1).marks[0]),
+              "Camera 1: NaN m, fixed, change-over at NaN m");
+    EXPECT_EQ(
+        OverviewTicks(BuildOverviewStrip(MakeSet({{100, -350, 1}, {700, 0, 1}}), 1), 600, 14, 70),
+        (std::vector<double>{-200, 0, 200, 400, 600}));
+    EXPECT_DOUBLE_EQ(BuildOverviewStrip(MakeSet({{0, 0, 1}}), 1).end, kMinimumOverviewRange);
+}
+
+TEST(CameraOverviewWidget, ClickAsksForTheCameraAndMarksShowKindShownAndFault) {
+    CameraOverview overview("ovTV1");
+    overview.resize(600, CameraOverview::kStripHeight);
+    const CameraSet set = MakeSet({{0, 100, 1}, {1000, 200, 0}, {500, 40, 0}});
+    overview.ShowSet(set, 1);
+    overview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&overview));
+    const CameraOverview::Colours colours = CameraOverview::ColoursFor(overview.palette());
+    const int y = (CameraOverview::kMarkTop + CameraOverview::kMarkBottom) / 2;
+    const int top = CameraOverview::kMarkTop - 1;
+    int x[3];
+    for (int k = 0; k < 3; ++k) x[k] = overview.MarkX(overview.Strip().marks[k]);
+    auto pixel = [&](int at, int h) { return overview.grab().toImage().pixelColor(at, h); };
+    QSignalSpy clicked(&overview, &CameraOverview::cameraClicked);
+    QTest::mouseClick(&overview, Qt::LeftButton, {}, QPoint(x[1] + 2, y));
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked.at(0).at(0).toInt(), 2);
+    EXPECT_EQ(pixel(x[0], y), colours.shown);
+    EXPECT_EQ(pixel(x[1], y), colours.moving);
+    EXPECT_EQ(pixel(x[2], top), colours.fault);
+    EXPECT_NE(pixel(x[1], top), colours.fault);
+    overview.ShowSet(set, 2);
+    EXPECT_EQ(pixel(x[0], y), colours.fixed);
+}
+
+TEST(CameraOverviewWidget, LinesAndMarksStayReadableUnderLightAndDarkSchemes) {
+    EXPECT_NEAR(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.01);
+    const QPalette light =
+        std::unique_ptr<QStyle>(QStyleFactory::create("Fusion"))->standardPalette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, Qt::white);
+    for (const QPalette& palette : {light, dark}) {
+        const CameraOverview::Colours colours = CameraOverview::ColoursFor(palette);
+        const QColor base = palette.color(QPalette::Base);
+        EXPECT_GE(ContrastRatio(colours.line, base), 4.5) << base.name().toStdString();
+        for (const QColor& mark : {colours.fixed, colours.moving, colours.fault}) {
+            EXPECT_GE(ContrastRatio(mark, base), 3.0) << mark.name().toStdString();
+        }
     }
 }
 

@@ -100,7 +100,9 @@ TEST_F(EditorTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
     EXPECT_FALSE(w.Document().DataSaved);
     ::chmod(target.c_str(), 0644);
     // Without the safety request only a change by another program is asked about.
-    Quiet(&Settings::SafetyOverwrite);
+    Settings quiet = w.LiveSettings();
+    quiet.SafetyOverwrite = false;
+    ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", quiet).ok);
     Start();
     Load(target);
     WriteBytes(target, {1, 2, 3});
@@ -255,7 +257,7 @@ TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndRefusalsChangeNoth
     Keys(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(KOfN(Tv2()), "2 of 3") << "Ctrl+Shift+V goes before";
     const CamDocument before = w.Document();
-    SetClipboardText("Hello, world");
+    QGuiApplication::clipboard()->setText("Hello, world");
     Keys(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Status(), "Clipboard holds no camera. Ready.");
     EXPECT_TRUE(beeper.beeps == 1 && w.Document().SameContent(before));
@@ -276,7 +278,7 @@ TEST_F(EditorTest, EntryBoxesKeepTheirOwnTextCopyAndPaste) {
     Click(distance);
     Keys(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "100") << "the whole text was selected";
-    SetClipboardText("125");
+    QGuiApplication::clipboard()->setText("125");
     Keys(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Shown(distance), "125");
     // Nothing selected: the camera is copied, with the pending value committed first.
@@ -348,16 +350,18 @@ QStringList ClippedTexts(const QWidget& root) {
 
 using LayoutTest = EditorTest;
 
-TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePoints) {
+TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePointsAndEveryBoxIsNamed) {
     const QFont before = QApplication::font();
     for (int points : {8, 12}) {
         SCOPED_TRACE(points);
         QFont font = before;
         font.setPointSize(points);
         QApplication::setFont(font);
-        FrmMain& w = Restart();
-        w.show();
+        FrmMain& w = Active(Restart());
         EXPECT_TRUE(points != 8 || w.width() == Twips(w.logicalDpiX())(11055)) << "as designed";
+        EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the window keeps its designed size";
+        EXPECT_EQ(w.windowTitle(), "Vistolarex V1.53");
+        EXPECT_TRUE(w.findChild<QPushButton*>("cmdLoadCAMFile")->hasFocus());
         for (TvPage* page : {&Tv1(), &Tv2()}) {  // the widest texts the boxes come to hold
             page->CurrentCam()->setText("255");
             page->CamData(3)->setText("-9999.999");
@@ -382,32 +386,22 @@ TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePoints) {
         const auto* path = options.findChild<ElidedLabel*>("lblGPLFolder");
         EXPECT_TRUE(path->ShownText().startsWith("/home/") && path->ShownText().endsWith("/GPL"));
         EXPECT_EQ(path->toolTip().toStdString(), working.GPLFolder);
+        // Every entry box is announced by its row.
+        std::map<std::string, std::string> names;
+        for (const QWidget* root : {static_cast<QWidget*>(&options), static_cast<QWidget*>(&w)}) {
+            for (QLineEdit* box : root->findChildren<QLineEdit*>()) {
+                names[box->objectName().toStdString()] = QAccessible::queryAccessibleInterface(box)
+                                                             ->text(QAccessible::Name)
+                                                             .toStdString();
+                EXPECT_NE(names[box->objectName().toStdString()], "");
+            }
+        }
+        EXPECT_EQ(names.size(), 2u * (14 + 2) + 13 + 1 + 11);
+        EXPECT_EQ(names.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
+        EXPECT_EQ(names.at("txtDefaultValue_0"),
+                  "Place new camera [m] before/behind the currently shown camera");
     }
     QApplication::setFont(before);
-}
-
-TEST_F(LayoutTest, ControlsCarryTheirNamesAndTheWindowKeepsItsSize) {
-    Settings working;
-    OptionsContext context{working, boxes, beeper, opener, remote, ""};
-    OptionsWindow options(context, nullptr, {});
-    FrmMain& w = Active(Start());
-    EXPECT_EQ(w.windowTitle(), "Vistolarex V1.53");
-    EXPECT_TRUE(w.findChild<QPushButton*>("cmdLoadCAMFile")->hasFocus());
-    // Every entry box is announced by its row.
-    std::map<std::string, std::string> names;
-    for (const QWidget* root : {static_cast<QWidget*>(&options), static_cast<QWidget*>(&w)}) {
-        for (QLineEdit* box : root->findChildren<QLineEdit*>()) {
-            const std::string name = box->objectName().toStdString();
-            names[name] =
-                QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name).toStdString();
-            EXPECT_NE(names[name], "") << name;
-        }
-    }
-    ASSERT_EQ(names.size(), 2u * (14 + 2) + 13 + 1 + 11);
-    EXPECT_EQ(names.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
-    EXPECT_EQ(names.at("txtDefaultValue_0"),
-              "Place new camera [m] before/behind the currently shown camera");
-    EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the window keeps its designed size";
 }
 
 }  // namespace

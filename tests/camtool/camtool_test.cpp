@@ -108,10 +108,9 @@ TEST(Camtool, FilesTravelByteForByte) {
     const std::string csv = Camtool({"dump", "--csv", cam}).out;
     EXPECT_EQ(Camtool({"dump", "-", "--csv"}, Text(parts.Bytes())).out, csv);
     EXPECT_EQ(Camtool({"import", "-", "-"}, csv).out, Text(parts.Content()));
-    // A refused import leaves an existing file as it was.
     const std::string out = folder.WriteFile("out.cam", "old");
     EXPECT_EQ(Camtool({"import", "-", out}, "set,camera\n").status, 1);
-    EXPECT_EQ(Text(testing::ReadBytes(out)), "old");
+    EXPECT_EQ(Text(testing::ReadBytes(out)), "old") << "a refused import keeps the file";
     ASSERT_EQ(Camtool({"new", folder.Path("new.cam")}).status, 0);
     CamDocument expected;
     NewDocument(expected);

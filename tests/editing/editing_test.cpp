@@ -85,14 +85,12 @@ TEST(LocaleNumber, RoundsHalfToEvenAndReadsAndShowsNumbersInTheLocale) {
         {12345.68f, "12345.68"}, {1234567.0, "1234567"},  {-0.0, "0"},        {std::nan(""), "NaN"},
         {10000.125, "10000.12"}, {10000.375, "10000.38"}, {kInf, "Infinity"}, {-kInf, "-Infinity"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(FormatLocaleNumber(value, 7), text);
-    // Huge values stay readable and read back.
     const std::string huge = FormatLocaleNumber(1.0e20, 7);
     EXPECT_NE(huge.find_first_of("eE"), std::string::npos) << huge;
     EXPECT_EQ(ParseLocaleNumber(huge), 1.0e20);
     EXPECT_EQ(ParseLocaleNumber(FormatLocaleNumber(12345678.0, 7)), 12345680.0);
-    // Seven significant digits, thousandths with binary halves to even, whole degrees on TV
-    // angles, three decimals on pitlane angles. 0.0055 as a single lies below 0.0055, but
-    // times 1000 as a single it is 5.5, which goes to even on a pitlane field.
+    // Per field: seven digits, thousandths, whole or thousandth degrees. 0.0055f is below
+    // 0.0055, yet times 1000 as a single 5.5, which goes to even on a pitlane field.
     TvCamera tv;
     PitlaneCamera pit;
     const auto shown = [&](int field, float value, bool pitlane = false) {
@@ -107,8 +105,7 @@ TEST(LocaleNumber, RoundsHalfToEvenAndReadsAndShowsNumbersInTheLocale) {
     EXPECT_EQ(FormatLocaleNumber(10000.125, 7), "10000,12");
 }
 
-// The typed-entry ranges in shown units, degrees for the angles (TV and default fields
-// from 8 on, pitlane fields from 3 on); {1, 0} where nothing is typed.
+// Typed-entry ranges in shown units (degrees from TV field 8, pitlane 3); {1, 0}: not typed.
 const double kTv[14][2] = {{0, 50000},  {-200, 200}, {0, 200}, {-10000, 10000}, {1, 0},
                            {0, 10},     {0, 10},     {0, 10},  {-360, 360},     {-360, 360},
                            {-360, 360}, {0, 360},    {1, 0},   {1, 0}};
@@ -384,7 +381,6 @@ TEST(CameraSetOps, RandomEditSequencesMatchASlotModel) {
 
 TEST(SelectAndAssign, TypedNumbersSelectOrAreRefusedAndAssignCopiesThePatternToTheSet) {
     ScopedLocale locale("en_US");
-    // 0: refused.
     const std::pair<const char*, int> cases[] = {{"7", 7},   {"0", 1},     {"40", 12},  {"2.5", 2},
                                                  {"3.5", 4}, {"255", 12},  {"-0.4", 1}, {"300", 0},
                                                  {"abc", 0}, {"255.5", 0}, {"-0.6", 0}, {"2,5", 0}};

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-// Quantity cells, CSV rows and files, the clipboard's camera records, and what check, diff
-// and dump report.
+// Quantity cells, CSV, the clipboard's camera records, and the check, diff and dump reports.
 #include <gtest/gtest.h>
 
 #include <QLocale>
@@ -165,7 +164,6 @@ const FieldInfo& Field(int k) { return k < kTvFieldCount ? Tv(k) : Pit(k - kTvFi
 
 TEST(FieldQuantity, EveryFinitePatternReadsBackExactlyFromItsText) {
     std::mt19937 random(7);
-    // Largest float, smallest subnormal, negative zero first.
     std::vector<std::uint32_t> words = {0x7F7FFFFF, 0xFF7FFFFF, 0x00000001,
                                         0x80000001, 0x80000000, 0x00800000};
     while (words.size() < 20000) words.push_back(static_cast<std::uint32_t>(random()));
@@ -182,8 +180,7 @@ TEST(FieldQuantity, ShownWithAFullStopAndJudgedExactlyAsTypedValues) {
     const QLocale before;
     QLocale typing(QLocale::German, QLocale::Germany);
     QLocale::setDefault(typing);
-    // A flag shows its integer, the pitlane's unknown fields plain numbers, the TV ones degrees;
-    // not the editor's rounded display ("29"): 0.5 rad is 28.6478897... degrees.
+    // Not the editor's rounded display ("29"): 0.5 rad is 28.6478897... degrees.
     EXPECT_EQ(FormatQuantity(Tv(0), false, FloatBits(12.5f)) + " " +
                   FormatQuantity(Tv(4), false, 0x3F800000) + " " +
                   FormatQuantity(Tv(12), false, Degrees(-30)) + " " +

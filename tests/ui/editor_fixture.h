@@ -66,7 +66,7 @@ class EditorTest : public ::testing::Test {
         boxes.shown.clear();
         return Start(commandLine);
     }
-    // Shown and active, so focus moves as for a user.
+    // Focus moves as for a user.
     FrmMain& Active(FrmMain& w) {
         w.show();
         QApplication::setActiveWindow(&w);

@@ -166,7 +166,7 @@ TEST_F(EditorTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBo
     EXPECT_EQ(w.History().Stack().count(), 3) << "clicks on one stepper are one step";
 }
 
-TEST_F(EditorTest, ModeSwitchAndCameraSelectionWireToTheirOperationsAndOnlyTheClickIsAChange) {
+TEST_F(EditorTest, ModeSwitchCameraSelectionAndStripClicksWireToTheirOperations) {
     FrmMain& w = StartWith(DocumentWithTv1({100.0f, 200.0f, 300.0f}));
     Click(Tv1().CamFixed());
     EXPECT_EQ(w.Document().TV1.Camera(1).Raw(TvField::Mode), 1u);
@@ -178,9 +178,20 @@ TEST_F(EditorTest, ModeSwitchAndCameraSelectionWireToTheirOperationsAndOnlyTheCl
     EXPECT_EQ(Status(), "This value is not editable. Ready.");
     EXPECT_EQ(beeper.beeps, 1);
     EXPECT_TRUE(w.Document().DataSaved);
+    TypeAndTab(Tv1().CurrentCam(), "1");
+    CameraOverview* strip = Tv1().Overview();
+    Click(Tv1().CamData(2));
+    QTest::keyClicks(Tv1().CamData(2), "12");
+    QTest::mouseClick(strip, Qt::LeftButton, {},
+                      {strip->MarkX(strip->Strip().marks.at(2)), CameraOverview::kMarkTop + 2});
+    EXPECT_EQ(KOfN(Tv1()), "3 of 3");
+    EXPECT_EQ(Shown(Tv1().CamData(2)), "7");
+    EXPECT_FLOAT_EQ(w.Document().TV1.Camera(1).Float(2), 12.0f);
+    TypeAndTab(Tv1().CamData(0), "250");
+    EXPECT_DOUBLE_EQ(strip->Strip().marks[2].distance, 250.0) << "the strip follows";
 }
 
-TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndSavesItByteForByte) {
+TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndUndoRedoShowWhereTheStepHappened) {
     // A mode flag stored as 7 and values finer than shown.
     CamDocument doc = DocumentWithTv1({10000.125f, 200.0f, 300.5f});
     doc.TV1.Camera(1).SetInt(TvField::Mode, 7);
@@ -197,10 +208,6 @@ TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndSavesItByteForByte)
     EXPECT_FALSE(w.UndoButton()->isEnabled());
     Save(folder + "/again.cam");
     EXPECT_EQ(ReadBytes(folder + "/again.cam"), SerializeCamDocument(doc));
-}
-
-TEST_F(EditorTest, UndoAndRedoReachTheHistoryAndShowWhereTheStepHappened) {
-    FrmMain& w = StartWith(DocumentWithTv1({10.0f, 20.0f, 30.0f}));
     w.CamData()->setCurrentIndex(2);
     TypeAndTab(Pit().CamData(0), "99");
     w.CamData()->setCurrentIndex(0);
@@ -240,7 +247,7 @@ TEST_F(EditorTest, InsertRemoveAndAssignShowTheirResultAndAskOrBeepFirst) {
     EXPECT_EQ(boxes.shown.size(), 4u) << "no question before a refusal";
 }
 
-TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndRefusalsChangeNothing) {
+TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndEntryBoxesTheirOwnText) {
     CamDocument doc = DocumentWithTv1({100.0f, 200.0f, 300.0f});
     doc.TV1.Camera(2) = SampleCamera(200.0f, 0x7FC0BEEFu);
     FrmMain& w = StartWith(doc);
@@ -270,35 +277,18 @@ TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndRefusalsChangeNoth
     Tv1().PasteBehindAction()->trigger();
     EXPECT_EQ(KOfN(Tv1()), "3 of 5");
     EXPECT_EQ(Set(SetId::TV1).Camera(3), doc.TV1.Camera(2));
-}
-
-TEST_F(EditorTest, EntryBoxesKeepTheirOwnTextCopyAndPaste) {
-    StartWith(DocumentWithTv1({100.0f, 200.0f}));
+    FocusPage(Tv1());
     EntryBox* distance = Tv1().CamData(0);
     Click(distance);
     Keys(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "100") << "the whole text was selected";
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "200") << "the whole text was selected";
     QGuiApplication::clipboard()->setText("125");
     Keys(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Shown(distance), "125");
     // Nothing selected: the camera is copied, with the pending value committed first.
     Keys(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Status(), "Camera copied. Ready.");
-    EXPECT_FLOAT_EQ(Set(SetId::TV1).Camera(1).Float(0), 125.0f);
-}
-
-TEST_F(EditorTest, ClickOnAStripMarkSelectsThatCameraAndATypedValueStaysWithItsCamera) {
-    FrmMain& w = StartWith(DocumentWithTv1({100.0f, 300.0f, 700.0f}));
-    CameraOverview* strip = Tv1().Overview();
-    Click(Tv1().CamData(2));
-    QTest::keyClicks(Tv1().CamData(2), "12");
-    QTest::mouseClick(strip, Qt::LeftButton, {},
-                      {strip->MarkX(strip->Strip().marks.at(2)), CameraOverview::kMarkTop + 2});
-    EXPECT_EQ(KOfN(Tv1()), "3 of 3");
-    EXPECT_EQ(Shown(Tv1().CamData(2)), "7");
-    EXPECT_FLOAT_EQ(w.Document().TV1.Camera(1).Float(2), 12.0f);
-    TypeAndTab(Tv1().CamData(0), "250");
-    EXPECT_DOUBLE_EQ(strip->Strip().marks[2].distance, 250.0) << "the strip follows";
+    EXPECT_FLOAT_EQ(Set(SetId::TV1).Camera(3).Float(0), 125.0f);
 }
 
 // The texts wider or taller than the room the style gives them, as "objectName: text".
@@ -308,13 +298,11 @@ QStringList ClippedTexts(const QWidget& root) {
         if (!widget->isVisibleTo(&root)) continue;
         const QStyle* style = widget->style();
         QString text;
-        QRect room;
+        QRect room = widget->contentsRect();
         if (auto* path = qobject_cast<ElidedLabel*>(widget)) {
             text = path->ShownText();
-            room = path->contentsRect();
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             text = label->text();
-            room = label->contentsRect();
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             QStyleOptionButton option;
             option.initFrom(button);

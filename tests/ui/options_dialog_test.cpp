@@ -37,7 +37,6 @@ class OptionsDialogTest : public ::testing::Test {
         return dialog->findChild<T*>(name);
     }
     QLineEdit* Field(int k) { return Find<QLineEdit>(QStringLiteral("txtDefaultValue_%1").arg(k)); }
-    // The user types into field k and leaves it.
     void Type(int k, const QString& text) {
         QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason),
             out(QEvent::FocusOut, Qt::TabFocusReason);

@@ -134,8 +134,8 @@ CameraSet MakeSet(const std::vector<Cam>& cams) {
     return set;
 }
 
-// Cameras without a finite place are flagged and sit at the start; the order check
-// looks past them. A click picks the nearest mark within reach, the lowest number of a place.
+// Cameras without a finite place are flagged, sit at the start and are no order fault.
+// A click picks the nearest mark within reach, the lowest number of a place.
 TEST(CameraOverviewModel, RandomSetsMatchASimpleModelAndTicksTooltipsAndRangeFit) {
     std::mt19937 random(20261207);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };

@@ -9,11 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -50,11 +47,15 @@ class SharedBeeper : public Beeper {
     std::atomic<int> beeps_ = 0;
 };
 
-// The game's log once it holds `last`, or as it stands after half a minute (a
-// window manager on a busy machine may take seconds to map the game's window).
-Lines LogUpTo(const fs::path& file, const std::string& last) {
+// The game's log once `count` lines start with `prefix`, or after half a minute (a
+// busy machine's window manager may take seconds to map the game).
+Lines LogUpTo(const fs::path& file, const std::string& prefix, long count = 1) {
     Lines lines;
-    for (int i = 0; i < 1500 && std::ranges::count(lines, last) == 0; ++i) {
+    const auto has = [&] {
+        return std::ranges::count_if(
+                   lines, [&](const std::string& l) { return l.starts_with(prefix); }) >= count;
+    };
+    for (int i = 0; i < 1500 && !has(); ++i) {
         if (i > 0) std::this_thread::sleep_for(20ms);
         lines.clear();
         std::ifstream in(file);
@@ -66,8 +67,7 @@ Lines LogUpTo(const fs::path& file, const std::string& last) {
 // {press x, y, release x, y, ms held before and after the move to the release}
 using Clicks = std::vector<std::array<int, 5>>;
 
-// The log of the stand-in started in `folder`: the clicks and the shutdown; a
-// replay presses where the recording released.
+// A replay presses where the recording released.
 Lines GameLog(const fs::path& folder, const Clicks& clicks, bool replayed) {
     Lines lines{"started in " + fs::canonical(folder).string(), "ready"};
     for (const auto& [px, py, rx, ry, held] : clicks) {
@@ -82,17 +82,17 @@ Lines GameLog(const fs::path& folder, const Clicks& clicks, bool replayed) {
     return lines;
 }
 
-// A window manager on the display for as long as this lives: the one running, or
-// an openbox of our own, as a desktop has one that decides about the focus.
+// The display's window manager, or an openbox of our own while this lives: a
+// desktop has one that decides about the focus.
 class WindowManager {
   public:
     WindowManager() {
-        if (x_.Get() == nullptr || windows_.WindowManagerRunning()) return;
+        if (x_.Get() == nullptr || (ready_ = windows_.WindowManagerRunning())) return;
         ForgetKilledOne();
         char program[] = "openbox";
         char* argv[] = {program, nullptr};
         if (posix_spawnp(&pid_, program, nullptr, nullptr, argv, environ) != 0) pid_ = 0;
-        if (pid_ != 0) ready_ = Manages();
+        ready_ = pid_ != 0 && Manages();
     }
     ~WindowManager() {
         if (pid_ == 0) return;
@@ -100,10 +100,7 @@ class WindowManager {
         ::waitpid(pid_, nullptr, 0);
         ForgetKilledOne();
     }
-    WindowManager(const WindowManager&) = delete;
-    WindowManager& operator=(const WindowManager&) = delete;
-
-    bool Running() { return pid_ != 0 ? ready_ : windows_.WindowManagerRunning(); }
+    bool Running() const { return ready_; }
 
   private:
     // A window manager that was killed leaves its mark on the root window.
@@ -127,19 +124,17 @@ class WindowManager {
             if (!managed) std::this_thread::sleep_for(20ms);
         }
         XDestroyWindow(d, probe);
-        XSync(d, False);
         return managed;
     }
-
     X11Connection x_;
     X11GameWindows windows_;
     pid_t pid_ = 0;
     bool ready_ = false;
 };
 
-// The user's hand in a thread of its own: `act`, then a tap of F5, which also ends
-// a recording that went wrong.
-std::thread UserThenF5(std::function<void(testing::XTestHand&)> act) {
+// The user's hand in a thread of its own: `act`, then a tap of F5.
+template <class Act>
+std::thread UserThenF5(Act act) {
     return std::thread([act] {
         testing::XTestHand hand;
         act(hand);
@@ -164,20 +159,17 @@ TEST(DesktopGameRemote, WithoutAnXServerItSaysItNeedsOne) {
     EXPECT_EQ(boxes.shown[0].text, kNoX11Display);
 }
 
-// Clicks recorded while a window manager runs, short ones among them, are replayed
-// on their recorded pixels of a screen that is not 640 x 480, and the keys reach
-// the game, which the remote brought to the front.
+// Short clicks among them, recorded under a window manager and replayed on their
+// pixels of a screen not 640 x 480; the keys reach the game the remote put in front.
 TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
-    // The lock first: nothing touches the display before it is held.
-    testing::DisplayInputLock lock;
+    testing::DisplayInputLock lock;  // before anything touches the display
     testing::XTestHand cleanup;
     ASSERT_TRUE(cleanup.IsOpen());
     cleanup.LetGo();
     WindowManager windowManager;
     ASSERT_TRUE(windowManager.Running()) << "openbox is needed (scripts/install-deps.sh)";
     const testing::ScratchFolder scratch;
-    // Game folders whose gpl.exe starts the stand-in game with its own log.
     for (const std::string name : {"record", "replay"}) {
         fs::create_directories(scratch.Path(name));
         scratch.WriteFile(
@@ -191,7 +183,6 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
     working.GPLFolder = scratch.Path("record");
     working.ShowInformation = true;
     working.ShutdownDelay = 200;
-
     // One click, five taps of 1 ms, and a press dragged a little before its release.
     const Clicks made{{100, 80, 100, 80, 60},  {200, 150, 200, 150, 1}, {210, 150, 210, 150, 1},
                       {220, 160, 220, 160, 1}, {230, 170, 230, 170, 1}, {700, 500, 700, 500, 1},
@@ -199,6 +190,7 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
     std::thread user = UserThenF5([&](testing::XTestHand& hand) {
         if (std::ranges::count(LogUpTo(scratch.Path("record.log"), "ready"), "ready") == 0) return;
         std::this_thread::sleep_for(300ms);
+        long clicks = 0;
         for (const auto& [px, py, rx, ry, held] : made) {
             hand.MoveTo(px, py);
             hand.PressLeft();
@@ -208,7 +200,9 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
                 std::this_thread::sleep_for(std::chrono::milliseconds(held));
             }
             hand.ReleaseLeft();
-            std::this_thread::sleep_for(2ms);
+            // A window manager holds the pointer while it decides about a press; a
+            // move before it let go would lend the release the next position.
+            LogUpTo(scratch.Path("record.log"), "release", ++clicks);
         }
         beeper.WaitFor(static_cast<int>(made.size()));
     });
@@ -219,7 +213,6 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
     ASSERT_EQ(working.ClickCount, made.size());
     EXPECT_GE(working.ClickIntervals[1], 300);
     EXPECT_GE(working.ClickIntervals[made.size()], 160);
-
     // The replay presses where the recording released; the beep asks for F5.
     working.GPLFolder = scratch.Path("replay");
     std::thread shutdown =

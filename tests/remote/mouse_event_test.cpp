@@ -43,7 +43,7 @@ TEST(MouseEvent, MovesOnTheScreenTheDriverMeasured) {
 // Clicks pump once and pause unless the delay is 0; a negative delay is ignored.
 // Button codes 1, 2 and 4 act on the left button, others on nothing. Moves to a
 // window aim at its centre, halves truncated towards zero, without overflow.
-TEST(MouseEvent, ClicksButtonsAndWindows) {
+TEST(MouseEvent, ClicksButtonsWindowsAndWheel) {
     testing::ScriptedDesk desk;
     CMouseEvent driver(desk, desk, desk);
     EXPECT_EQ(driver.ClickDelay(), 250);
@@ -71,15 +71,10 @@ TEST(MouseEvent, ClicksButtonsAndWindows) {
     for (WindowHandle w : {7, 8, 9}) driver.MoveToWindow(w);
     // (200, 100), (-201, -101) and (-1, -1) on 1024 x 768
     EXPECT_EQ(desk.log, (Log{"abs 12800 8533", "abs -12864 -8619", "abs -64 -85"}));
-}
-
-// Any direction but +-120 becomes -120; the amount saturates instead of wrapping.
-TEST(MouseEvent, WheelRepairsTheDirectionAndSaturates) {
+    // Any wheel direction but +-120 becomes -120; the amount saturates, not wraps.
     const std::int64_t rows[][3] = {{1, -120, -120},  {3, 120, 360},     {2, 5, -240},
                                     {0, 120, 0},      {kMax, 120, kMax}, {kMax, -120, kMin},
                                     {kMin, 120, kMin}};
-    testing::ScriptedDesk desk;
-    CMouseEvent driver(desk, desk, desk);
     for (const auto& [notches, direction, amount] : rows) {
         desk.log.clear();
         driver.TurnWheel(static_cast<std::int32_t>(notches), static_cast<std::int32_t>(direction));

@@ -26,10 +26,6 @@ int main(int argc, char** argv) {
     const Window window = XCreateWindow(d, RootWindow(d, screen), 0, 0, DisplayWidth(d, screen),
                                         DisplayHeight(d, screen), 0, CopyFromParent, InputOutput,
                                         CopyFromParent, CWEventMask, &attributes);
-    XWMHints hints{};
-    hints.flags = InputHint;
-    hints.input = True;
-    XSetWMHints(d, window, &hints);
     auto property = [&](const char* name, Atom type, long value) {
         XChangeProperty(d, window, XInternAtom(d, name, False), type, 32, PropModeReplace,
                         reinterpret_cast<unsigned char*>(&value), 1);

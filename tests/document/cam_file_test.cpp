@@ -12,6 +12,7 @@
 #include "document/cam_reader.h"
 #include "document/cam_writer.h"
 #include "document/io_error.h"
+#include "document/read_file_prefix.h"
 #include "support/cam_file_builder.h"
 #include "support/scratch_folder.h"
 
@@ -162,6 +163,18 @@ TEST(CamFile, FailuresMapToStatusLinesAndNamesToFolders) {
     EXPECT_EQ(ExtractCamPath("tracks/monza.cam"), "tracks/");
     EXPECT_EQ(ExtractCamPath("/monza.cam"), "/");
     EXPECT_EQ(ExtractCamPath("monza.cam"), "");
+}
+
+// File systems that keep whole seconds only still show a file changed by another program.
+TEST(CamFile, AFileTouchedInAnotherSecondHasAnotherStamp) {
+    testing::ScratchFolder folder;
+    const std::string path = folder.WriteFile("a.cam", "MACT");
+    timespec times[2] = {{0, UTIME_OMIT}, {1700000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    const FileStamp before = StampOfPath(path);
+    times[1].tv_sec += 60;
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    EXPECT_NE(StampOfPath(path), before);
 }
 
 }  // namespace

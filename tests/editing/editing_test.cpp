@@ -27,7 +27,6 @@ namespace {
 
 const float kNaN = std::numeric_limits<float>::quiet_NaN(), kInf = HUGE_VALF;
 
-// Sets the default locale for one test and puts the previous one back.
 struct ScopedLocale {
     explicit ScopedLocale(const char* name) { QLocale::setDefault(QLocale(name)); }
     ~ScopedLocale() { QLocale::setDefault(previous); }
@@ -45,8 +44,7 @@ CameraDefaults TestDefaults(float placement) {
     return d;
 }
 
-// A saved document with cameras at the given distances; every other field of every slot
-// holds a pattern naming slot and field, so moved cameras are recognisable.
+// Saved, cameras at the given distances; other fields name slot and field, so moves show.
 CamDocument DocumentWith(SetId set, const std::vector<float>& distances) {
     CamDocument doc;
     NewDocument(doc);
@@ -63,9 +61,8 @@ CamDocument DocumentWith(SetId set, const std::vector<float>& distances) {
     return doc;
 }
 
-TEST(RoundHalfEven, ExactHalvesGoToTheEvenNeighbourAndHugeOrNonFiniteValuesStay) {
-    // Whole numbers against the floating-point unit's own ties-to-even, on exact halves
-    // and values a hair beside them.
+TEST(LocaleNumber, RoundsHalfToEvenAndReadsAndShowsNumbersInTheLocale) {
+    // Against the floating-point unit's own ties-to-even, on halves and a hair beside them.
     std::mt19937 random(3);
     for (int i = 0; i < 2000; ++i) {
         const double value = (static_cast<int>(random() % 4001) - 2000) / 4.0 + (i % 3 - 1) * 1e-7;
@@ -77,34 +74,38 @@ TEST(RoundHalfEven, ExactHalvesGoToTheEvenNeighbourAndHugeOrNonFiniteValuesStay)
                          RoundHalfEven(3.0e38, 3), RoundHalfEven(-kInf, 3)),
               std::tuple(0.188, 0.38, 3.0e38, -kInf));
     EXPECT_TRUE(std::isnan(RoundHalfEven(std::nan(""), 3)));
-}
-
-TEST(LocaleNumber, ReadsAndShowsNumbersInTheLocale) {
     ScopedLocale locale("en_US");
     const std::pair<const char*, double> numbers[] = {
         {"12.5", 12.5}, {"-3", -3.0}, {"+4", 4.0}, {"1.5E-2", 0.015}, {" 7 ", 7.0}};
     for (const auto& [text, value] : numbers) EXPECT_EQ(ParseLocaleNumber(text), value) << text;
-    // The typed-entry property covers the rest, in both locales.
     for (const char* text : {"   ", "-", "1,000", "inf", "1e400", "0x10"})
         EXPECT_EQ(ParseLocaleNumber(text), std::nullopt) << text;
-    // General format without grouping or trailing zeros; exact halves at the last digit
-    // go to the even neighbour.
+    // No grouping or trailing zeros; halves at the last digit go to the even neighbour.
     const std::pair<double, const char*> cases[] = {
         {12345.68f, "12345.68"}, {1234567.0, "1234567"},  {-0.0, "0"},        {std::nan(""), "NaN"},
         {10000.125, "10000.12"}, {10000.375, "10000.38"}, {kInf, "Infinity"}, {-kInf, "-Infinity"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(FormatLocaleNumber(value, 7), text);
-    // Huge values stay readable and read back.
     const std::string huge = FormatLocaleNumber(1.0e20, 7);
     EXPECT_NE(huge.find_first_of("eE"), std::string::npos) << huge;
     EXPECT_EQ(ParseLocaleNumber(huge), 1.0e20);
     EXPECT_EQ(ParseLocaleNumber(FormatLocaleNumber(12345678.0, 7)), 12345680.0);
-
+    // Per field: seven digits, thousandths, whole or thousandth degrees. 0.0055f is below
+    // 0.0055, yet times 1000 as a single 5.5, which goes to even on a pitlane field.
+    TvCamera tv;
+    PitlaneCamera pit;
+    const auto shown = [&](int field, float value, bool pitlane = false) {
+        pitlane ? pit.SetFloat(field, value) : tv.SetFloat(field, value);
+        return (pitlane ? FormatPitlaneField(pit, field) : FormatTvField(tv, field)) + " ";
+    };
+    EXPECT_EQ(shown(0, 12345.678f) + shown(2, 0.0625f) + shown(6, 0.0055f) + shown(7, 2.5f) +
+                  shown(8, RadiansOf(45.6)) + shown(3, RadiansOf(28.6478), true) +
+                  shown(10, 0.0055f, true),
+              "12345.68 0.062 0.005 2.5 46 28.648 0.006 ");
     ScopedLocale german("de_DE");
     EXPECT_EQ(FormatLocaleNumber(10000.125, 7), "10000,12");
 }
 
-// The typed-entry ranges in shown units, degrees for the angles (TV and default fields
-// from 8 on, pitlane fields from 3 on); {1, 0} where nothing is typed.
+// Typed-entry ranges in shown units (degrees from TV field 8, pitlane 3); {1, 0}: not typed.
 const double kTv[14][2] = {{0, 50000},  {-200, 200}, {0, 200}, {-10000, 10000}, {1, 0},
                            {0, 10},     {0, 10},     {0, 10},  {-360, 360},     {-360, 360},
                            {-360, 360}, {0, 360},    {1, 0},   {1, 0}};
@@ -115,10 +116,8 @@ const double kDefaults[12][2] = {{0, 1000},   {-200, 200}, {0, 200},    {-10000,
                                  {1, 0},      {0.001, 10}, {0.001, 10}, {0.001, 10},
                                  {-180, 180}, {-180, 180}, {-180, 180}, {0, 180}};
 
-// Random entries against the model above, in either locale: a number in range (judged on
-// the single it becomes) is stored as that single, in radians for angles, and clears
-// DataSaved; the distance with a fixed switch-over moves the change-over point the other
-// way, clamped. Anything else changes nothing.
+// In range (judged on the single it becomes): stored, angles in radians, DataSaved cleared;
+// a switch-over distance moves the change-over the other way, clamped. Else nothing changes.
 TEST(FieldEntry, RandomTypedValuesFollowTheRangesInEitherLocale) {
     std::mt19937 random(1207);
     const char* const noNumbers[] = {"", "abc", "12m", "1e39", "nan", "1 000"};
@@ -184,26 +183,8 @@ TEST(FieldEntry, RandomTypedValuesFollowTheRangesInEitherLocale) {
     EXPECT_EQ(doc.TV1.Camera(1).Raw(3), 0x7FC01234u);
 }
 
-TEST(FieldEntry, ValuesShowAtTheirPrecision) {
-    ScopedLocale locale("en_US");
-    // Seven significant digits, thousandths with binary halves to even, whole degrees on TV
-    // angles, three decimals on pitlane angles. 0.0055 as a single lies below 0.0055, but
-    // times 1000 as a single it is 5.5, which goes to even on a pitlane field.
-    TvCamera tv;
-    PitlaneCamera pit;
-    const auto shown = [&](int field, float value, bool pitlane = false) {
-        pitlane ? pit.SetFloat(field, value) : tv.SetFloat(field, value);
-        return (pitlane ? FormatPitlaneField(pit, field) : FormatTvField(tv, field)) + " ";
-    };
-    EXPECT_EQ(shown(0, 12345.678f) + shown(2, 0.0625f) + shown(6, 0.0055f) + shown(7, 2.5f) +
-                  shown(8, RadiansOf(45.6)) + shown(3, RadiansOf(28.6478), true) +
-                  shown(10, 0.0055f, true),
-              "12345.68 0.062 0.005 2.5 46 28.648 0.006 ");
-}
-
-TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsAndTheModeStoreThem) {
-    // Field, value in shown units, position; halves go to even, values beyond the range clamp,
-    // and a field without a stepper has none.
+TEST(FieldTable, StepperRangesPositionsStepsAndTheNewCameraValues) {
+    // Field, shown value, position: halves to even, clamped, none without a stepper.
     const double kMin = std::numeric_limits<std::int32_t>::min();
     const std::tuple<int, double, double> cases[] = {
         {1, 12.3456, 12346}, {9, 45.4996, 46},     {2, -200, -200000},
@@ -218,8 +199,7 @@ TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsAndTheModeStoreThe
     pit.SetFloat(0, 3.0e38f);
     pit.SetFloat(3, RadiansOf(45.67));
     EXPECT_EQ(PitlaneStepperPosition(pit, 0) + PitlaneStepperPosition(pit, 3), 50000046);
-    // A step stores its position and leaves DataSaved, field 3, the mode, field 13 and
-    // cameras beyond the count alone; heights step below the ground typing cannot reach.
+    // Steps leave DataSaved, the mode, field 13 and absent cameras; heights go below ground.
     CamDocument doc = DocumentWith(SetId::TV1, {100.0f});
     CamDocument expected = doc;
     for (const auto& [field, position] :
@@ -242,9 +222,6 @@ TEST(Stepper, PositionsSitOnTheShownGridWithinTheRangeAndStepsAndTheModeStoreThe
         EXPECT_TRUE(doc.SameContent(expected) && doc.TV1 == expected.TV1 && !doc.DataSaved);
         doc.DataSaved = true;
     }
-}
-
-TEST(FieldTable, StepperRangesTooltipsAndRows) {
     // Pitlane?, field, minimum, maximum, increment: lengths step by a metre in millimetres.
     const std::tuple<bool, int, int, int, int> steppers[] = {
         {false, 0, 0, 50000000, 1000},    {false, 2, -200000, 200000, 1000},
@@ -265,14 +242,10 @@ TEST(FieldTable, StepperRangesTooltipsAndRows) {
         EXPECT_EQ(TvRowEnabled(f, false), f <= 7) << f;
         EXPECT_EQ(TvRowEnabled(f, true), f <= 4 || (f >= 8 && f <= 11)) << f;
     }
-}
-
-TEST(CameraDefaults, ShownTextsAndThePlacementChoice) {
     ScopedLocale locale("en_US");
     CameraDefaults defaults = FactoryCameraDefaults();
     EXPECT_EQ(defaults[11], 0x3FC90FDBu) << "the factory angle is what a typed 90 stores";
-    // Loaded rounded to thousandths, restored in full, no minus sign on a rounded zero;
-    // angles in whole degrees from the yaw on.
+    // Loaded to thousandths, restored in full, no "-0"; angles in whole degrees.
     defaults[1] = FloatBits(1.23456f);
     defaults[8] = FloatBits(RadiansOf(45.4));
     defaults[9] = FloatBits(RadiansOf(-0.3));
@@ -290,10 +263,8 @@ TEST(CameraDefaults, ShownTextsAndThePlacementChoice) {
 using SetOp = SetOperation (*)(CamDocument&, SetId, int, const CameraDefaults&);
 
 TEST(InsertCamera, NewDistancesFollowThePlacementRuleWithinTheTrack) {
-    // Middle: halfway to the neighbour, rounded to thousandths with halves to even; before
-    // the first camera from the start line, behind the last 200 up to 50000. A distance rule
-    // is clamped to the track, never halfway to the next camera. Finite out-of-range
-    // neighbours of a loaded file keep the rule as written; a NaN distance is the start line.
+    // Middle: halfway (thousandths, halves to even), from the start line, or 200 behind the
+    // last. A distance rule is clamped to the track; a NaN distance is the start line.
     const SetOp B = InsertCameraBefore, H = InsertCameraBehind;
     const float M = kMiddlePlacement;
     const std::tuple<std::vector<float>, SetOp, int, float, float> cases[] = {
@@ -324,10 +295,8 @@ TEST(InsertCamera, NewDistancesFollowThePlacementRuleWithinTheTrack) {
     EXPECT_EQ(NewCameraDistance(Placement::Before, 50, kInf, {}, {}), 49950.0f);
 }
 
-// Random insertions, removals and pastes against a model of the 256 slots: which camera
-// ends up where, what fields 12 and 13 a new camera inherits from the slot it takes, the
-// refusals, the shown camera, the size field and DataSaved. Loaded distances and placement
-// rules may be anything, a new camera still lands on the track.
+// Against a model of the 256 slots: placement, fields 12 and 13 inherited from the slot taken,
+// refusals, shown camera, size field, DataSaved; a new camera always lands on the track.
 TEST(CameraSetOps, RandomEditSequencesMatchASlotModel) {
     std::mt19937 random(20261207);
     const float odd[] = {0.0f, 50000.0f, kNaN, kInf, -kInf}, rules[] = {50, kNaN, -kInf};
@@ -404,19 +373,14 @@ TEST(CameraSetOps, RandomEditSequencesMatchASlotModel) {
             doc.DataSaved = true;
         }
     }
-}
-
-// The other refusal texts are pinned where the window shows them.
-TEST(CameraSetOps, RefusalTextsNameTheSet) {
     EXPECT_EQ(MaximumReachedText(SetId::TV2),
               "Sorry, but maximum of possible TV2-cameras (256) has already been reached. Ready.");
     EXPECT_EQ(HighestDistanceText(),
               "Sorry, but the current camera has already the highest possible #1-value. Ready.");
 }
 
-TEST(SelectCamera, TypedNumbersRoundHalfToEvenAndClampIntoTheSetOrAreRefused) {
+TEST(SelectAndAssign, TypedNumbersSelectOrAreRefusedAndAssignCopiesThePatternToTheSet) {
     ScopedLocale locale("en_US");
-    // 0 stands for a refusal.
     const std::pair<const char*, int> cases[] = {{"7", 7},   {"0", 1},     {"40", 12},  {"2.5", 2},
                                                  {"3.5", 4}, {"255", 12},  {"-0.4", 1}, {"300", 0},
                                                  {"abc", 0}, {"255.5", 0}, {"-0.6", 0}, {"2,5", 0}};
@@ -434,9 +398,6 @@ TEST(SelectCamera, TypedNumbersRoundHalfToEvenAndClampIntoTheSetOrAreRefused) {
     EXPECT_EQ(CountFieldGuard("12", 12), std::nullopt);
     for (const char* text : {"13", "", " 12", "12.0", "012"})
         EXPECT_TRUE(CountFieldGuard(text, 12).has_value()) << text;
-}
-
-TEST(AssignToAll, CopiesTheRawPatternToEveryCameraOfTheSetOnly) {
     CamDocument doc = DocumentWith(SetId::TV1, {100, 200, 300});
     const CamDocument before = doc;
     // Fields without a button and missing cameras change nothing.

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-// Quantity cells, CSV rows and files, the clipboard's camera records, and what check, diff
-// and dump report.
+// Quantity cells, CSV, the clipboard's camera records, and the check, diff and dump reports.
 #include <gtest/gtest.h>
 
 #include <QLocale>
@@ -30,8 +29,7 @@ namespace {
 
 using testing::SampleCamera;
 
-// Spelled out rather than taken from the code under test, so that a wrong conversion
-// there cannot agree with itself.
+// Spelled out, so that a wrong conversion in the code cannot agree with itself.
 std::uint32_t Degrees(double degrees) {
     return FloatBits(static_cast<float>(degrees * 3.14159265358979 / 180.0));
 }
@@ -78,24 +76,20 @@ TEST(Csv, RandomFilesRoundTripBitForBit) {
     }
 }
 
-TEST(Csv, EditedQuantitiesAreEnteredAndRespellingsKeepThePattern) {
-    // Cells: set, number, then quantity and hex pattern of each field.
+TEST(Csv, EditedCellsAreEnteredAndTheSizeFieldIsRecomputedOnlyWhenACountChanged) {
     const std::pair<std::size_t, std::string> edits[] = {
         {2, "275.5"},    {18, "-45.5"},    {10, "0"},  // edited quantities
         {3, "43960000"}, {4, "\"0.000\""}, {5, "0"},
-        {26, " nan "},   {27, "7fa00001"}};  // respelled
-    std::string csv = kCsv;
-    for (const auto& [cell, value] : edits) csv = Cell("TV1,2,", cell, value.c_str(), csv);
-    const CsvImport back = ImportCamCsv(csv);
-    ASSERT_TRUE(back.ok) << back.Message();
+        {26, " nan "},   {27, "7fa00001"}};  // respelled, short and lower-case patterns
+    std::string edited = kCsv;
+    for (const auto& [cell, value] : edits) edited = Cell("TV1,2,", cell, value.c_str(), edited);
+    const CsvImport edit = ImportCamCsv(edited);
+    ASSERT_TRUE(edit.ok) << edit.Message();
     testing::CamFileParts expected = ThreeCameras();
     expected.tv1[1][0] = FloatBits(275.5f);
     expected.tv1[1][8] = Degrees(-45.5);
     expected.tv1[1][4] = 0;
-    EXPECT_EQ(SerializeCamDocument(*back.doc), expected.Content());
-}
-
-TEST(Csv, TheSizeFieldIsRecomputedOnlyWhenACountChanged) {
+    EXPECT_EQ(SerializeCamDocument(*edit.doc), expected.Content());
     testing::CamFileParts parts = ThreeCameras();
     parts.SetSizeField(999);  // wrong, but the file's own
     parts.header[0] = 'X';
@@ -107,8 +101,7 @@ TEST(Csv, TheSizeFieldIsRecomputedOnlyWhenACountChanged) {
     EXPECT_EQ(cut.doc->SizeField(), 56u * 2 + 60);
     EXPECT_EQ(cut.doc->Header[0], 'X');
     EXPECT_EQ(cut.doc->TV2.CountBytes, (std::array<std::uint8_t, 4>{1, 7, 8, 9}));
-    // Without the carried lines the header is the editor's own, with a size to match;
-    // a byte-order mark, Windows line ends and blank lines are no fault.
+    // Without the carried lines the header is the editor's own; BOM, CR LF, blank lines are fine.
     std::string bare = "\xEF\xBB\xBF" + csv.substr(csv.find("set,camera")) + "\n\n";
     for (std::size_t at = bare.find('\n'); at != std::string::npos; at = bare.find('\n', at + 2))
         bare.insert(at, "\r");
@@ -166,13 +159,11 @@ TEST(Csv, RefusalsGiveLineAndColumnAndNoDocument) {
 const FieldInfo& Tv(int field) { return TvFieldInfo(SetId::TV1, field); }
 const FieldInfo& Pit(int field) { return PitlaneFieldInfo(field); }
 
-// Field k of all 27: the TV fields, then the pitlane's.
 const int kAllFields = kTvFieldCount + kPitlaneFieldCount;
 const FieldInfo& Field(int k) { return k < kTvFieldCount ? Tv(k) : Pit(k - kTvFieldCount); }
 
 TEST(FieldQuantity, EveryFinitePatternReadsBackExactlyFromItsText) {
     std::mt19937 random(7);
-    // The extremes first: largest float, smallest subnormal, negative zero.
     std::vector<std::uint32_t> words = {0x7F7FFFFF, 0xFF7FFFFF, 0x00000001,
                                         0x80000001, 0x80000000, 0x00800000};
     while (words.size() < 20000) words.push_back(static_cast<std::uint32_t>(random()));
@@ -184,25 +175,18 @@ TEST(FieldQuantity, EveryFinitePatternReadsBackExactlyFromItsText) {
         }
 }
 
-TEST(FieldQuantity, ShowsMetresFactorsDegreesAndTheFlagReadablyWithAFullStop) {
+// A spreadsheet cell and the same number typed into the editor (comma locale) agree.
+TEST(FieldQuantity, ShownWithAFullStopAndJudgedExactlyAsTypedValues) {
     const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    // A flag shows its integer, the pitlane's unknown fields plain numbers, the TV ones degrees;
-    // not the editor's rounded display ("29"): 0.5 rad is 28.6478897... degrees.
+    QLocale typing(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(typing);
+    // Not the editor's rounded display ("29"): 0.5 rad is 28.6478897... degrees.
     EXPECT_EQ(FormatQuantity(Tv(0), false, FloatBits(12.5f)) + " " +
                   FormatQuantity(Tv(4), false, 0x3F800000) + " " +
                   FormatQuantity(Tv(12), false, Degrees(-30)) + " " +
                   FormatQuantity(Pit(8), true, FloatBits(-0.125f)),
               "12.5 1065353216 -30 -0.125");
     EXPECT_TRUE(FormatQuantity(Tv(8), false, FloatBits(0.5f)).starts_with("28.6478"));
-    QLocale::setDefault(before);
-}
-
-// A cell edited in a spreadsheet and the same number typed into the editor, there in a
-// comma locale, are taken or refused alike and store the same pattern.
-TEST(FieldQuantity, EditedCellsAreJudgedExactlyAsTypedValues) {
-    const QLocale before;
-    QLocale typing(QLocale::German, QLocale::Germany);
     typing.setNumberOptions(QLocale::OmitGroupSeparator);
     QLocale::setDefault(typing);
     std::mt19937 random(12);
@@ -235,9 +219,6 @@ TEST(FieldQuantity, EditedCellsAreJudgedExactlyAsTypedValues) {
         }
     }
     QLocale::setDefault(before);
-}
-
-TEST(FieldQuantity, EntriesAreStoredOrRefusedWithAReason) {
     const std::tuple<const FieldInfo&, const char*, std::uint32_t, const char*> cases[] = {
         {Tv(4), "+1", 1, ""},
         {Tv(0), " +1.5e2 ", FloatBits(150.0f), ""},
@@ -250,16 +231,12 @@ TEST(FieldQuantity, EntriesAreStoredOrRefusedWithAReason) {
         EXPECT_EQ(entry.raw.value_or(0), raw) << text;
         EXPECT_EQ(entry.reason, reason);
     }
-}
-
-TEST(FieldQuantity, HexPatternsAreEightDigitsAndReadLeniently) {
-    // The CSV tests read short and lower-case patterns.
     EXPECT_EQ(ParseHexPattern("FFFFFFFF"), 0xFFFFFFFFu);
     for (const char* text : {"100000000", "000000001", "12G4", "-1", ""})
         EXPECT_EQ(ParseHexPattern(text), std::nullopt) << text;
 }
 
-TEST(CameraRecordBytes, FieldsTravelLittleEndianAndOnlyWholeRecordsReadBack) {
+TEST(CameraClipboard, RecordBytesAreLittleEndianAndTextRowsReadInOrderOrAreNamed) {
     const std::vector<TvCamera> cameras{SampleCamera(BitsFloat(0x11223344u), 0xFFC00001u),
                                         SampleCamera(5.0f)};
     const std::string bytes = CameraRecordBytes(cameras);
@@ -271,12 +248,8 @@ TEST(CameraRecordBytes, FieldsTravelLittleEndianAndOnlyWholeRecordsReadBack) {
          {std::string(), bytes.substr(0, 55), bytes + "x", std::string(256 * 56, '\0')})
         EXPECT_FALSE(CamerasFromRecordBytes(cut).has_value()) << cut.size();
     EXPECT_TRUE(CamerasFromRecordBytes(std::string(255 * 56, '\0')).has_value());
-}
-
-TEST(CameraClipboardText, RowsOfEitherSetReadInOrderAndOtherLinesAreSkippedOrNamed) {
     const std::string good = TvCameraCsvRow(SetId::TV1, 1, SampleCamera(1, 0x7F800001u));
-    // A byte-order mark, header lines, blank lines and tab-separated cells with the
-    // leading zeros of a hex cell dropped are what text editors and spreadsheets make.
+    // BOM, header and blank lines, tabs, short hex cells: what editors and spreadsheets make.
     std::string tabbed = TvCameraCsvRow(SetId::TV2, 9, SampleCamera(3));
     tabbed.replace(tabbed.find(",00000001,"), 10, ",1,");
     for (char& c : tabbed) c = c == ',' ? '\t' : c;
@@ -330,7 +303,7 @@ CamDocument CleanDocument() {
     return doc;
 }
 
-TEST(Check, EachFindingNamesSetCameraAndField) {
+TEST(CheckDiffAndDump, FindingsNameSetCameraFieldQuantitiesAndPatterns) {
     EXPECT_EQ(CheckCamDocument(CleanDocument(), 0), std::vector<std::string>{});
     CamDocument doc = CleanDocument();
     doc.Header[8] = 1;
@@ -357,9 +330,6 @@ TEST(Check, EachFindingNamesSetCameraAndField) {
     empty.TV1.Camera(2).SetFloat(0, 100.0f);  // two cameras at one distance are in order
     UpdateHeaderSize(empty);
     EXPECT_EQ(CheckCamDocument(empty, 0), std::vector<std::string>{"TV2: the set has no camera"});
-}
-
-TEST(Diff, NamesSetCameraLabelQuantitiesAndPatterns) {
     const CamDocument a = CleanDocument();
     EXPECT_EQ(DiffCamDocuments({a, 0}, {a, 0}), std::vector<std::string>{});
     CamDocument b = a;
@@ -384,18 +354,14 @@ TEST(Diff, NamesSetCameraLabelQuantitiesAndPatterns) {
     CamDocument c = b;
     c.Pitlane.SetRaw(8, 0x7FC00002);
     EXPECT_EQ(DiffCamDocuments({b, 0}, {c, 0}).size(), 1u);
-}
-
-TEST(Dump, JsonAndTableHoldHeaderCountsCamerasAndExactFields) {
-    CamDocument doc = CleanDocument();
-    doc.TV2.SetCount(0);
-    doc.TV2.CountBytes[2] = 0xAB;
-    doc.Header[5] = 0x22;
-    doc.TV1.Camera(2).SetFloat(0, 480.0f);
-    doc.TV1.Camera(2).SetRaw(13, 0x7FC0BEEF);
-    UpdateHeaderSize(doc);
-    // The JSON keeps the exact pattern beside each value; the table lines it up.
-    const std::string json = CamDocumentJson(doc), text = CamDocumentTextTable(doc);
+    CamDocument dumped = CleanDocument();
+    dumped.TV2.SetCount(0);
+    dumped.TV2.CountBytes[2] = 0xAB;
+    dumped.Header[5] = 0x22;
+    dumped.TV1.Camera(2).SetFloat(0, 480.0f);
+    dumped.TV1.Camera(2).SetRaw(13, 0x7FC0BEEF);
+    UpdateHeaderSize(dumped);
+    const std::string json = CamDocumentJson(dumped), text = CamDocumentTextTable(dumped);
     for (const char* item :
          {"\"header\": [77, 65, 67, 84, 0, 34, 0, 0, 172, 0, 0, 0]", "\"sizeField\": 172",
           "\"countBytes\": [0, 0, 171, 0]", "\"cameras\": []",

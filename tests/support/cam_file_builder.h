@@ -43,9 +43,8 @@ struct CamFileParts {
         auto set = [&](const std::array<std::uint8_t, 3>& tail, const auto& cameras) {
             out.push_back(static_cast<std::uint8_t>(cameras.size()));
             out.insert(out.end(), tail.begin(), tail.end());
-            for (const auto& camera : cameras) {
+            for (const auto& camera : cameras)
                 for (std::uint32_t field : camera) word(field);
-            }
         };
         set(tv1CountTail, tv1);
         set(tv2CountTail, tv2);
@@ -69,21 +68,22 @@ inline CamFileParts RandomCamFile(std::mt19937& random) {
         const unsigned pick = byte(random) % 4;
         return pick == 0 ? 0u : pick == 1 ? 255u : byte(random) % 40;
     };
+    auto fill = [&](auto& bytes) {
+        for (auto& b : bytes) b = static_cast<std::uint8_t>(byte(random));
+    };
     CamFileParts parts;
-    for (auto& b : parts.header) b = static_cast<std::uint8_t>(byte(random));
+    fill(parts.header);
     parts.header[3] = 84;
-    for (auto& b : parts.tv1CountTail) b = static_cast<std::uint8_t>(byte(random));
-    for (auto& b : parts.tv2CountTail) b = static_cast<std::uint8_t>(byte(random));
+    fill(parts.tv1CountTail);
+    fill(parts.tv2CountTail);
     parts.tv1.resize(count());
     parts.tv2.resize(count());
-    for (auto* set : {&parts.tv1, &parts.tv2}) {
-        for (auto& camera : *set) {
+    for (auto* set : {&parts.tv1, &parts.tv2})
+        for (auto& camera : *set)
             for (auto& field : camera) field = word(random);
-        }
-    }
     for (auto& field : parts.pitlane) field = word(random);
     parts.trailing.resize(byte(random) % 2 == 0 ? 0 : byte(random));
-    for (auto& b : parts.trailing) b = static_cast<std::uint8_t>(byte(random));
+    fill(parts.trailing);
     return parts;
 }
 

@@ -7,11 +7,6 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
 #include "support/scratch_folder.h"
 
 extern char** environ;
@@ -29,17 +24,14 @@ struct ProcessRun {
 inline ProcessRun RunProcess(std::string program, const std::vector<std::string>& arguments,
                              const std::string& input = {}, const std::string& folder = {}) {
     ScratchFolder capture;
-    const std::string inPath = capture.WriteFile("stdin", input);
-    const std::string outPath = capture.Path("stdout");
-    const std::string errPath = capture.Path("stderr");
+    const std::string paths[] = {capture.WriteFile("stdin", input), capture.WriteFile("stdout", ""),
+                                 capture.WriteFile("stderr", "")};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
+    for (int fd = 0; fd < 3; ++fd)
+        posix_spawn_file_actions_addopen(&actions, fd, paths[fd].c_str(), fd ? O_WRONLY : O_RDONLY,
+                                         0);
     std::vector<std::string> words = arguments;
     std::vector<char*> argv{program.data()};
     for (std::string& word : words) argv.push_back(word.data());
@@ -52,14 +44,9 @@ inline ProcessRun RunProcess(std::string program, const std::vector<std::string>
         if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.status = WEXITSTATUS(status);
     }
     posix_spawn_file_actions_destroy(&actions);
-    auto slurp = [](const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    };
-    run.out = slurp(outPath);
-    run.err = slurp(errPath);
+    const auto out = ReadBytes(paths[1]), err = ReadBytes(paths[2]);
+    run.out.assign(out.begin(), out.end());
+    run.err.assign(err.begin(), err.end());
     return run;
 }
 

@@ -37,19 +37,17 @@ class ScratchFolder {
     std::string WriteFile(const std::string& name, const std::string& content,
                           bool executable = false) const {
         std::ofstream(Path(name), std::ios::binary) << content;
-        if (executable) {
+        if (executable)
             std::filesystem::permissions(Path(name), std::filesystem::perms::owner_all,
                                          std::filesystem::perm_options::add);
-        }
         return Path(name);
     }
 
     // Names of everything in the folder, so a test can see that no stray file was left.
     std::set<std::string> Entries() const {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(root_)) {
+        for (const auto& entry : std::filesystem::directory_iterator(root_))
             names.insert(entry.path().filename().string());
-        }
         return names;
     }
 

@@ -5,50 +5,29 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <functional>
 #include <map>
 #include <stdexcept>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "platform/remote_platform.h"
 #include "support/scripted_platform.h"
 
 namespace vx::testing {
 
-// A desktop on a virtual clock: sleeping advances time, the user's hand is a
-// timeline of changes applied when their time has come (each one an input event
-// stamped with its own moment), and everything sent to the desktop is logged in
-// order ("abs 32768 0", "down", "key Escape", ...).
-class ScriptedDesk : public MouseInjector,
-                     public InputWatch,
-                     public PointerReader,
-                     public MillisecondClock,
-                     public Sleeper,
-                     public EventPump,
-                     public KeySender,
-                     public ProcessLauncher,
-                     public GameWindows {
-  public:
-    // Beeps land in the desk's log too, so their order against the rest is visible.
-    class LoggingBeeper : public CountingBeeper {
-      public:
-        explicit LoggingBeeper(ScriptedDesk& desk) : desk_(desk) {}
-        void Beep() override {
-            CountingBeeper::Beep();
-            desk_.Log("beep");
-        }
-
-      private:
-        ScriptedDesk& desk_;
-    };
-
+// A desktop on a virtual clock: sleeping advances time, the user's hand is a timeline
+// of changes applied (as input events stamped with their own moment) when their time
+// has come, and everything sent to the desktop is logged ("abs 32768 0", "down", ...).
+struct ScriptedDesk : MouseInjector,
+                      InputWatch,
+                      PointerReader,
+                      MillisecondClock,
+                      Sleeper,
+                      EventPump,
+                      KeySender,
+                      ProcessLauncher,
+                      GameWindows {
     ScreenSize screen{1024, 768};
     std::uint32_t now = 1000;
-    bool leftDown = false;
-    bool f5Down = false;
     PointerPos pointer;
     LaunchResult::Outcome launchOutcome = LaunchResult::Outcome::Started;
     std::string workingFolder;
@@ -60,11 +39,14 @@ class ScriptedDesk : public MouseInjector,
     std::map<WindowHandle, WindowRect> windows;
     std::vector<std::string> log;
     int pumps = 0;
-    int wheelNotches = 0;
     std::function<void()> onPump;
     // A wait that never ends fails the test instead of hanging it.
     std::uint32_t giveUpAfterMs = 600000;
-    LoggingBeeper beeper{*this};
+    CountingBeeper beeper;
+    // Beeps land in the log too, so their order against the rest is visible.
+    ScriptedDesk() {
+        beeper.onBeep = [this] { Log("beep"); };
+    }
 
     RemotePlatform Platform() {
         return RemotePlatform{*this, *this, *this, *this, *this, *this, *this, *this};
@@ -73,15 +55,10 @@ class ScriptedDesk : public MouseInjector,
     // The hand: each change is an event at the moment it was scheduled for.
     void PressLeft(PointerPos at) {
         pointer = at;
-        leftDown = true;
         Input(InputEvent::Kind::LeftPress, HandTime());
     }
-    void ReleaseLeft() {
-        leftDown = false;
-        Input(InputEvent::Kind::LeftRelease, HandTime());
-    }
+    void ReleaseLeft() { Input(InputEvent::Kind::LeftRelease, HandTime()); }
     void HoldF5(bool down) {
-        f5Down = down;
         Log(down ? "hand F5 down" : "hand F5 up");
         Input(down ? InputEvent::Kind::F5Press : InputEvent::Kind::F5Release, HandTime());
     }
@@ -95,21 +72,18 @@ class ScriptedDesk : public MouseInjector,
 
     void Log(const std::string& entry) { log.push_back(entry); }
 
-    // The log with every run of pumps and rests shown as one "wait <ms>" (none when
-    // no time passed).
+    // The log with each run of pumps and rests as one "wait <ms>" (none if no time passed).
     std::vector<std::string> Events() const {
         std::vector<std::string> out;
-        std::int64_t waited = -1;
+        std::int64_t waited = 0;
         auto flush = [&] {
             if (waited > 0) out.push_back("wait " + std::to_string(waited));
-            waited = -1;
+            waited = 0;
         };
         for (const auto& entry : log) {
-            if (entry == "pump" || entry.rfind("sleep ", 0) == 0) {
-                waited = std::max<std::int64_t>(waited, 0);
-                if (entry != "pump") waited += std::max(std::stoi(entry.substr(6)), 0);
-                continue;
-            }
+            const bool rest = entry.starts_with("sleep ");
+            if (rest) waited += std::max(std::stoi(entry.substr(6)), 0);
+            if (rest || entry == "pump") continue;
             flush();
             out.push_back(entry);
         }
@@ -118,18 +92,9 @@ class ScriptedDesk : public MouseInjector,
     }
 
     // Events() without the waits: what was done, in order.
-    std::vector<std::string> Actions() const {
-        std::vector<std::string> out;
-        for (const auto& e : Events())
-            if (e.rfind("wait ", 0) != 0) out.push_back(e);
-        return out;
-    }
-
+    std::vector<std::string> Actions() const { return Filtered(Events(), "wait ", false); }
     std::vector<std::string> WithPrefix(const std::string& prefix) const {
-        std::vector<std::string> out;
-        for (const auto& e : log)
-            if (e.rfind(prefix, 0) == 0) out.push_back(e);
-        return out;
+        return Filtered(log, prefix, true);
     }
 
     ScreenSize ScreenSizePixels() override { return screen; }
@@ -144,18 +109,13 @@ class ScriptedDesk : public MouseInjector,
     // The desktop sees injected input as it sees the hand's.
     void PressLeftButton() override {
         Log("down");
-        leftDown = true;
         Input(InputEvent::Kind::LeftPress, now);
     }
     void ReleaseLeftButton() override {
         Log("up");
-        leftDown = false;
         Input(InputEvent::Kind::LeftRelease, now);
     }
-    void Wheel(std::int32_t amount) override {
-        Log("wheel " + std::to_string(amount));
-        wheelNotches += amount / 120;
-    }
+    void Wheel(std::int32_t amount) override { Log("wheel " + std::to_string(amount)); }
     WindowRect WindowRectangle(WindowHandle window) override {
         auto it = windows.find(window);
         return it == windows.end() ? WindowRect{} : it->second;
@@ -206,6 +166,13 @@ class ScriptedDesk : public MouseInjector,
     }
 
   private:
+    static std::vector<std::string> Filtered(const std::vector<std::string>& entries,
+                                             const std::string& prefix, bool keep) {
+        std::vector<std::string> out;
+        for (const auto& e : entries)
+            if (e.starts_with(prefix) == keep) out.push_back(e);
+        return out;
+    }
     static std::int32_t ToPixel(std::int32_t n, std::int32_t size) {
         if (size <= 0) return 0;
         auto pixel = static_cast<std::int32_t>(

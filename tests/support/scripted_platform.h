@@ -18,9 +18,17 @@
 
 namespace vx::testing {
 
+// The queue's front, taken off it; `none` when it is empty.
+template <class T, class U>
+T Pop(std::deque<T>& queue, U none) {
+    if (queue.empty()) return none;
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
+}
+
 // Message boxes answered from a queue; every box shown is kept for the checks.
-class ScriptedMessageBoxes : public MessageBoxes {
-  public:
+struct ScriptedMessageBoxes : MessageBoxes {
     struct Shown {
         std::string title;
         std::string text;
@@ -33,66 +41,52 @@ class ScriptedMessageBoxes : public MessageBoxes {
     BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
                    BoxButtons buttons) override {
         shown.push_back({title, text, icon, buttons});
-        if (answers.empty()) return BoxAnswer::Ok;
-        BoxAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return Pop(answers, BoxAnswer::Ok);
     }
 };
 
-class CountingBeeper : public Beeper {
-  public:
+struct CountingBeeper : Beeper {
     int beeps = 0;
-    void Beep() override { ++beeps; }
+    std::function<void()> onBeep;
+    void Beep() override {
+        ++beeps;
+        if (onBeep) onBeep();
+    }
 };
 
 // A file dialog whose user picks the queued names; nullopt in the queue cancels.
-class ScriptedFileDialog : public FileDialog {
-  public:
+struct ScriptedFileDialog : FileDialog {
     std::deque<std::optional<std::string>> picks;
     std::string initialFolder;
     std::string fileName;
     int opens = 0;
-    int saves = 0;
 
     std::optional<std::string> AskOpen() override {
         ++opens;
-        return Next();
+        return Pop(picks, std::nullopt);
     }
-    std::optional<std::string> AskSave() override {
-        ++saves;
-        return Next();
-    }
+    std::optional<std::string> AskSave() override { return Pop(picks, std::nullopt); }
     void SetInitialFolder(const std::string& folder) override { initialFolder = folder; }
     std::string InitialFolder() const override { return initialFolder; }
     void SetFileName(const std::string& name) override { fileName = name; }
-
-  private:
-    std::optional<std::string> Next() {
-        if (picks.empty()) return std::nullopt;
-        auto pick = picks.front();
-        picks.pop_front();
-        return pick;
-    }
 };
 
-class RecordingOpener : public DocumentOpener {
-  public:
+struct RecordingOpener : DocumentOpener {
     std::vector<std::string> opened;
     void Open(const std::string& path) override { opened.push_back(path); }
 };
 
-// A game remote that records its calls; a recording stores `recordedClicks` clicks
-// and answers `recordRuns`.
-class FakeGameRemote : public GameRemote {
-  public:
+// A game remote that records its calls; a recording, when `recordRuns`, stores three
+// clicks.
+struct FakeGameRemote : GameRemote {
     int editorTests = 0;
     int scriptTests = 0;
-    int recordings = 0;
     int driverRenewals = 0;
+    int cancels = 0;
     bool recordRuns = true;
-    std::uint8_t recordedClicks = 3;
     std::vector<Settings> testedWith;
+    // Runs inside the dialog's test and recording, as the user's events would.
+    std::function<void()> duringRun;
 
     void TestFromEditor(const Settings& settings) override {
         ++editorTests;
@@ -104,11 +98,10 @@ class FakeGameRemote : public GameRemote {
         if (duringRun) duringRun();
     }
     bool RecordScript(Settings& working) override {
-        ++recordings;
         if (duringRun) duringRun();
         if (!recordRuns) return false;
-        working.ClickCount = recordedClicks;
-        for (int i = 1; i <= recordedClicks; ++i) {
+        working.ClickCount = 3;
+        for (int i = 1; i <= 3; ++i) {
             working.ClickIntervals[static_cast<std::size_t>(i)] = 100 * i;
             working.ClickX[static_cast<std::size_t>(i)] = 10 * i;
             working.ClickY[static_cast<std::size_t>(i)] = 20 * i;
@@ -118,9 +111,6 @@ class FakeGameRemote : public GameRemote {
     void RenewMouseDriver() override { ++driverRenewals; }
     void CancelRunning() override { ++cancels; }
     bool Running() const override { return false; }
-    int cancels = 0;
-    // Runs inside the dialog's test and recording, as the user's events would.
-    std::function<void()> duringRun;
 };
 
 }  // namespace vx::testing

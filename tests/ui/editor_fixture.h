@@ -59,14 +59,14 @@ class EditorTest : public ::testing::Test {
             EditorPlatform{boxes, beeper, dialog, opener, remote, layer, options});
         return *window;
     }
-    // The first start writes the configuration file and shows its box; a restart does not.
+    // Past the first start's configuration box.
     FrmMain& Restart(const std::string& commandLine = "") {
         Start();
         window.reset();
         boxes.shown.clear();
         return Start(commandLine);
     }
-    // Shown and active, so focus moves as for a user.
+    // Focus moves as for a user.
     FrmMain& Active(FrmMain& w) {
         w.show();
         QApplication::setActiveWindow(&w);
@@ -105,9 +105,6 @@ class EditorTest : public ::testing::Test {
         window->CamData()->setCurrentWidget(&page);
         page.Overview()->setFocus(Qt::OtherFocusReason);
     }
-    void SetClipboardText(const std::string& text) {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-    }
     // Dropped as the desktop does it; the load is queued.
     bool Drop(const std::vector<std::string>& urls) {
         QMimeData data;
@@ -121,12 +118,6 @@ class EditorTest : public ::testing::Test {
         QCoreApplication::processEvents();
         return enter.isAccepted();
     }
-    void Quiet(bool Settings::*request) {
-        Settings quiet = window->LiveSettings();
-        quiet.*request = false;
-        ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", quiet).ok);
-    }
-
     void TypeAndTab(EntryBox* box, const QString& text) {
         if (!box->hasFocus()) {
             Click(box);

@@ -100,7 +100,9 @@ TEST_F(EditorTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
     EXPECT_FALSE(w.Document().DataSaved);
     ::chmod(target.c_str(), 0644);
     // Without the safety request only a change by another program is asked about.
-    Quiet(&Settings::SafetyOverwrite);
+    Settings quiet = w.LiveSettings();
+    quiet.SafetyOverwrite = false;
+    ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", quiet).ok);
     Start();
     Load(target);
     WriteBytes(target, {1, 2, 3});
@@ -164,7 +166,7 @@ TEST_F(EditorTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBo
     EXPECT_EQ(w.History().Stack().count(), 3) << "clicks on one stepper are one step";
 }
 
-TEST_F(EditorTest, ModeSwitchAndCameraSelectionWireToTheirOperationsAndOnlyTheClickIsAChange) {
+TEST_F(EditorTest, ModeSwitchCameraSelectionAndStripClicksWireToTheirOperations) {
     FrmMain& w = StartWith(DocumentWithTv1({100.0f, 200.0f, 300.0f}));
     Click(Tv1().CamFixed());
     EXPECT_EQ(w.Document().TV1.Camera(1).Raw(TvField::Mode), 1u);
@@ -176,9 +178,20 @@ TEST_F(EditorTest, ModeSwitchAndCameraSelectionWireToTheirOperationsAndOnlyTheCl
     EXPECT_EQ(Status(), "This value is not editable. Ready.");
     EXPECT_EQ(beeper.beeps, 1);
     EXPECT_TRUE(w.Document().DataSaved);
+    TypeAndTab(Tv1().CurrentCam(), "1");
+    CameraOverview* strip = Tv1().Overview();
+    Click(Tv1().CamData(2));
+    QTest::keyClicks(Tv1().CamData(2), "12");
+    QTest::mouseClick(strip, Qt::LeftButton, {},
+                      {strip->MarkX(strip->Strip().marks.at(2)), CameraOverview::kMarkTop + 2});
+    EXPECT_EQ(KOfN(Tv1()), "3 of 3");
+    EXPECT_EQ(Shown(Tv1().CamData(2)), "7");
+    EXPECT_FLOAT_EQ(w.Document().TV1.Camera(1).Float(2), 12.0f);
+    TypeAndTab(Tv1().CamData(0), "250");
+    EXPECT_DOUBLE_EQ(strip->Strip().marks[2].distance, 250.0) << "the strip follows";
 }
 
-TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndSavesItByteForByte) {
+TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndUndoRedoShowWhereTheStepHappened) {
     // A mode flag stored as 7 and values finer than shown.
     CamDocument doc = DocumentWithTv1({10000.125f, 200.0f, 300.5f});
     doc.TV1.Camera(1).SetInt(TvField::Mode, 7);
@@ -195,10 +208,6 @@ TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndSavesItByteForByte)
     EXPECT_FALSE(w.UndoButton()->isEnabled());
     Save(folder + "/again.cam");
     EXPECT_EQ(ReadBytes(folder + "/again.cam"), SerializeCamDocument(doc));
-}
-
-TEST_F(EditorTest, UndoAndRedoReachTheHistoryAndShowWhereTheStepHappened) {
-    FrmMain& w = StartWith(DocumentWithTv1({10.0f, 20.0f, 30.0f}));
     w.CamData()->setCurrentIndex(2);
     TypeAndTab(Pit().CamData(0), "99");
     w.CamData()->setCurrentIndex(0);
@@ -238,7 +247,7 @@ TEST_F(EditorTest, InsertRemoveAndAssignShowTheirResultAndAskOrBeepFirst) {
     EXPECT_EQ(boxes.shown.size(), 4u) << "no question before a refusal";
 }
 
-TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndRefusalsChangeNothing) {
+TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndEntryBoxesTheirOwnText) {
     CamDocument doc = DocumentWithTv1({100.0f, 200.0f, 300.0f});
     doc.TV1.Camera(2) = SampleCamera(200.0f, 0x7FC0BEEFu);
     FrmMain& w = StartWith(doc);
@@ -255,7 +264,7 @@ TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndRefusalsChangeNoth
     Keys(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(KOfN(Tv2()), "2 of 3") << "Ctrl+Shift+V goes before";
     const CamDocument before = w.Document();
-    SetClipboardText("Hello, world");
+    QGuiApplication::clipboard()->setText("Hello, world");
     Keys(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Status(), "Clipboard holds no camera. Ready.");
     EXPECT_TRUE(beeper.beeps == 1 && w.Document().SameContent(before));
@@ -268,35 +277,18 @@ TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndRefusalsChangeNoth
     Tv1().PasteBehindAction()->trigger();
     EXPECT_EQ(KOfN(Tv1()), "3 of 5");
     EXPECT_EQ(Set(SetId::TV1).Camera(3), doc.TV1.Camera(2));
-}
-
-TEST_F(EditorTest, EntryBoxesKeepTheirOwnTextCopyAndPaste) {
-    StartWith(DocumentWithTv1({100.0f, 200.0f}));
+    FocusPage(Tv1());
     EntryBox* distance = Tv1().CamData(0);
     Click(distance);
     Keys(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "100") << "the whole text was selected";
-    SetClipboardText("125");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "200") << "the whole text was selected";
+    QGuiApplication::clipboard()->setText("125");
     Keys(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Shown(distance), "125");
     // Nothing selected: the camera is copied, with the pending value committed first.
     Keys(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Status(), "Camera copied. Ready.");
-    EXPECT_FLOAT_EQ(Set(SetId::TV1).Camera(1).Float(0), 125.0f);
-}
-
-TEST_F(EditorTest, ClickOnAStripMarkSelectsThatCameraAndATypedValueStaysWithItsCamera) {
-    FrmMain& w = StartWith(DocumentWithTv1({100.0f, 300.0f, 700.0f}));
-    CameraOverview* strip = Tv1().Overview();
-    Click(Tv1().CamData(2));
-    QTest::keyClicks(Tv1().CamData(2), "12");
-    QTest::mouseClick(strip, Qt::LeftButton, {},
-                      {strip->MarkX(strip->Strip().marks.at(2)), CameraOverview::kMarkTop + 2});
-    EXPECT_EQ(KOfN(Tv1()), "3 of 3");
-    EXPECT_EQ(Shown(Tv1().CamData(2)), "7");
-    EXPECT_FLOAT_EQ(w.Document().TV1.Camera(1).Float(2), 12.0f);
-    TypeAndTab(Tv1().CamData(0), "250");
-    EXPECT_DOUBLE_EQ(strip->Strip().marks[2].distance, 250.0) << "the strip follows";
+    EXPECT_FLOAT_EQ(Set(SetId::TV1).Camera(3).Float(0), 125.0f);
 }
 
 // The texts wider or taller than the room the style gives them, as "objectName: text".
@@ -306,13 +298,11 @@ QStringList ClippedTexts(const QWidget& root) {
         if (!widget->isVisibleTo(&root)) continue;
         const QStyle* style = widget->style();
         QString text;
-        QRect room;
+        QRect room = widget->contentsRect();
         if (auto* path = qobject_cast<ElidedLabel*>(widget)) {
             text = path->ShownText();
-            room = path->contentsRect();
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             text = label->text();
-            room = label->contentsRect();
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             QStyleOptionButton option;
             option.initFrom(button);
@@ -348,16 +338,18 @@ QStringList ClippedTexts(const QWidget& root) {
 
 using LayoutTest = EditorTest;
 
-TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePoints) {
+TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePointsAndEveryBoxIsNamed) {
     const QFont before = QApplication::font();
     for (int points : {8, 12}) {
         SCOPED_TRACE(points);
         QFont font = before;
         font.setPointSize(points);
         QApplication::setFont(font);
-        FrmMain& w = Restart();
-        w.show();
+        FrmMain& w = Active(Restart());
         EXPECT_TRUE(points != 8 || w.width() == Twips(w.logicalDpiX())(11055)) << "as designed";
+        EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the window keeps its designed size";
+        EXPECT_EQ(w.windowTitle(), "Vistolarex V1.53");
+        EXPECT_TRUE(w.findChild<QPushButton*>("cmdLoadCAMFile")->hasFocus());
         for (TvPage* page : {&Tv1(), &Tv2()}) {  // the widest texts the boxes come to hold
             page->CurrentCam()->setText("255");
             page->CamData(3)->setText("-9999.999");
@@ -382,32 +374,22 @@ TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePoints) {
         const auto* path = options.findChild<ElidedLabel*>("lblGPLFolder");
         EXPECT_TRUE(path->ShownText().startsWith("/home/") && path->ShownText().endsWith("/GPL"));
         EXPECT_EQ(path->toolTip().toStdString(), working.GPLFolder);
+        // Every entry box is announced by its row.
+        std::map<std::string, std::string> names;
+        for (const QWidget* root : {static_cast<QWidget*>(&options), static_cast<QWidget*>(&w)}) {
+            for (QLineEdit* box : root->findChildren<QLineEdit*>()) {
+                names[box->objectName().toStdString()] = QAccessible::queryAccessibleInterface(box)
+                                                             ->text(QAccessible::Name)
+                                                             .toStdString();
+                EXPECT_NE(names[box->objectName().toStdString()], "");
+            }
+        }
+        EXPECT_EQ(names.size(), 2u * (14 + 2) + 13 + 1 + 11);
+        EXPECT_EQ(names.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
+        EXPECT_EQ(names.at("txtDefaultValue_0"),
+                  "Place new camera [m] before/behind the currently shown camera");
     }
     QApplication::setFont(before);
-}
-
-TEST_F(LayoutTest, ControlsCarryTheirNamesAndTheWindowKeepsItsSize) {
-    Settings working;
-    OptionsContext context{working, boxes, beeper, opener, remote, ""};
-    OptionsWindow options(context, nullptr, {});
-    FrmMain& w = Active(Start());
-    EXPECT_EQ(w.windowTitle(), "Vistolarex V1.53");
-    EXPECT_TRUE(w.findChild<QPushButton*>("cmdLoadCAMFile")->hasFocus());
-    // Every entry box is announced by its row.
-    std::map<std::string, std::string> names;
-    for (const QWidget* root : {static_cast<QWidget*>(&options), static_cast<QWidget*>(&w)}) {
-        for (QLineEdit* box : root->findChildren<QLineEdit*>()) {
-            const std::string name = box->objectName().toStdString();
-            names[name] =
-                QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name).toStdString();
-            EXPECT_NE(names[name], "") << name;
-        }
-    }
-    ASSERT_EQ(names.size(), 2u * (14 + 2) + 13 + 1 + 11);
-    EXPECT_EQ(names.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
-    EXPECT_EQ(names.at("txtDefaultValue_0"),
-              "Place new camera [m] before/behind the currently shown camera");
-    EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the window keeps its designed size";
 }
 
 }  // namespace

@@ -37,7 +37,6 @@ class OptionsDialogTest : public ::testing::Test {
         return dialog->findChild<T*>(name);
     }
     QLineEdit* Field(int k) { return Find<QLineEdit>(QStringLiteral("txtDefaultValue_%1").arg(k)); }
-    // The user types into field k and leaves it.
     void Type(int k, const QString& text) {
         QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason),
             out(QEvent::FocusOut, Qt::TabFocusReason);
@@ -135,17 +134,7 @@ TEST_F(OptionsDialogTest, RecordingTestAndTheGameFolderEnableEachOther) {
     EXPECT_TRUE(test->isEnabled()) << "a recorded script can be tested without the game";
 }
 
-TEST_F(OptionsDialogTest, ClosingDuringItsOwnRunEndsThatRun) {
-    remote.duringRun = [this] { dialog->reject(); };
-    for (const char* button : {"cmdConfigure", "cmdTest"}) {
-        Open();
-        Find("cmdTest")->setEnabled(true);
-        Find(button)->click();
-    }
-    EXPECT_EQ(remote.cancels, 2);
-}
-
-TEST_F(OptionsDialogTest, AnswerIsTrueOnlyForOK) {
+TEST_F(OptionsDialogTest, AnswerIsTrueOnlyForOKAndClosingDuringItsOwnRunEndsThatRun) {
     // OK; an edit, then the frame's close; Cancel.
     for (const std::string button : {"cmdOK", "chkInformation", "cmdCancel"}) {
         QTimer::singleShot(10, [button] {
@@ -157,6 +146,13 @@ TEST_F(OptionsDialogTest, AnswerIsTrueOnlyForOK) {
     }
     EXPECT_FALSE(working.ShowInformation) << "the edits sit in the working record";
     EXPECT_EQ(remote.cancels, 0) << "a run of the editor's Test further down is not the dialog's";
+    remote.duringRun = [this] { dialog->reject(); };
+    for (const char* button : {"cmdConfigure", "cmdTest"}) {
+        Open();
+        Find("cmdTest")->setEnabled(true);
+        Find(button)->click();
+    }
+    EXPECT_EQ(remote.cancels, 2);
 }
 
 TEST(GplPathDialog, OnlyAFolderWithAReadableGameEnablesOKAndOnlyOKKeepsIt) {

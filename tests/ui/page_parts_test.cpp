@@ -134,9 +134,9 @@ CameraSet MakeSet(const std::vector<Cam>& cams) {
     return set;
 }
 
-// Cameras without a finite place are flagged and sit at the start; the order check
-// looks past them. A click picks the nearest mark within reach, the lowest number of a place.
-TEST(CameraOverviewModel, RandomSetsMatchASimpleModelOfPlacesFlagsAndClicks) {
+// Cameras without a finite place are flagged, sit at the start and are no order fault.
+// A click picks the nearest mark within reach, the lowest number of a place.
+TEST(CameraOverviewModel, RandomSetsMatchASimpleModelAndTicksTooltipsAndRangeFit) {
     std::mt19937 random(20261207);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
     const float odd[] = {std::numeric_limits<float>::quiet_NaN(),
@@ -195,9 +195,6 @@ TEST(CameraOverviewModel, RandomSetsMatchASimpleModelOfPlacesFlagsAndClicks) {
                 << "seed case " << i << " x " << x;
         }
     }
-}
-
-TEST(CameraOverviewModel, TicksTooltipsAndTheSmallestRange) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     EXPECT_EQ(MarkToolTip(BuildOverviewStrip(MakeSet({{nan, 0, 1}}), 1).marks[0]),
               "Camera 1: NaN m, fixed, change-over at NaN m");
@@ -207,7 +204,7 @@ TEST(CameraOverviewModel, TicksTooltipsAndTheSmallestRange) {
     EXPECT_DOUBLE_EQ(BuildOverviewStrip(MakeSet({{0, 0, 1}}), 1).end, kMinimumOverviewRange);
 }
 
-TEST(CameraOverviewWidget, ClickAsksForTheCameraAndMarksShowKindShownAndFault) {
+TEST(CameraOverviewWidget, ClickAsksForTheCameraAndMarksShowKindShownAndFaultReadably) {
     CameraOverview overview("ovTV1");
     overview.resize(600, CameraOverview::kStripHeight);
     const CameraSet set = MakeSet({{0, 100, 1}, {1000, 200, 0}, {500, 40, 0}});
@@ -230,9 +227,6 @@ TEST(CameraOverviewWidget, ClickAsksForTheCameraAndMarksShowKindShownAndFault) {
     EXPECT_NE(pixel(x[1], top), colours.fault);
     overview.ShowSet(set, 2);
     EXPECT_EQ(pixel(x[0], y), colours.fixed);
-}
-
-TEST(CameraOverviewWidget, LinesAndMarksStayReadableUnderLightAndDarkSchemes) {
     EXPECT_NEAR(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.01);
     const QPalette light =
         std::unique_ptr<QStyle>(QStyleFactory::create("Fusion"))->standardPalette();
@@ -240,10 +234,10 @@ TEST(CameraOverviewWidget, LinesAndMarksStayReadableUnderLightAndDarkSchemes) {
     dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
     dark.setColor(QPalette::Text, Qt::white);
     for (const QPalette& palette : {light, dark}) {
-        const CameraOverview::Colours colours = CameraOverview::ColoursFor(palette);
+        const CameraOverview::Colours scheme = CameraOverview::ColoursFor(palette);
         const QColor base = palette.color(QPalette::Base);
-        EXPECT_GE(ContrastRatio(colours.line, base), 4.5) << base.name().toStdString();
-        for (const QColor& mark : {colours.fixed, colours.moving, colours.fault}) {
+        EXPECT_GE(ContrastRatio(scheme.line, base), 4.5) << base.name().toStdString();
+        for (const QColor& mark : {scheme.fixed, scheme.moving, scheme.fault}) {
             EXPECT_GE(ContrastRatio(mark, base), 3.0) << mark.name().toStdString();
         }
     }

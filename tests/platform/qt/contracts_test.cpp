@@ -6,16 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <filesystem>
 
-#include "modal_answerer.h"
 #include "platform/qt/qt_document_opener.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_message_boxes.h"
@@ -25,9 +26,32 @@
 namespace vx {
 namespace {
 
+// Answers the next modal window of type W as soon as it is up, the way a user
+// would: polls for it while the code under test sits in its exec().
+template <class W>
+struct ModalAnswerer {
+    ModalAnswerer() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+            if (window == nullptr || !window->isVisible()) return;
+            timer_.stop();
+            answer_(*window);
+        });
+    }
+    void AnswerNext(std::function<void(W&)> answer) {
+        answer_ = std::move(answer);
+        timer_.start();
+    }
+    bool Answered() const { return !timer_.isActive(); }
+
+  private:
+    QTimer timer_;
+    std::function<void(W&)> answer_;
+};
+
 template <class Harness>
-class Contract : public ::testing::Test {
-  protected:
+struct Contract : ::testing::Test {
     Harness harness;
 };
 
@@ -38,21 +62,16 @@ std::string Seen(const std::string& title, const std::string& text, BoxIcon icon
 }
 
 // Boxes(), AnswerNext(answer) and LastSeen().
-class ScriptedBoxes {
-  public:
-    MessageBoxes& Boxes() { return boxes_; }
-    void AnswerNext(BoxAnswer answer) { boxes_.answers.push_back(answer); }
+struct ScriptedBoxes : testing::ScriptedMessageBoxes {
+    MessageBoxes& Boxes() { return *this; }
+    void AnswerNext(BoxAnswer answer) { answers.push_back(answer); }
     std::string LastSeen() {
-        const auto& s = boxes_.shown.back();
-        return Seen(s.title, s.text, s.icon, s.buttons == BoxButtons::Ok ? 1 : 2);
+        return Seen(shown.back().title, shown.back().text, shown.back().icon,
+                    shown.back().buttons == BoxButtons::Ok ? 1 : 2);
     }
-
-  private:
-    testing::ScriptedMessageBoxes boxes_;
 };
 
-class QtBoxes {
-  public:
+struct QtBoxes {
     MessageBoxes& Boxes() { return boxes_; }
     void AnswerNext(BoxAnswer answer) {
         seen_ = "no box";
@@ -73,7 +92,7 @@ class QtBoxes {
 
   private:
     QtMessageBoxes boxes_;
-    testing::ModalAnswerer<QMessageBox> answerer_;
+    ModalAnswerer<QMessageBox> answerer_;
     std::string seen_;
 };
 
@@ -102,7 +121,7 @@ TYPED_TEST(MessageBoxesContract, ShowsTheBoxAsGivenAndReturnsTheAnswer) {
 
 TEST(QtMessageBoxes, EscapeOnAQuestionIsCancelAndOnANoticeIsOk) {
     QtMessageBoxes boxes;
-    testing::ModalAnswerer<QMessageBox> answerer;
+    ModalAnswerer<QMessageBox> answerer;
     for (const auto buttons : {BoxButtons::OkCancel, BoxButtons::Ok}) {
         answerer.AnswerNext([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
         EXPECT_EQ(boxes.Show("Vistolarex: Safety request", "Exit?", BoxIcon::Exclamation, buttons),
@@ -111,25 +130,19 @@ TEST(QtMessageBoxes, EscapeOnAQuestionIsCancelAndOnANoticeIsOk) {
     }
 }
 
-// Dialog(), PickNext(path) (the user's next answer: a full path, or nullopt to
-// cancel) and LastSeen(): the folder it opened in and the name it offered, as
-// "folder|name".
-class ScriptedFiles {
-  public:
-    FileDialog& Dialog() { return dialog_; }
-    void PickNext(std::optional<std::string> path) { dialog_.picks.push_back(path); }
-    std::string LastSeen() { return dialog_.initialFolder + "|" + dialog_.fileName; }
-
-  private:
-    testing::ScriptedFileDialog dialog_;
+// Dialog(), PickNext(path) (the user's next answer: a full path, or nullopt to cancel)
+// and LastSeen(): the folder it opened in and the name it offered, as "folder|name".
+struct ScriptedFiles : testing::ScriptedFileDialog {
+    FileDialog& Dialog() { return *this; }
+    void PickNext(std::optional<std::string> path) { picks.push_back(path); }
+    std::string LastSeen() { return initialFolder + "|" + fileName; }
 };
 
 QLineEdit& NameEdit(QFileDialog& dialog) {
     return *dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
 }
 
-class QtFiles {
-  public:
+struct QtFiles {
     FileDialog& Dialog() { return dialog_; }
     void PickNext(std::optional<std::string> path) {
         seen_ = "no dialog";
@@ -146,7 +159,7 @@ class QtFiles {
 
   private:
     QtFileDialog dialog_;
-    testing::ModalAnswerer<QFileDialog> answerer_;
+    ModalAnswerer<QFileDialog> answerer_;
     std::string seen_;
 };
 
@@ -185,7 +198,7 @@ TEST(QtFileDialog, ShowsTitleAndFiltersAndKeepsTheFileSystemsBytes) {
     testing::WriteBytes(folder + "/track.cam", {'x'});
     QtFileDialog dialog;
     dialog.SetInitialFolder(folder);
-    testing::ModalAnswerer<QFileDialog> answerer;
+    ModalAnswerer<QFileDialog> answerer;
     for (bool save : {true, false}) {
         answerer.AnswerNext([save](QFileDialog& shown) {
             EXPECT_EQ(shown.windowTitle(), "Vistolarex: Load&Save");
@@ -200,35 +213,26 @@ TEST(QtFileDialog, ShowsTitleAndFiltersAndKeepsTheFileSystemsBytes) {
     }
 }
 
+// Opener() and Opened(), the paths that reached the desktop.
+struct ScriptedOpener : testing::RecordingOpener {
+    DocumentOpener& Opener() { return *this; }
+    std::vector<std::string> Opened() { return opened; }
+};
+
 // Stands in for the desktop's handler of local files.
-class FileUrlCatcher : public QObject {
+class QtOpener : public QObject {
     Q_OBJECT
   public:
-    std::vector<std::string> opened;
+    QtOpener() { QDesktopServices::setUrlHandler("file", this, "handle"); }
+    ~QtOpener() override { QDesktopServices::unsetUrlHandler("file"); }
+    DocumentOpener& Opener() { return opener_; }
+    std::vector<std::string> Opened() { return opened_; }
   public slots:
-    void handle(const QUrl& url) { opened.push_back(url.toLocalFile().toStdString()); }
-};
-
-// Opener() and Opened(), the paths that reached the desktop.
-class ScriptedOpener {
-  public:
-    DocumentOpener& Opener() { return opener_; }
-    std::vector<std::string> Opened() { return opener_.opened; }
+    void handle(const QUrl& url) { opened_.push_back(url.toLocalFile().toStdString()); }
 
   private:
-    testing::RecordingOpener opener_;
-};
-
-class QtOpener {
-  public:
-    QtOpener() { QDesktopServices::setUrlHandler("file", &catcher_, "handle"); }
-    ~QtOpener() { QDesktopServices::unsetUrlHandler("file"); }
-    DocumentOpener& Opener() { return opener_; }
-    std::vector<std::string> Opened() { return catcher_.opened; }
-
-  private:
-    FileUrlCatcher catcher_;
     QtDocumentOpener opener_;
+    std::vector<std::string> opened_;
 };
 
 template <class Harness>

@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <thread>
 
 #include "platform/qt/qt_process_launcher.h"
@@ -31,9 +29,8 @@ TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhe
     EXPECT_EQ(line, "args 0 in " + std::filesystem::canonical(folder.Root()).string());
 
     EXPECT_FALSE(launcher.Launch(folder.Path("missing.exe"), folder.Root()).Started());
-    EXPECT_FALSE(
-        launcher.Launch(folder.WriteFile("data.exe", "#!/bin/sh\nexit 0\n", false), folder.Root())
-            .Started());
+    const std::string plain = folder.WriteFile("data.exe", "#!/bin/sh\nexit 0\n", false);
+    EXPECT_FALSE(launcher.Launch(plain, folder.Root()).Started());
     // Without a desktop the game is not even tried.
     EXPECT_FALSE(QtProcessLauncher(false).Launch(game, folder.Root()).Started());
 }
@@ -41,16 +38,15 @@ TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhe
 // Recognised by the first two bytes; without wine on the PATH the launch says so.
 TEST(QtProcessLauncher, AWindowsProgramWithoutWineOnThePathSaysSo) {
     testing::ScratchFolder folder;
-    const std::pair<const char*, bool> rows[] = {
-        {"MZ\x90", true}, {"#!/bin/sh\n", false}, {"M", false}, {"", false}};
-    for (const auto& [content, windows] : rows)
-        EXPECT_EQ(QtProcessLauncher::IsWindowsExecutable(folder.WriteFile("a.exe", content, false)),
+    for (const auto& [content, windows] :
+         {std::pair{"MZ\x90", true}, {"#!/bin/sh\n", false}, {"M", false}, {"", false}})
+        EXPECT_EQ(QtProcessLauncher::IsWindowsExecutable(folder.WriteFile("a.exe", content)),
                   windows)
             << content;
     EXPECT_FALSE(QtProcessLauncher::IsWindowsExecutable(folder.Path("none.exe")));
 
     const std::string game = folder.WriteFile("gpl.exe", std::string("MZ\x90\x00", 4), true);
-    const std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    const std::string savedPath = std::getenv("PATH");
     ::setenv("PATH", folder.Root().c_str(), 1);
     const LaunchResult result = QtProcessLauncher(true).Launch(game, folder.Root());
     ::setenv("PATH", savedPath.c_str(), 1);

@@ -31,20 +31,18 @@ XTestHand::~XTestHand() {
     if (!IsOpen()) return;
     LetGo();
     for (unsigned long w : windows_) XDestroyWindow(display_, w);
-    if (watchWindow_) XDestroyWindow(display_, watchWindow_);
     XSync(display_, False);
 }
 
+// Each action is on the server before the call returns.
 void XTestHand::MoveTo(int x, int y) {
     XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
     XSync(display_, False);
 }
-
 void XTestHand::Button(bool down) {
     XTestFakeButtonEvent(display_, Button1, down, CurrentTime);
     XSync(display_, False);
 }
-
 void XTestHand::HoldF5(bool down) {
     XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, XK_F5), down, CurrentTime);
     XSync(display_, False);
@@ -67,13 +65,14 @@ void XTestHand::OpenWatchWindow() {
     attributes.override_redirect = True;
     attributes.event_mask = ButtonPressMask | KeyPressMask;
     const int screen = DefaultScreen(display_);
-    watchWindow_ =
+    const Window watch =
         XCreateWindow(display_, RootWindow(display_, screen), 0, 0, DisplayWidth(display_, screen),
                       DisplayHeight(display_, screen), 0, CopyFromParent, InputOutput,
                       CopyFromParent, CWOverrideRedirect | CWEventMask, &attributes);
-    XMapRaised(display_, watchWindow_);
+    windows_.push_back(watch);
+    XMapRaised(display_, watch);
     XSync(display_, False);
-    XSetInputFocus(display_, watchWindow_, RevertToPointerRoot, CurrentTime);
+    XSetInputFocus(display_, watch, RevertToPointerRoot, CurrentTime);
     TakeSeen();
 }
 
@@ -83,17 +82,16 @@ std::vector<std::string> XTestHand::TakeSeen() {
     while (XPending(display_) > 0) {
         XEvent event;
         XNextEvent(display_, &event);
-        if (event.type == ButtonPress) {
+        if (event.type == ButtonPress)
             seen.push_back("press " + std::to_string(event.xbutton.button));
-        } else if (event.type == KeyPress) {
-            const char* name = XKeysymToString(XLookupKeysym(&event.xkey, 0));
-            seen.push_back(std::string("key ") + (name ? name : "?"));
-        }
+        const char* key =
+            event.type == KeyPress ? XKeysymToString(XLookupKeysym(&event.xkey, 0)) : nullptr;
+        if (key) seen.push_back(std::string("key ") + key);
     }
     return seen;
 }
 
-std::uint64_t XTestHand::MakeWindow(int left, int top, int width, int height) {
+unsigned long XTestHand::MakeWindow(int left, int top, int width, int height) {
     windows_.push_back(XCreateSimpleWindow(display_, DefaultRootWindow(display_), left, top,
                                            static_cast<unsigned>(width),
                                            static_cast<unsigned>(height), 0, 0, 0));

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,10 +10,9 @@
 
 namespace vx::testing {
 
-// Keeps tests of different processes from moving the display's one pointer at
-// the same time; held for as long as the object lives.
-class DisplayInputLock {
-  public:
+// Keeps tests of different processes from moving the display's one pointer at the
+// same time, for as long as it lives.
+struct DisplayInputLock {
     DisplayInputLock();
     ~DisplayInputLock();
     DisplayInputLock(const DisplayInputLock&) = delete;
@@ -24,16 +22,10 @@ class DisplayInputLock {
     int fd_ = -1;
 };
 
-// The user's hand on the X server, on a connection of its own so that it may act
-// from a second thread, and a full-screen window with the focus that reports
-// what reached it.
-class XTestHand {
-  public:
-    XTestHand() = default;
+// The user's hand on the X server, on a connection of its own so that it may act from
+// a second thread, and a full-screen focused window that reports what reached it.
+struct XTestHand {
     ~XTestHand();
-    XTestHand(const XTestHand&) = delete;
-    XTestHand& operator=(const XTestHand&) = delete;
-
     bool IsOpen() const { return connection_.CanInject(); }
     void MoveTo(int x, int y);
     void PressLeft() { Button(true); }
@@ -46,14 +38,13 @@ class XTestHand {
     // What reached the watch window since the last call: "press <button>", "key <name>".
     std::vector<std::string> TakeSeen();
     // An unmapped top-level window with the given outer geometry.
-    std::uint64_t MakeWindow(int left, int top, int width, int height);
+    unsigned long MakeWindow(int left, int top, int width, int height);
 
   private:
     void Button(bool down);
     X11Connection connection_;
     _XDisplay* display_ = connection_.Get();
-    unsigned long watchWindow_ = 0;
-    std::vector<unsigned long> windows_;
+    std::vector<unsigned long> windows_;  // the watch window among them
 };
 
 }  // namespace vx::testing

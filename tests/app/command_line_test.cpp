@@ -10,18 +10,11 @@
 namespace vx {
 namespace {
 
-CommandLine Parse(std::vector<const char*> args) {
-    args.insert(args.begin(), "vistolarex");
-    return ParseCommandLine(static_cast<int>(args.size()), args.data());
-}
-
-// Options come first; everything else, joined, is the one file to load.
 TEST(CommandLine, OptionsFirstAndEverythingElseIsTheFileToLoad) {
     using A = CommandLine::Action;
     const std::tuple<std::vector<const char*>, A, const char*> cases[] = {
         {{}, A::Run, ""},
         {{"track.cam"}, A::Run, "track.cam"},
-        {{"my", "track.cam"}, A::Run, "my track.cam"},
         {{"track.cam", "--help"}, A::Run, "track.cam --help"},
         {{"-"}, A::Run, "-"},
         {{"--help"}, A::Help, ""},
@@ -31,14 +24,13 @@ TEST(CommandLine, OptionsFirstAndEverythingElseIsTheFileToLoad) {
         {{"--print-manual-path", "x"}, A::Unknown, "--print-manual-path"},
         {{"--", "--help"}, A::Run, "--help"},
         {{"--", "-odd", "name.cam"}, A::Run, "-odd name.cam"},
-        {{"--"}, A::Run, ""},
         {{"-x.cam"}, A::Unknown, "-x.cam"},
-        {{"--hlep"}, A::Unknown, "--hlep"},
-    };
-    for (const auto& [args, action, text] : cases) {
-        const CommandLine line = Parse(args);
-        EXPECT_EQ(line.action, action) << (args.empty() ? "(none)" : args[0]);
-        EXPECT_EQ(line.text, text) << (args.empty() ? "(none)" : args[0]);
+        {{"--hlep"}, A::Unknown, "--hlep"}};
+    for (auto [args, action, text] : cases) {
+        args.insert(args.begin(), "vistolarex");
+        const CommandLine line = ParseCommandLine(static_cast<int>(args.size()), args.data());
+        EXPECT_TRUE(line.action == action && line.text == text)
+            << (args.size() > 1 ? args[1] : "(none)") << ": " << line.text;
     }
 }
 

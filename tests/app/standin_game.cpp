@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-// A stand-in for the game: a full-screen window that logs its working folder, each
-// button press and release (button, x, y) and key press (keysym name). Like a game
-// started in the background it asks the window manager not to give it the focus
-// (_NET_WM_USER_TIME 0), so keys reach it only once the remote brought it to the
-// front. It ends after the second Return, as the shutdown keys end the game, or by
-// an alarm after 20 s. Usage: standin_game log
+// A stand-in for the game: a full-screen window logging its working folder, button
+// presses and releases and key presses. Started in the background, it asks not to
+// get the focus (_NET_WM_USER_TIME 0), so keys reach it only once the remote brought
+// it to the front. Ends after the second Return, or after 20 s. Usage: standin_game log
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -28,10 +26,6 @@ int main(int argc, char** argv) {
     const Window window = XCreateWindow(d, RootWindow(d, screen), 0, 0, DisplayWidth(d, screen),
                                         DisplayHeight(d, screen), 0, CopyFromParent, InputOutput,
                                         CopyFromParent, CWEventMask, &attributes);
-    XWMHints hints{};
-    hints.flags = InputHint;
-    hints.input = True;
-    XSetWMHints(d, window, &hints);
     auto property = [&](const char* name, Atom type, long value) {
         XChangeProperty(d, window, XInternAtom(d, name, False), type, 32, PropModeReplace,
                         reinterpret_cast<unsigned char*>(&value), 1);
@@ -46,7 +40,6 @@ int main(int argc, char** argv) {
     while (event.type != MapNotify);
     char folder[4096] = {};
     std::fprintf(log, "started in %s\nready\n", ::getcwd(folder, sizeof folder) ? folder : "?");
-
     for (int returns = 0; returns < 2;) {
         XNextEvent(d, &event);
         if (event.type == ButtonPress || event.type == ButtonRelease) {

@@ -215,6 +215,26 @@ TEST_F(Remote, ReplayPausesRunTheWindowsMessagesAndStayWithinTenMinutes) {
     }
 }
 
+// A handler that ran long during a click leaves the replay behind: far behind, the
+// next pause starts afresh rather than rush into the game; a little behind keeps it.
+TEST_F(Remote, AReplayFarBehindItsScheduleStartsAfresh) {
+    settings.PlayScript = true;
+    for (const std::uint32_t stall : {1000u, 30u}) {
+        Reset();
+        desk.onPump = [this, stall, stalled = false]() mutable {
+            if (stalled || desk.WithPrefix("down").size() != 1) return;
+            stalled = true;
+            desk.Advance(stall);
+        };
+        F5At(8000);
+        Test(false);
+        const Log events = desk.Events();
+        const auto up = std::find(events.begin(), events.end(), "up");
+        ASSERT_TRUE(up != events.end() && up + 1 != events.end()) << stall;
+        EXPECT_EQ(up[1], stall > 50 ? "wait 700" : "wait 670") << stall;
+    }
+}
+
 // After a cancel only the release of a pressed click follows, within its pause.
 TEST_F(Remote, ACancelledRunSendsNothingMoreAndReturnsAtOnce) {
     for (int cancelAt = 1; cancelAt < 1500; cancelAt += 23) {

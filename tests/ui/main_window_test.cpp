@@ -219,6 +219,13 @@ TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndUndoRedoShowWhereTh
     EXPECT_TRUE(!w.UndoButton()->isEnabled() && w.RedoButton()->isEnabled());
     Keys(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(Shown(Pit().CamData(0)), "99");
+    // Typing not yet committed is the box's own to undo; the document's step stays.
+    const QString before = Pit().CamData(1)->text();
+    Click(Pit().CamData(1));
+    QTest::keyClicks(Pit().CamData(1), "7");
+    Keys(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Pit().CamData(1)->text(), before);
+    EXPECT_TRUE(w.UndoButton()->isEnabled() && w.Document().Pitlane.Float(0) == 99.0f);
     Load(folder + "/track.cam");
     EXPECT_FALSE(w.UndoButton()->isEnabled() || w.RedoButton()->isEnabled());
 }

@@ -51,12 +51,21 @@ testing::CamFileParts ThreeCameras() {
     parts.SetMatchingSizeField();
     return parts;
 }
-const std::string kCsv = Csv(ThreeCameras());
-const std::string kRow2 =
-    kCsv.substr(kCsv.find("TV1,2,"), kCsv.find('\n', kCsv.find("TV1,2,")) - kCsv.find("TV1,2,"));
+// Built on first use, so that a fault in the code behind it fails a test instead of
+// the test program's start.
+const std::string& BaseCsv() {
+    static const std::string csv = Csv(ThreeCameras());
+    return csv;
+}
+std::string Row2() {
+    const std::string& csv = BaseCsv();
+    const std::size_t at = csv.find("TV1,2,");
+    return csv.substr(at, csv.find('\n', at) - at);
+}
 
 // The text with cell `cell` of the row that starts with `row` replaced.
-std::string Cell(const char* row, std::size_t cell, const char* value, std::string text = kCsv) {
+std::string Cell(const char* row, std::size_t cell, const char* value,
+                 std::string text = BaseCsv()) {
     std::size_t at = text.find(row);
     for (std::size_t c = 0; c < cell; ++c) at = text.find(',', at) + 1;
     return text.replace(at, text.find_first_of(",\n", at) - at, value);
@@ -64,8 +73,8 @@ std::string Cell(const char* row, std::size_t cell, const char* value, std::stri
 
 TEST(Csv, RandomFilesRoundTripBitForBit) {
     EXPECT_TRUE(
-        kRow2.starts_with("TV1,2,300,43960000,0,00000000,8,41000000,0,00000000,1,00000001,0,"))
-        << kRow2;
+        Row2().starts_with("TV1,2,300,43960000,0,00000000,8,41000000,0,00000000,1,00000001,0,"))
+        << Row2();
     std::mt19937 random(20261206);
     for (int round = 0; round < 150; ++round) {
         testing::CamFileParts parts = testing::RandomCamFile(random);
@@ -81,7 +90,7 @@ TEST(Csv, EditedCellsAreEnteredAndTheSizeFieldIsRecomputedOnlyWhenACountChanged)
         {2, "275.5"},    {18, "-45.5"},    {10, "0"},  // edited quantities
         {3, "43960000"}, {4, "\"0.000\""}, {5, "0"},
         {26, " nan "},   {27, "7fa00001"}};  // respelled, short and lower-case patterns
-    std::string edited = kCsv;
+    std::string edited = BaseCsv();
     for (const auto& [cell, value] : edits) edited = Cell("TV1,2,", cell, value.c_str(), edited);
     const CsvImport edit = ImportCamCsv(edited);
     ASSERT_TRUE(edit.ok) << edit.Message();
@@ -96,7 +105,7 @@ TEST(Csv, EditedCellsAreEnteredAndTheSizeFieldIsRecomputedOnlyWhenACountChanged)
     parts.tv2CountTail = {7, 8, 9};
     const std::string csv = Csv(parts);
     std::string shorter = csv;
-    shorter.erase(csv.find("TV1,2,"), kRow2.size() + 1);
+    shorter.erase(csv.find("TV1,2,"), Row2().size() + 1);
     const CsvImport cut = ImportCamCsv(shorter);
     EXPECT_EQ(cut.doc->SizeField(), 56u * 2 + 60);
     EXPECT_EQ(cut.doc->Header[0], 'X');
@@ -113,10 +122,10 @@ TEST(Csv, EditedCellsAreEnteredAndTheSizeFieldIsRecomputedOnlyWhenACountChanged)
 }
 
 TEST(Csv, RefusalsGiveLineAndColumnAndNoDocument) {
-    const std::string pit = kCsv.substr(kCsv.find("PIT,"));
-    std::string full = kCsv;
+    const std::string pit = BaseCsv().substr(BaseCsv().find("PIT,"));
+    std::string full = BaseCsv();
     for (int i = 3; i <= 256; ++i)
-        full.insert(full.find("TV2,1,"), "TV1," + std::to_string(i) + kRow2.substr(5) + "\n");
+        full.insert(full.find("TV2,1,"), "TV1," + std::to_string(i) + Row2().substr(5) + "\n");
     const auto at = [](int line, int column) {
         return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
     };
@@ -136,17 +145,17 @@ TEST(Csv, RefusalsGiveLineAndColumnAndNoDocument) {
         {Cell("#count", 1, "TV3"), at(2, 2) + "a #count line names TV1 or TV2"},
         {Cell("#count", 0, "#cuont"), at(2, 1) + "\"#cuont\" is neither #header nor #count"},
         {Cell("set,", 9, "f3hex"), at(4, 10) + "expected the column name \"f3_hex\""},
-        {kCsv.substr(kCsv.find("TV1,1,")),
+        {BaseCsv().substr(BaseCsv().find("TV1,1,")),
          "line 1: the column names line (set,camera,...) must come first"},
-        {kCsv.substr(0, kCsv.find("PIT,")), "no PIT row: the pitlane camera is missing"},
-        {kCsv + pit, at(9, 1) + "a second PIT row"}};
+        {BaseCsv().substr(0, BaseCsv().find("PIT,")), "no PIT row: the pitlane camera is missing"},
+        {BaseCsv() + pit, at(9, 1) + "a second PIT row"}};
     for (const auto& [text, message] : cases) {
         const CsvImport imported = ImportCamCsv(text);
         EXPECT_EQ(std::tuple(imported.ok, !imported.doc, imported.Message()),
                   std::tuple(false, true, message));
     }
     // Rows cut short or with an open quote name the column after the last cell.
-    for (const auto& [row, column] : {std::pair{kRow2.substr(0, kRow2.rfind(',')), 30},
+    for (const auto& [row, column] : {std::pair{Row2().substr(0, Row2().rfind(',')), 30},
                                       {std::string("TV1,1,\"0,00000000"), 3},
                                       {std::string(), 1}})
         EXPECT_EQ(ParseCsvRow(row).column, column) << row;

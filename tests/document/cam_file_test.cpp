@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <fstream>
 #include <map>
 
 #include "document/cam_reader.h"
@@ -175,6 +176,19 @@ TEST(CamFile, AFileTouchedInAnotherSecondHasAnotherStamp) {
     times[1].tv_sec += 60;
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
     EXPECT_NE(StampOfPath(path), before);
+}
+
+// A file that holds more than its reported size (as /proc files, or one growing while
+// it is read) is read on into a growing buffer, up to the limit.
+TEST(CamFile, AFileLargerThanItsReportedSizeIsReadUpToTheLimit) {
+    const std::string path = "/proc/kallsyms";  // reports size 0, holds megabytes
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> want(20000);
+    if (!in.read(want.data(), static_cast<std::streamsize>(want.size())))
+        GTEST_SKIP() << "no " << path;
+    std::vector<std::uint8_t> got;
+    ASSERT_EQ(ReadFilePrefix(path, want.size(), got), 0);
+    EXPECT_TRUE(std::equal(got.begin(), got.end(), want.begin(), want.end()));
 }
 
 }  // namespace

@@ -19,7 +19,6 @@
 #include "editor_fixture.h"
 #include "formats/cam_csv.h"
 #include "support/sample_camera.h"
-#include "ui/editor/edit_history.h"
 #include "ui/options/options_window.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/twips.h"
@@ -99,18 +98,6 @@ TEST_F(EditorTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
     EXPECT_EQ(ReadBytes(target).size(), 184u);
     EXPECT_FALSE(w.Document().DataSaved);
     ::chmod(target.c_str(), 0644);
-    // Without the safety request only a change by another program is asked about.
-    Settings quiet = w.LiveSettings();
-    quiet.SafetyOverwrite = false;
-    ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", quiet).ok);
-    Start();
-    Load(target);
-    WriteBytes(target, {1, 2, 3});
-    boxes.answers = {BoxAnswer::Cancel};
-    Save(target);
-    EXPECT_EQ(boxes.shown.back().text,
-              "The file was changed by another program since it was loaded. Overwrite it?");
-    EXPECT_EQ(ReadBytes(target).size(), 3u);
 }
 
 TEST_F(EditorTest, KeysExitAndTheFrameCloseTakeTheValueStillBeingTypedAndF1OpensTheManual) {
@@ -163,7 +150,7 @@ TEST_F(EditorTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBo
     ClickUp(Tv1().ValueStepperOf(8));
     ClickUp(Tv1().ValueStepperOf(8));
     EXPECT_EQ(camera.Float(8), Radians(48)) << "a click steps from the box, on the camera";
-    EXPECT_EQ(w.History().Stack().count(), 3) << "clicks on one stepper are one step";
+    EXPECT_EQ(w.Session().History().Count(), 3u) << "clicks on one stepper are one step";
 }
 
 TEST_F(EditorTest, ModeSwitchCameraSelectionAndStripClicksWireToTheirOperations) {

@@ -44,8 +44,8 @@ struct StartupConfig {
     // The default configuration could not be written: the rest of start-up is skipped.
     bool startupAborted = false;
     int configStep = 1;
-    std::string camPath;        // ProgramFolder, or GPLFolder + "/tracks"
-    std::string fehlermeldung;  // text of the last Debug-Mode message
+    std::string camPath;           // ProgramFolder, or GPLFolder + "/tracks"
+    std::string lastDebugMessage;  // text of the last Debug-Mode message
 };
 
 // Shows one start-up notice to the user; it returns once the user has answered.

@@ -50,7 +50,7 @@ done
 
 echo "== immediate binding"
 for program in vistolarex camtool; do
-    readelf -d "$root/usr/bin/$program" | grep -Eq '\(FLAGS\).*\bNOW\b|\(BIND_NOW\)' ||
+    readelf -d "$root/usr/bin/$program" | grep -Eq '\(FLAGS\) +BIND_NOW' ||
         fail "$program is not linked with -z now"
 done
 

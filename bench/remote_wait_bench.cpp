@@ -19,6 +19,7 @@
 
 #include "platform/message_box.h"
 #include "platform/posix/posix_timing.h"
+#include "platform/posix/proc_process_family.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_process_launcher.h"
 #include "platform/x11/x11_connection.h"
@@ -146,7 +147,9 @@ struct Desktop {
     ThreadSleeper sleeper;
     QtEventPump pump;
     QtProcessLauncher launcher{connection.IsOpen()};
-    RemoteWaits waits{pump, sleeper, clock, watch, windows};
+    ProcProcessFamily family;
+    GameWindowTracker game{windows, family, clock};
+    RemoteWaits waits{pump, clock, watch, game};
     bool Available() const { return connection.CanInject(); }
 };
 
@@ -251,9 +254,10 @@ void ReplaySchedule(benchmark::State& state) {
     }
     SilentBoxes boxes;
     SilentBeeper beeper;
-    ClickScriptRemote remote(RemotePlatform{desk.mouse, desk.watch, desk.clock, desk.sleeper,
-                                            desk.pump, desk.keys, desk.launcher, desk.windows},
-                             boxes, beeper);
+    ClickScriptRemote remote(
+        RemotePlatform{desk.mouse, desk.watch, desk.clock, desk.sleeper, desk.pump, desk.keys,
+                       desk.launcher, desk.family, desk.windows},
+        boxes, beeper);
     Settings script;
     script.ClickCount = kClicks;
     for (std::size_t i = 1; i <= kClicks; ++i) {
@@ -310,7 +314,7 @@ void F5ToFirstEscape(benchmark::State& state) {
         F5Tracker f5(desk.watch);
         f5.WaitForShutdownKey(desk.waits);
         desk.watch.Stop();
-        SendShutdownKeys(keys, desk.waits, 0);
+        SendShutdownKeys(keys, desk.waits, 0, [] { return true; });
         user.join();
         if (keys.firstEscape) latencies.push_back(Ms(*keys.firstEscape - released));
     }

@@ -23,6 +23,8 @@
 #include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
 
+#include <QCoreApplication>
+
 // After the project's headers: Xlib's macros would clash with their names.
 #include <X11/Xlib.h>
 
@@ -209,8 +211,82 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
         UserThenF5([&](testing::XTestHand&) { beeper.WaitFor(static_cast<int>(made.size()) + 1); });
     remote->TestScript(working);
     shutdown.join();
-    EXPECT_EQ(LogUpTo(log, "exit", 2), GameLog(working.GPLFolder, made));
+    Lines played = LogUpTo(log, "exit", 2);
+    std::erase(played, "focus in");
+    EXPECT_EQ(played, GameLog(working.GPLFolder, made));
     EXPECT_EQ(boxes.shown.size() == 2 ? boxes.shown[1].title : "", "Vistolarex: Info");
+}
+
+// The game that never shows a window gets no click, and neither does the focused
+// window under the script's points; the user learns why nothing happened.
+TEST(RemoteEndToEnd, AGameWithoutAWindowLeavesEveryOtherWindowAlone) {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+    testing::DisplayInputLock lock;
+    testing::XTestHand bystander;
+    ASSERT_TRUE(bystander.IsOpen());
+    bystander.LetGo();
+    WindowManager windowManager;
+    ASSERT_TRUE(windowManager.Running()) << "openbox is needed (scripts/install-deps.sh)";
+    bystander.OpenWatchWindow();
+    const testing::ScratchFolder scratch;
+    fs::create_directories(scratch.Path("gpl"));
+    const std::string log = scratch.Path("game.log");
+    scratch.WriteFile("gpl/gpl.exe",
+                      "#!/bin/sh\nexec '" VX_STANDIN_GAME "' '" + log + "' no-window\n", true);
+    testing::ScriptedMessageBoxes boxes;
+    SharedBeeper beeper;
+    std::unique_ptr<GameRemote> remote = MakeDesktopGameRemote(boxes, beeper);
+    Settings script;
+    script.GPLFolder = scratch.Path("gpl");
+    script.ShowInformation = false;
+    script.ClickCount = 2;
+    script.ClickIntervals = {0, 200, 200};
+    script.ClickX = {0, 100, 300};
+    script.ClickY = {0, 100, 300};
+    remote->TestScript(script);
+    EXPECT_EQ(boxes.shown.size() == 1 ? boxes.shown[0].text : "", kGameEndedWithoutWindow);
+    EXPECT_EQ(LogUpTo(log, "exit").back(), "exit");
+    EXPECT_EQ(bystander.TakeSeen(), Lines{});
+    EXPECT_EQ(beeper.beeps_, 0);
+}
+
+// A plain launch returns at once; a timer of the editor's brings the game's window to
+// the front when it appears.
+TEST(RemoteEndToEnd, APlainLaunchBringsTheGameToTheFrontLater) {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+    testing::DisplayInputLock lock;
+    testing::XTestHand hand;
+    ASSERT_TRUE(hand.IsOpen());
+    hand.LetGo();
+    WindowManager windowManager;
+    ASSERT_TRUE(windowManager.Running()) << "openbox is needed (scripts/install-deps.sh)";
+    const testing::ScratchFolder scratch;
+    fs::create_directories(scratch.Path("gpl"));
+    const std::string log = scratch.Path("game.log");
+    scratch.WriteFile("gpl/gpl.exe", "#!/bin/sh\nexec '" VX_STANDIN_GAME "' '" + log + "'\n", true);
+    int argc = 1;
+    char name[] = "app_remote_test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    testing::ScriptedMessageBoxes boxes;
+    SharedBeeper beeper;
+    std::unique_ptr<GameRemote> remote = MakeDesktopGameRemote(boxes, beeper);
+    Settings settings;
+    settings.GPLFolder = scratch.Path("gpl");
+    settings.ShowInformation = false;
+    settings.PlayScript = false;
+    remote->TestFromEditor(settings);
+    EXPECT_FALSE(remote->Running());
+    bool focused = false;
+    for (int i = 0; i < 500 && !focused; ++i) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(20ms);
+        std::ifstream in(log);
+        for (std::string line; std::getline(in, line);) focused = focused || line == "focus in";
+    }
+    EXPECT_TRUE(focused);
+    for (int i = 0; i < 2; ++i) hand.PressKey("Return");
+    EXPECT_EQ(LogUpTo(log, "exit").back(), "exit");
 }
 
 }  // namespace

@@ -48,6 +48,13 @@ void XTestHand::HoldF5(bool down) {
     XSync(display_, False);
 }
 
+void XTestHand::PressKey(const char* name) {
+    const unsigned int code = XKeysymToKeycode(display_, XStringToKeysym(name));
+    XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    XSync(display_, False);
+}
+
 void XTestHand::LetGo() {
     Window root = 0, child = 0;
     int rx = 0, ry = 0, wx = 0, wy = 0;

@@ -31,6 +31,8 @@ struct XTestHand {
     void PressLeft() { Button(true); }
     void ReleaseLeft() { Button(false); }
     void HoldF5(bool down);
+    // A press and release of the key of that keysym name ("Return").
+    void PressKey(const char* name);
     // Lets go of the left button and F5, whatever a failed test left behind.
     void LetGo();
 

@@ -203,6 +203,7 @@ struct ScriptedDesk : MouseInjector,
             rest = std::min<std::int64_t>(
                 rest, static_cast<std::int64_t>(timeline_.front().first - elapsed_));
         SleepMs(static_cast<std::int32_t>(std::max<std::int64_t>(rest, 0)));
+        for (auto& handler : std::exchange(messages_, {})) handler();
     }
     void Send(SentKey key) override { Log(key == SentKey::Escape ? "key Escape" : "key Return"); }
     LaunchResult Launch(const std::string& path, const std::string& folder) override {

@@ -151,8 +151,9 @@ bool ClickScriptRemote::ReplayClickScript(const Settings& record) {
         driver->MoveTo(xs[i], ys[i], true);
         due = RemoteWaits::Due(due, kPauseBeforeClickMs);
         if (!waits_.PauseUntil(due)) return false;
-        game_.Look(true);
-        if (game_.Window() != 0 && platform_.windows.UnderPointer(game_.Window())) {
+        // The window known is asked, not looked for again: a look may take longer
+        // than the schedule allows, and a window gone is under no pointer.
+        if (platform_.windows.UnderPointer(game_.Window())) {
             // A click once begun is finished, so that the button is not left down.
             driver->Click();
         } else {

@@ -88,7 +88,7 @@ void ProcProcessFamily::Look() {
 }
 
 bool ProcProcessFamily::Contains(std::int64_t pid) {
-    Look();
+    if (members_.count(pid) == 0) Look();
     const auto member = members_.find(pid);
     if (member == members_.end()) return false;
     const std::optional<ProcStat> stat = ReadStat(pid);

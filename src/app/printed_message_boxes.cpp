@@ -8,7 +8,7 @@
 namespace vx {
 
 BoxAnswer PrintedMessageBoxes::Show(const std::string& title, const std::string& text, BoxIcon,
-                                    BoxButtons) {
+                                    BoxButtons, BoxAnswer) {
     std::string line = title + ": ";
     for (char c : text) {
         if (c == '\r') continue;

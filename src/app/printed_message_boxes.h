@@ -16,7 +16,7 @@ class PrintedMessageBoxes : public MessageBoxes {
     explicit PrintedMessageBoxes(std::ostream& out) : out_(out) {}
 
     BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
-                   BoxButtons buttons) override;
+                   BoxButtons buttons, BoxAnswer preselected) override;
 
   private:
     std::ostream& out_;

@@ -15,8 +15,10 @@ enum class BoxAnswer { Ok, Cancel };
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
+    // Return answers `preselected`: a question whose OK would destroy someone's work
+    // preselects Cancel. The default is given here only, so it cannot differ by type.
     virtual BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
-                           BoxButtons buttons) = 0;
+                           BoxButtons buttons, BoxAnswer preselected = BoxAnswer::Ok) = 0;
 };
 
 }  // namespace vx

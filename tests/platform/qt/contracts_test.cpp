@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -55,10 +56,12 @@ struct Contract : ::testing::Test {
     Harness harness;
 };
 
-// What the user saw of a box: "title|text|icon|buttons", icon and buttons as numbers.
-std::string Seen(const std::string& title, const std::string& text, BoxIcon icon, int buttons) {
+// What the user saw of a box: "title|text|icon|buttons|preselected", all but the
+// texts as numbers.
+std::string Seen(const std::string& title, const std::string& text, BoxIcon icon, int buttons,
+                 BoxAnswer preselected) {
     return title + "|" + text + "|" + std::to_string(static_cast<int>(icon)) + "|" +
-           std::to_string(buttons);
+           std::to_string(buttons) + "|" + std::to_string(static_cast<int>(preselected));
 }
 
 // Boxes(), AnswerNext(answer) and LastSeen().
@@ -66,8 +69,9 @@ struct ScriptedBoxes : testing::ScriptedMessageBoxes {
     MessageBoxes& Boxes() { return *this; }
     void AnswerNext(BoxAnswer answer) { answers.push_back(answer); }
     std::string LastSeen() {
-        return Seen(shown.back().title, shown.back().text, shown.back().icon,
-                    shown.back().buttons == BoxButtons::Ok ? 1 : 2);
+        const Shown& box = shown.back();
+        return Seen(box.title, box.text, box.icon, box.buttons == BoxButtons::Ok ? 1 : 2,
+                    box.preselected);
     }
 };
 
@@ -84,7 +88,9 @@ struct QtBoxes {
             seen_ = Seen(box.windowTitle().toStdString(), box.text().toStdString(), icon,
                          buttons == QMessageBox::Ok                           ? 1
                          : buttons == (QMessageBox::Ok | QMessageBox::Cancel) ? 2
-                                                                              : 0);
+                                                                              : 0,
+                         box.defaultButton() == box.button(QMessageBox::Cancel) ? BoxAnswer::Cancel
+                                                                                : BoxAnswer::Ok);
             box.button(answer == BoxAnswer::Ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
         });
     }
@@ -102,32 +108,44 @@ using MessageBoxesHarnesses = ::testing::Types<ScriptedBoxes, QtBoxes>;
 TYPED_TEST_SUITE(MessageBoxesContract, MessageBoxesHarnesses);
 
 // A question goes ahead only on OK; a notice has only OK. Title, text (its line
-// breaks and markup-like characters too) and icon show as given.
+// breaks and markup-like characters too), icon and the preselected button show as
+// given, OK unless asked otherwise.
 TYPED_TEST(MessageBoxesContract, ShowsTheBoxAsGivenAndReturnsTheAnswer) {
     using enum BoxIcon;
-    const std::tuple<const char*, const char*, BoxIcon, BoxButtons, BoxAnswer> rows[] = {
-        {"Vistolarex: Safety request", "Overwrite?", Exclamation, BoxButtons::OkCancel,
-         BoxAnswer::Cancel},
-        {"Vistolarex: Info", "Start?", Information, BoxButtons::OkCancel, BoxAnswer::Ok},
-        {"Runtime-Error!", "one\r\ntwo & <b>3</b>", Critical, BoxButtons::Ok, BoxAnswer::Ok},
+    using enum BoxAnswer;
+    const std::tuple<const char*, const char*, BoxIcon, BoxButtons, BoxAnswer, BoxAnswer> rows[] = {
+        {"Vistolarex: Safety request", "Overwrite?", Exclamation, BoxButtons::OkCancel, Ok, Cancel},
+        {"Vistolarex: Safety request", "Changed?", Exclamation, BoxButtons::OkCancel, Cancel, Ok},
+        {"Vistolarex: Info", "Start?", Information, BoxButtons::OkCancel, Ok, Ok},
+        {"Runtime-Error!", "one\r\ntwo & <b>3</b>", Critical, BoxButtons::Ok, Ok, Ok},
     };
-    for (const auto& [title, text, icon, buttons, answer] : rows) {
+    for (const auto& [title, text, icon, buttons, preselected, answer] : rows) {
         this->harness.AnswerNext(answer);
-        EXPECT_EQ(this->harness.Boxes().Show(title, text, icon, buttons), answer);
+        MessageBoxes& boxes = this->harness.Boxes();
+        EXPECT_EQ(preselected == Ok ? boxes.Show(title, text, icon, buttons)
+                                    : boxes.Show(title, text, icon, buttons, preselected),
+                  answer);
         EXPECT_EQ(this->harness.LastSeen(),
-                  Seen(title, text, icon, buttons == BoxButtons::Ok ? 1 : 2));
+                  Seen(title, text, icon, buttons == BoxButtons::Ok ? 1 : 2, preselected));
     }
 }
 
-TEST(QtMessageBoxes, EscapeOnAQuestionIsCancelAndOnANoticeIsOk) {
+// Escape on a question is Cancel and on a notice OK; Return is the preselected answer.
+TEST(QtMessageBoxes, EscapeAndReturnAnswerAsTheBoxStands) {
     QtMessageBoxes boxes;
     ModalAnswerer<QMessageBox> answerer;
-    for (const auto buttons : {BoxButtons::OkCancel, BoxButtons::Ok}) {
-        answerer.AnswerNext([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
-        EXPECT_EQ(boxes.Show("Vistolarex: Safety request", "Exit?", BoxIcon::Exclamation, buttons),
-                  buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel);
+    const auto ask = [&](Qt::Key key, BoxButtons buttons, BoxAnswer preselected) {
+        answerer.AnswerNext([key](QMessageBox& box) { QTest::keyClick(&box, key); });
+        const BoxAnswer answer = boxes.Show("Vistolarex: Safety request", "Exit?",
+                                            BoxIcon::Exclamation, buttons, preselected);
         EXPECT_TRUE(answerer.Answered());
-    }
+        return answer;
+    };
+    using enum BoxAnswer;
+    EXPECT_EQ(ask(Qt::Key_Escape, BoxButtons::OkCancel, Ok), Cancel);
+    EXPECT_EQ(ask(Qt::Key_Escape, BoxButtons::Ok, Ok), Ok);
+    EXPECT_EQ(ask(Qt::Key_Return, BoxButtons::OkCancel, Ok), Ok);
+    EXPECT_EQ(ask(Qt::Key_Return, BoxButtons::OkCancel, Cancel), Cancel);
 }
 
 // Dialog(), PickNext(path) (the user's next answer: a full path, or nullopt to cancel)

@@ -21,10 +21,10 @@
 
 #include "editing/camera_set_ops.h"
 #include "support/sample_camera.h"
-#include "ui/camera_clipboard.h"
-#include "ui/camera_overview.h"
-#include "ui/edit_history.h"
-#include "ui/value_stepper.h"
+#include "ui/editor/camera_clipboard.h"
+#include "ui/editor/edit_history.h"
+#include "ui/widgets/camera_overview.h"
+#include "ui/widgets/value_stepper.h"
 
 namespace vx {
 namespace {

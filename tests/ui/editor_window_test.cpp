@@ -4,11 +4,16 @@
 // The editor window's wiring of its handlers to their operations, and that its texts fit.
 #include <sys/stat.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOption>
 #include <QTabBar>
 #include <filesystem>
@@ -20,8 +25,10 @@
 #include "formats/cam_csv.h"
 #include "support/sample_camera.h"
 #include "ui/editor/edit_history.h"
+#include "ui/options/game_folder_dialog.h"
 #include "ui/options/options_window.h"
 #include "ui/widgets/elided_label.h"
+#include "ui/widgets/text_fit.h"
 #include "ui/widgets/twips.h"
 
 namespace vx::testing {
@@ -164,6 +171,52 @@ TEST_F(EditorTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBo
     ClickUp(Tv1().ValueStepperOf(8));
     EXPECT_EQ(camera.Float(8), Radians(48)) << "a click steps from the box, on the camera";
     EXPECT_EQ(w.History().Stack().count(), 3) << "clicks on one stepper are one step";
+}
+
+// Up and Down in a box are a click on its stepper and Page Up and Page Down ten,
+// each after committing the typed value; a held key's run is one step to undo.
+TEST_F(EditorTest, StepperKeysInABoxAreClicksOnItsStepper) {
+    EditorWindow& w = StartWith(DocumentWithTv1({100.0f, 200.0f, 300.0f}));
+    const QUndoStack& history = w.History().Stack();
+    EntryBox* box = Tv1().CamData(2);
+    ValueStepper* stepper = Tv1().ValueStepperOf(2);
+    Click(box);
+    QTest::keyClicks(box, "12.5");
+    Keys(Qt::Key_Up);
+    for (int held = 0; held < 3; ++held) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(box, &repeat);
+    }
+    Keys(Qt::Key_PageUp);
+    const std::vector<QString> byKeys{box->text(), history.undoText()};
+    ASSERT_EQ(history.count(), 2) << "the entry and one run of steps";
+
+    TypeAndTab(Tv1().CurrentCam(), "2");
+    Click(box);
+    QTest::keyClicks(box, "12.5");
+    ClickUp(stepper);
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(stepper->DownArrow(), Qt::LeftButton);
+    for (int i = 0; i < 10; ++i) ClickUp(stepper);
+    EXPECT_EQ(box->text(), byKeys[0]);
+    EXPECT_EQ(history.count(), 4);
+    EXPECT_EQ(history.undoText().replace("camera 2", "camera 1"), byKeys[1]);
+
+    Click(box);
+    Keys(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Shown(box), "12.5") << "the run is undone as one";
+}
+
+TEST_F(EditorTest, UpAndDownInTheCameraBoxStepTheCamera) {
+    StartWith(DocumentWithTv1({100.0f, 200.0f, 300.0f}));
+    Click(Tv1().CurrentCam());
+    Keys(Qt::Key_Up);
+    EXPECT_EQ(KOfN(Tv1()), "2 of 3");
+    EXPECT_EQ(Shown(Tv1().CamData(0)), "200");
+    Keys(Qt::Key_PageUp);
+    EXPECT_EQ(KOfN(Tv1()), "3 of 3");
+    QTest::keyClicks(Tv1().CurrentCam(), "1");
+    Keys(Qt::Key_Up);
+    EXPECT_EQ(KOfN(Tv1()), "2 of 3") << "the typed number first, as a click on the arrow";
 }
 
 TEST_F(EditorTest, ModeSwitchCameraSelectionAndStripClicksWireToTheirOperations) {
@@ -309,11 +362,11 @@ QStringList ClippedTexts(const QWidget& root) {
         if (auto* path = qobject_cast<ElidedLabel*>(widget)) {
             text = path->ShownText();
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            text = label->text();
+            text = label->buddy() ? VisibleCaption(label->text()) : label->text();
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             QStyleOptionButton option;
             option.initFrom(button);
-            text = button->text();
+            text = VisibleCaption(button->text());
             room = style->subElementRect(
                 qobject_cast<QCheckBox*>(button)      ? QStyle::SE_CheckBoxContents
                 : qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
@@ -343,6 +396,64 @@ QStringList ClippedTexts(const QWidget& root) {
     return clipped;
 }
 
+QString Name(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+std::string NameOf(QWidget* widget) { return Name(widget).toStdString(); }
+
+// The interactive controls of a window, tab titles included, that a screen reader
+// announces with no name or with the name of another control of the window.
+std::string UnnamedOrSharedNames(QWidget& window) {
+    std::map<QString, int> uses;
+    QStringList faults;
+    auto note = [&](const QString& control, const QString& name) {
+        if (name.trimmed().isEmpty()) faults << control + " has no name";
+        if (++uses[name] == 2) faults << '"' + name + "\" is shared";
+    };
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        // Popups are windows of their own; the bars of a scroll area and the arrows of
+        // a tab bar are Qt's, named by Qt.
+        QWidget* parent = widget->parentWidget();
+        if (widget->window() != &window || qobject_cast<QTabBar*>(parent) ||
+            parent->objectName().startsWith("qt_scrollarea") ||
+            (widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide))) {
+            continue;
+        }
+        if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) note("a tab", VisibleCaption(tabs->tabText(i)));
+        } else if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                   qobject_cast<QAbstractSlider*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                   qobject_cast<QAbstractItemView*>(widget)) {
+            note(widget->objectName(), Name(widget));
+        }
+    }
+    return faults.join(", ").toStdString();
+}
+
+// The Alt+letter keys that two controls shown together share.
+std::string SharedMnemonics(QWidget& window) {
+    std::map<QString, QStringList> users;
+    auto note = [&](const QString& caption) {
+        const QString key = QKeySequence::mnemonic(caption).toString();
+        if (!key.isEmpty()) users[key] << VisibleCaption(caption);
+    };
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window)) continue;
+        if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) note(tabs->tabText(i));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            note(button->text());
+        } else if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy()) {
+            note(label->text());
+        }
+    }
+    QStringList shared;
+    for (const auto& [key, captions] : users) {
+        if (captions.size() > 1) shared << key + ": " + captions.join(" / ");
+    }
+    return shared.join(", ").toStdString();
+}
+
 using LayoutTest = EditorTest;
 
 TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePointsAndEveryBoxIsNamed) {
@@ -353,7 +464,9 @@ TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePointsAndEveryBoxIsNamed) {
         font.setPointSize(points);
         QApplication::setFont(font);
         EditorWindow& w = Active(Restart());
-        EXPECT_TRUE(points != 8 || w.width() == Twips(w.logicalDpiX())(11055)) << "as designed";
+        const QWidget* canvas = w.findChild<QScrollArea*>()->widget();
+        EXPECT_TRUE(points != 8 || canvas->width() == Twips(w.logicalDpiX())(11055))
+            << "as designed";
         EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the window keeps its designed size";
         EXPECT_EQ(w.windowTitle(), "Vistolarex V1.53");
         EXPECT_TRUE(w.findChild<QPushButton*>("cmdLoadCAMFile")->hasFocus());
@@ -366,6 +479,7 @@ TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePointsAndEveryBoxIsNamed) {
         for (int tab = 0; tab < 3; ++tab) {
             w.CamData()->setCurrentIndex(tab);
             EXPECT_EQ(ClippedTexts(w).join(" | ").toStdString(), "") << "tab " << tab;
+            EXPECT_EQ(SharedMnemonics(w), "") << "tab " << tab;
         }
         Settings working;
         working.GPLFolder = "/home/someone/" + std::string(300, 'x') + "/games/GPL";
@@ -376,25 +490,76 @@ TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePointsAndEveryBoxIsNamed) {
         for (int tab = 0; tab < pages->count(); ++tab) {
             pages->setCurrentIndex(tab);
             EXPECT_EQ(ClippedTexts(options).join(" | ").toStdString(), "") << "options tab " << tab;
+            EXPECT_EQ(SharedMnemonics(options), "") << "options tab " << tab;
         }
         // A long game folder shows its start and its end, and the whole as the tooltip.
         const auto* path = options.findChild<ElidedLabel*>("lblGPLFolder");
         EXPECT_TRUE(path->ShownText().startsWith("/home/") && path->ShownText().endsWith("/GPL"));
         EXPECT_EQ(path->toolTip().toStdString(), working.GPLFolder);
-        // Every entry box is announced by its row.
-        std::map<std::string, std::string> names;
-        for (const QWidget* root : {static_cast<QWidget*>(&options), static_cast<QWidget*>(&w)}) {
-            for (QLineEdit* box : root->findChildren<QLineEdit*>()) {
-                names[box->objectName().toStdString()] = QAccessible::queryAccessibleInterface(box)
-                                                             ->text(QAccessible::Name)
-                                                             .toStdString();
-                EXPECT_NE(names[box->objectName().toStdString()], "");
-            }
+        GameFolderDialog chooser(working);
+        chooser.show();
+        EXPECT_EQ(SharedMnemonics(chooser), "");
+        // Every control is announced by a name of its own: the rows by set and row.
+        for (QWidget* root : {static_cast<QWidget*>(&w), static_cast<QWidget*>(&options),
+                              static_cast<QWidget*>(&chooser)}) {
+            EXPECT_EQ(UnnamedOrSharedNames(*root), "") << root->objectName().toStdString();
         }
-        EXPECT_EQ(names.size(), 2u * (14 + 2) + 13 + 1 + 11);
-        EXPECT_EQ(names.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
-        EXPECT_EQ(names.at("txtDefaultValue_0"),
+        EXPECT_EQ(NameOf(Tv2().CamData(8)), "TV2 field 8: Yaw [°] (fixed cam)");
+        EXPECT_EQ(NameOf(Tv1().AssignToAll(2)),
+                  "TV1 field 2: assign Height from the ground to all cameras");
+        EXPECT_EQ(NameOf(Tv1().ValueStepperOf(2)->DownArrow()),
+                  "TV1 field 2: step Height from the ground down");
+        EXPECT_EQ(NameOf(options.findChild<QLineEdit*>("txtDefaultValue_0")),
                   "Place new camera [m] before/behind the currently shown camera");
+    }
+    QApplication::setFont(before);
+}
+
+using ScreenFitTest = EditorTest;
+
+// The window's frame stays inside the screen's available area; where the content is
+// larger, it scrolls as a whole, so every control can be reached.
+void ExpectFitsTheScreen(QWidget& window) {
+    window.show();
+    const QRect available = window.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(window.frameGeometry()))
+        << window.objectName().toStdString() << " at " << window.font().pointSize() << " pt";
+    const auto* area = window.findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    EXPECT_GE(area->horizontalScrollBar()->maximum(),
+              area->widget()->width() - area->viewport()->width());
+    EXPECT_GE(area->verticalScrollBar()->maximum(),
+              area->widget()->height() - area->viewport()->height());
+}
+
+// Also run on a laptop's 1366 by 768 screen (ui_fit_on_a_laptop_screen).
+TEST_F(ScreenFitTest, DialogsGrowWithTheFontAndNoWindowOutgrowsTheScreen) {
+    const QFont before = QApplication::font();
+    QSize optionsBefore, chooserBefore;
+    for (int points : {8, 12, 16}) {
+        QFont font = before;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        EditorWindow& w = Restart();
+        ExpectFitsTheScreen(w);
+        Settings working;
+        OptionsContext context{working, boxes, beeper, opener, remote, ""};
+        OptionsWindow options(context, nullptr, {});
+        GameFolderDialog chooser(working);
+        for (QDialog* shown : {static_cast<QDialog*>(&options), static_cast<QDialog*>(&chooser)})
+            ExpectFitsTheScreen(*shown);
+        const QSize optionsNow = options.findChild<QScrollArea*>()->widget()->size();
+        const QSize chooserNow = chooser.findChild<QScrollArea*>()->widget()->size();
+        if (points > 8) {
+            EXPECT_TRUE(optionsNow.width() > optionsBefore.width() &&
+                        optionsNow.height() > optionsBefore.height())
+                << points << " pt";
+            EXPECT_TRUE(chooserNow.width() > chooserBefore.width() &&
+                        chooserNow.height() > chooserBefore.height())
+                << points << " pt";
+        }
+        optionsBefore = optionsNow;
+        chooserBefore = chooserNow;
     }
     QApplication::setFont(before);
 }

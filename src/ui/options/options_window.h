@@ -21,6 +21,8 @@ class QTabWidget;
 
 namespace vx {
 
+class Twips;
+
 // The options dialog (object name "frmOptions2"): every control writes into the working settings at
 // once, so Cancel needs nothing from the dialog but its answer.
 class OptionsWindow : public QDialog {
@@ -51,6 +53,9 @@ class OptionsWindow : public QDialog {
     void BuildEditingTab(QWidget* page);
     void BuildRemoteTab(QWidget* page);
     void BuildButtonColumn();
+    // Sizes the dialog for the desktop's font, within the screen.
+    void FitToFont();
+    void PlaceFixedParts(const Twips& twips);
     QLineEdit* AddValueField(int k, const char* tooltip);
 
     void ShowWorkingSettings();
@@ -93,6 +98,8 @@ class OptionsWindow : public QDialog {
     QPushButton* cmdTest_ = nullptr;
     QCheckBox* chkPlayScript_ = nullptr;
     QScrollBar* hscShutdown_ = nullptr;
+    QWidget* canvas_ = nullptr;
+    std::array<QPushButton*, 3> buttonColumn_{};
 };
 
 }  // namespace vx

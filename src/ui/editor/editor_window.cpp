@@ -22,7 +22,6 @@
 #include "remote/game_remote.h"
 #include "settings/config_file.h"
 #include "settings/config_folder.h"
-#include "ui/editor/edit_history.h"
 #include "ui/editor/editor_texts.h"
 #include "ui/editor/pitlane_page.h"
 #include "ui/editor/tv_page.h"
@@ -66,16 +65,9 @@ EditorWindow::EditorWindow(std::string programFolder, std::string commandLine,
       programFolder_(std::move(programFolder)),
       platform_(std::move(platform)),
       twips_(LogicalDpi()),
-      context_{doc_,
-               settings_,
-               platform_.boxes,
-               platform_.beeper,
-               [this](const std::string& text) { SetStatus(text); },
-               [this](const CamDocument& before, StepInfo step) {
-                   history_->Record(before, std::move(step));
-               }} {
-    history_ = new EditHistory(
-        doc_, [this](EditTab tab, int camera) { ShowStep(tab, camera); }, this);
+      context_{session_,         session_.Document(),
+               settings_,        platform_.boxes,
+               platform_.beeper, [this](const std::string& text) { SetStatus(text); }} {
     canvas_ = MakeScrollingCanvas(*this);
     BuildControls();
     FitTextsToFont();
@@ -168,7 +160,7 @@ void EditorWindow::StartUp(const std::string& commandLine) {
     camFileName_.clear();
     platform_.fileDialog.SetFileName("");
     acceptOptions_ = false;
-    NewDocument(doc_);
+    session_.Reset(NewDocument);
 
     configFolder_ = ChooseConfigFolder(programFolder_, platform_.configFallbackFolder);
     // A folder that cannot be made shows up as the path-not-found messages below.
@@ -182,18 +174,17 @@ void EditorWindow::StartUp(const std::string& commandLine) {
     // configuration lives.
     if (settings_.HasGameFolder()) camPath_ = config.camPath;
     platform_.fileDialog.SetInitialFolder(camPath_);
-    if (config.startupAborted) {
-        history_->Loaded();
-        return;
-    }
+    if (config.startupAborted) return;
 
-    ApplyNewCameraDefaults(doc_, settings_.NewCameraDefaults);
+    // The start-up document is what "unsaved" is measured against until a load or save.
+    session_.Reset([this](CamDocument& doc) {
+        NewDocument(doc);
+        ApplyNewCameraDefaults(doc, settings_.NewCameraDefaults);
+    });
     tv1_->ShowTvCamera();
     tv2_->ShowTvCamera();
     pit_->ShowPitlaneCamera();
     EnableTest();
-    // The start-up document is what "unsaved" is measured against until a load or save.
-    history_->Loaded();
     if (!commandLine.empty()) ReadCamFile(commandLine);
 }
 
@@ -238,7 +229,7 @@ void EditorWindow::OnOptionsClicked() {
 }
 
 bool EditorWindow::MayEnd() {
-    if (doc_.DataSaved || !settings_.SafetyExit) return true;
+    if (!session_.AskBeforeExit(settings_)) return true;
     platform_.beeper.Beep();
     return platform_.boxes.Show(kSafetyTitle, kExitQuestion, BoxIcon::Exclamation,
                                 BoxButtons::OkCancel) == BoxAnswer::Ok;
@@ -289,26 +280,28 @@ void EditorWindow::BuildUndoRedo() {
         page->addAction(undoAction_);
         page->addAction(redoAction_);
     }
-    connect(history_, &EditHistory::changed, this, [this] { UpdateUndoRedo(); });
+    session_.Listen([this](const SessionChange& change) { OnSessionChanged(change); });
     UpdateUndoRedo();
 }
 
 void EditorWindow::UpdateUndoRedo() {
-    QUndoStack& stack = history_->Stack();
+    const StepHistory& history = session_.History();
     const QString undoKey = UndoKeys().value(0).toString(QKeySequence::NativeText);
     const QString redoKey = RedoKeys().value(0).toString(QKeySequence::NativeText);
-    const QString undoTip = stack.canUndo()
-                                ? QStringLiteral("Undoes: %1 (%2)").arg(stack.undoText(), undoKey)
+    const QString undoTip = history.CanUndo()
+                                ? QStringLiteral("Undoes: %1 (%2)")
+                                      .arg(QString::fromStdString(history.UndoText()), undoKey)
                                 : QStringLiteral("Nothing to undo");
-    const QString redoTip = stack.canRedo()
-                                ? QStringLiteral("Redoes: %1 (%2)").arg(stack.redoText(), redoKey)
+    const QString redoTip = history.CanRedo()
+                                ? QStringLiteral("Redoes: %1 (%2)")
+                                      .arg(QString::fromStdString(history.RedoText()), redoKey)
                                 : QStringLiteral("Nothing to redo");
-    undo_->setEnabled(stack.canUndo());
-    redo_->setEnabled(stack.canRedo());
+    undo_->setEnabled(history.CanUndo());
+    redo_->setEnabled(history.CanRedo());
     undo_->setToolTip(undoTip);
     redo_->setToolTip(redoTip);
-    undoAction_->setEnabled(stack.canUndo());
-    redoAction_->setEnabled(stack.canRedo());
+    undoAction_->setEnabled(history.CanUndo());
+    redoAction_->setEnabled(history.CanRedo());
     undoAction_->setToolTip(undoTip);
     redoAction_->setToolTip(redoTip);
 }
@@ -324,16 +317,22 @@ void EditorWindow::ShowStep(EditTab tab, int camera) {
     camData_->setCurrentWidget(&page);
 }
 
+void EditorWindow::OnSessionChanged(const SessionChange& change) {
+    if (change.cause == SessionChange::Cause::Undo || change.cause == SessionChange::Cause::Redo)
+        ShowStep(change.place.tab, change.camera);
+    UpdateUndoRedo();
+}
+
 void EditorWindow::OnUndoClicked() {
     // A value typed into a box counts as the last step, so it is the one taken back.
     CommitFocusedEntry();
-    const std::string text = history_->Undo();
+    const std::string text = session_.Undo();
     if (!text.empty()) SetStatus(text);
 }
 
 void EditorWindow::OnRedoClicked() {
     CommitFocusedEntry();
-    const std::string text = history_->Redo();
+    const std::string text = session_.Redo();
     if (!text.empty()) SetStatus(text);
 }
 

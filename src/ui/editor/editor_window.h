@@ -10,6 +10,7 @@
 #include "document/cam_document.h"
 #include "document/file_layer.h"
 #include "document/read_file_prefix.h"
+#include "session/document_session.h"
 #include "settings/settings.h"
 #include "ui/editor/editor_context.h"
 #include "ui/options/options_dialog.h"
@@ -25,7 +26,6 @@ namespace vx {
 
 class Beeper;
 class DocumentOpener;
-class EditHistory;
 class FileDialog;
 class GameRemote;
 class MessageBoxes;
@@ -60,7 +60,8 @@ class EditorWindow : public QWidget {
                  QWidget* parent = nullptr);
     ~EditorWindow() override;
 
-    const CamDocument& Document() const { return doc_; }
+    const CamDocument& Document() const { return session_.Document(); }
+    const DocumentSession& Session() const { return session_; }
     const Settings& LiveSettings() const { return settings_; }
     const Settings& WorkingSettings() const { return working_; }
     const std::string& ProgramFolder() const { return programFolder_; }
@@ -88,7 +89,6 @@ class EditorWindow : public QWidget {
     // Ctrl+Y and the TV pages' context menus).
     void OnUndoClicked();
     void OnRedoClicked();
-    EditHistory& History() const { return *history_; }
 
     void SetStatus(const std::string& text);
     std::string StatusLine() const;
@@ -119,6 +119,7 @@ class EditorWindow : public QWidget {
     void UpdateUndoRedo();
     // Puts the tab and camera of an undone or redone step on screen.
     void ShowStep(EditTab tab, int camera);
+    void OnSessionChanged(const SessionChange& change);
     // Drops and the Ctrl+O / Ctrl+S keys.
     void InstallDesktopConventions();
     // The SafetyLoad question; false (status line written) when the user cancels.
@@ -139,22 +140,17 @@ class EditorWindow : public QWidget {
     std::string programFolder_;
     std::string configFolder_;
     EditorPlatform platform_;
-    CamDocument doc_;
+    DocumentSession session_;
     Settings settings_;
     Settings working_;
     std::string camFileName_;
     std::string camPath_;
-    // The file loaded or saved last, as it was then, to notice another program's
-    // change before a save replaces it.
-    std::string seenPath_;
-    FileStamp seenStamp_;
     bool acceptOptions_ = false;
     std::string lastError_;
     bool ended_ = false;
     bool exitConfirmed_ = false;
     Twips twips_;
     EditorContext context_;
-    EditHistory* history_ = nullptr;
 
     QPushButton* load_ = nullptr;
     QPushButton* save_ = nullptr;

@@ -1,31 +1,15 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-#include <filesystem>
-#include <system_error>
-
-#include "document/cam_reader.h"
-#include "document/cam_writer.h"
 #include "editing/camera_set_ops.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
-#include "ui/editor/edit_history.h"
 #include "ui/editor/editor_texts.h"
 #include "ui/editor/editor_window.h"
 #include "ui/editor/pitlane_page.h"
 #include "ui/editor/tv_page.h"
 
 namespace vx {
-
-namespace {
-
-// One spelling per file, so a relative command-line name matches the dialog's.
-std::string ComparablePath(const std::string& path) {
-    std::error_code ignored;
-    return std::filesystem::absolute(path, ignored).lexically_normal().string();
-}
-
-}  // namespace
 
 void EditorWindow::ShowRuntimeError(const IoError& error) {
     platform_.boxes.Show(kRuntimeErrorTitle,
@@ -35,13 +19,9 @@ void EditorWindow::ShowRuntimeError(const IoError& error) {
 
 void EditorWindow::ReadCamFile(const std::string& name) {
     const LoadResult result =
-        vx::ReadCamFile(name, doc_, [this](const std::string& stage) { SetStatus(stage); });
+        session_.Load(name, [this](const std::string& stage) { SetStatus(stage); });
     switch (result.outcome) {
         case LoadOutcome::Success:
-            seenPath_ = ComparablePath(name);
-            seenStamp_ = result.stamp;
-            // The loaded file is the saved state and the start of a new history.
-            history_->Loaded();
             tv1_->ShowFirstCamera();
             tv2_->ShowFirstCamera();
             pit_->ShowPitlaneCamera();
@@ -59,7 +39,7 @@ void EditorWindow::ReadCamFile(const std::string& name) {
 }
 
 bool EditorWindow::ConfirmLoad() {
-    if (settings_.SafetyLoad && !doc_.DataSaved &&
+    if (session_.AskBeforeLoad(settings_) &&
         platform_.boxes.Show(kSafetyTitle, kLoadQuestion, BoxIcon::Exclamation,
                              BoxButtons::OkCancel) != BoxAnswer::Ok) {
         SetStatus(kActionCanceledText);
@@ -87,14 +67,13 @@ void EditorWindow::OnLoadClicked() {
 }
 
 bool EditorWindow::ConfirmOverwrite() {
-    const FileStamp now = StampOfPath(camFileName_);
-    if (!now.exists) return true;
-    // Another program's change would be lost without a word, so this question is
-    // asked whatever SafetyOverwrite says.
-    const bool changed = ComparablePath(camFileName_) == seenPath_ && now != seenStamp_;
-    if (!changed && !settings_.SafetyOverwrite) return true;
+    const SaveQuestion question = session_.AskBeforeSave(camFileName_, settings_);
+    if (question == SaveQuestion::None) return true;
+    const bool changed = question == SaveQuestion::ChangedOnDisk;
+    // Return must not overwrite another program's work.
     if (platform_.boxes.Show(kSafetyTitle, changed ? kChangedOnDiskQuestion : kOverwriteQuestion,
-                             BoxIcon::Exclamation, BoxButtons::OkCancel) == BoxAnswer::Ok) {
+                             BoxIcon::Exclamation, BoxButtons::OkCancel,
+                             changed ? BoxAnswer::Cancel : BoxAnswer::Ok) == BoxAnswer::Ok) {
         return true;
     }
     SetStatus(SaveStatusText(SaveOutcome::Cancelled));
@@ -113,12 +92,7 @@ void EditorWindow::OnSaveClicked() {
     platform_.fileDialog.SetFileName("");
 
     if (!ConfirmOverwrite()) return;
-    const SaveResult result = WriteCamFile(camFileName_, doc_, platform_.files);
-    if (result.outcome == SaveOutcome::Success) {
-        seenPath_ = ComparablePath(camFileName_);
-        seenStamp_ = result.stamp;
-        history_->Saved();
-    }
+    const SaveResult result = session_.Save(camFileName_, platform_.files);
     if (result.outcome == SaveOutcome::OtherFailure) {
         // The file on disk and the document stay as they were; nothing is lost.
         ShowRuntimeError(result.error);

@@ -84,11 +84,13 @@ void PitlanePage::ShowPitlaneCamera() {
 void PitlanePage::OnPitlaneDataCommitted(int field) {
     // Passing through a box, as the page switch's focus does, is no entry.
     if (!CamData(field)->Changed()) return;
-    const CamDocument before = ctx_.doc;
-    const EntryResult result =
-        EnterPitlaneField(ctx_.doc, field, CamData(field)->text().toStdString());
-    ctx_.record(before, {PitlaneStepText("Entry " + FieldName(PitlaneFieldInfo(field).label)),
-                         {EditTab::Pitlane, 0, 0}});
+    EntryResult result = EntryResult::Accepted;
+    ctx_.session.Apply({PitlaneStepText("Entry " + FieldName(PitlaneFieldInfo(field).label)),
+                        {EditTab::Pitlane, 0, 0}},
+                       [&](CamDocument& doc) {
+                           result =
+                               EnterPitlaneField(doc, field, CamData(field)->text().toStdString());
+                       });
     ShowPitlaneCamera();
     if (result == EntryResult::Rejected) {
         ctx_.beeper.Beep();
@@ -97,11 +99,10 @@ void PitlanePage::OnPitlaneDataCommitted(int field) {
 }
 
 void PitlanePage::OnPitlaneValueStepped(int field, std::int32_t position) {
-    const CamDocument before = ctx_.doc;
-    StepPitlaneField(ctx_.doc, field, position);
-    ctx_.record(before, {PitlaneStepText("Step " + FieldName(PitlaneFieldInfo(field).label)),
-                         {EditTab::Pitlane, 0, 0},
-                         field});
+    ctx_.session.Apply({PitlaneStepText("Step " + FieldName(PitlaneFieldInfo(field).label)),
+                        {EditTab::Pitlane, 0, 0},
+                        field},
+                       [&](CamDocument& doc) { StepPitlaneField(doc, field, position); });
     ShowPitlaneCamera();
 }
 

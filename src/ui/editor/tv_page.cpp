@@ -335,12 +335,12 @@ void TvPage::OnCamDataCommitted(int field) { EnterField(field); }
 bool TvPage::EnterField(int field) {
     // Passing through a box is no entry: the stored pattern stays as it is.
     if (refreshing_ || shown_ == 0 || !CamData(field)->Changed()) return true;
-    const CamDocument before = ctx_.doc;
-    const EntryResult result =
-        EnterTvField(ctx_.doc, set_, shown_, field, CamData(field)->text().toStdString(),
-                     ctx_.settings.FixedSwitchOver);
+    EntryResult result = EntryResult::Accepted;
+    ctx_.session.Apply({FieldStep("Entry", field), Place(shown_)}, [&](CamDocument& doc) {
+        result = EnterTvField(doc, set_, shown_, field, CamData(field)->text().toStdString(),
+                              ctx_.settings.FixedSwitchOver);
+    });
     if (result == EntryResult::Rejected) ctx_.beeper.Beep();
-    ctx_.record(before, {FieldStep("Entry", field), Place(shown_)});
     ShowTvCamera();
     if (result == EntryResult::Rejected) ctx_.status(kEntryRefusedText);
     return result == EntryResult::Accepted;
@@ -351,44 +351,44 @@ void TvPage::OnCamFixedToggled() {
     const bool fixed = camFixed_->isChecked();
     rowsFixed_ = fixed;
     ApplyEnabling();
-    const CamDocument before = ctx_.doc;
-    SetCameraMode(ctx_.doc, set_, shown_, fixed);
-    ctx_.record(before,
-                {StepText(fixed ? "Fixed camera" : "Moving camera", set_, shown_), Place(shown_)});
+    ctx_.session.Apply(
+        {StepText(fixed ? "Fixed camera" : "Moving camera", set_, shown_), Place(shown_)},
+        [&](CamDocument& doc) { SetCameraMode(doc, set_, shown_, fixed); });
     RefreshOverview();
 }
 
 void TvPage::OnValueStepped(int field, std::int32_t position) {
     if (shown_ == 0) return;
-    const CamDocument before = ctx_.doc;
-    StepTvField(ctx_.doc, set_, shown_, field, position);
-    ctx_.record(before, {FieldStep("Step", field), Place(shown_), field});
+    ctx_.session.Apply({FieldStep("Step", field), Place(shown_), field},
+                       [&](CamDocument& doc) { StepTvField(doc, set_, shown_, field, position); });
     ShowTvCamera();
 }
 
-void TvPage::FinishSetOperation(const CamDocument& before, const char* what,
-                                const SetOperation& op) {
+void TvPage::RunSetOperation(const char* what,
+                             const std::function<SetOperation(CamDocument&)>& operation) {
+    SetOperation op;
+    ctx_.session.Apply([&](CamDocument& doc) {
+        op = operation(doc);
+        return StepInfo{StepText(what, set_, shown_), Place(op.showCamera)};
+    });
     if (!op.ok) {
         ctx_.beeper.Beep();
         ctx_.status(op.refusal);
         return;
     }
-    ctx_.record(before, {StepText(what, set_, shown_), Place(op.showCamera)});
     ShowCamera(op.showCamera);
 }
 
 void TvPage::OnAddBeforeClicked() {
-    const CamDocument before = ctx_.doc;
-    const SetOperation op =
-        InsertCameraBefore(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
-    FinishSetOperation(before, "Add Before", op);
+    RunSetOperation("Add Before", [this](CamDocument& doc) {
+        return InsertCameraBefore(doc, set_, shown_, ctx_.settings.NewCameraDefaults);
+    });
 }
 
 void TvPage::OnAddBehindClicked() {
-    const CamDocument before = ctx_.doc;
-    const SetOperation op =
-        InsertCameraBehind(ctx_.doc, set_, shown_, ctx_.settings.NewCameraDefaults);
-    FinishSetOperation(before, "Add Behind", op);
+    RunSetOperation("Add Behind", [this](CamDocument& doc) {
+        return InsertCameraBehind(doc, set_, shown_, ctx_.settings.NewCameraDefaults);
+    });
 }
 
 void TvPage::OnRemoveClicked() {
@@ -399,9 +399,8 @@ void TvPage::OnRemoveClicked() {
         ctx_.status(kActionCanceledText);
         return;
     }
-    const CamDocument before = ctx_.doc;
-    const SetOperation op = RemoveCurrentCamera(ctx_.doc, set_, shown_);
-    FinishSetOperation(before, "Remove", op);
+    RunSetOperation("Remove",
+                    [this](CamDocument& doc) { return RemoveCurrentCamera(doc, set_, shown_); });
 }
 
 void TvPage::OnAssignToAllClicked(int field) {
@@ -412,9 +411,8 @@ void TvPage::OnAssignToAllClicked(int field) {
         ctx_.status(kActionCanceledText);
         return;
     }
-    const CamDocument before = ctx_.doc;
-    AssignFieldToAll(ctx_.doc, set_, field, shown_);
-    ctx_.record(before, {FieldStep("Assign to all", field), Place(shown_)});
+    ctx_.session.Apply({FieldStep("Assign to all", field), Place(shown_)},
+                       [&](CamDocument& doc) { AssignFieldToAll(doc, set_, field, shown_); });
     // Distances, change-over points and modes of other cameras may have changed.
     RefreshOverview();
     ctx_.status(kValuesCopiedText);
@@ -497,15 +495,14 @@ void TvPage::OnPasteCameraBehind() { PasteCamera(Placement::Behind); }
 void TvPage::PasteCamera(Placement where) {
     if (!CommitPendingEntry()) return;
     const ClipboardCameras pasted = CamerasFromMimeData(QGuiApplication::clipboard()->mimeData());
-    const CamDocument before = ctx_.doc;
-    SetOperation op;
-    if (pasted.Ok()) {
-        op = PasteCameras(ctx_.doc, set_, shown_, where, pasted.cameras);
-    } else {
-        op.refusal = pasted.refusal;
-    }
-    FinishSetOperation(
-        before, where == Placement::Before ? "Paste camera before" : "Paste camera behind", op);
+    RunSetOperation(where == Placement::Before ? "Paste camera before" : "Paste camera behind",
+                    [&](CamDocument& doc) {
+                        if (pasted.Ok())
+                            return PasteCameras(doc, set_, shown_, where, pasted.cameras);
+                        SetOperation refused;
+                        refused.refusal = pasted.refusal;
+                        return refused;
+                    });
 }
 
 bool TvPage::TakesCameraShortcut(const EntryBox& box, const QKeySequence& keys) const {

@@ -6,13 +6,13 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "document/cam_document.h"
 #include "editing/camera_set_ops.h"
 #include "editing/field_table.h"
-#include "ui/editor/edit_history.h"
 #include "ui/editor/editor_context.h"
 #include "ui/editor/page_frame.h"
 #include "ui/widgets/twips.h"
@@ -106,9 +106,10 @@ class TvPage : public QWidget {
     // Sets the spinner's value; a change of value runs its Change handler.
     void SetSpinnerValue(int value);
     void ApplyEnabling();
-    // A refused insertion, removal or paste beeps and shows its line; a done one is
-    // recorded as the step `what` from `before` and shows the camera it names.
-    void FinishSetOperation(const CamDocument& before, const char* what, const SetOperation& op);
+    // Runs an insertion, removal or paste as the step `what`: a refused one beeps and
+    // shows its line, a done one shows the camera it names.
+    void RunSetOperation(const char* what,
+                         const std::function<SetOperation(CamDocument&)>& operation);
     // "Entry Yaw [°] (fixed cam) (TV1 camera 3)" and the like.
     std::string FieldStep(const char* verb, int field) const;
     // The place of a step on the shown camera.

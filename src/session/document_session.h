@@ -83,9 +83,9 @@ class DocumentSession {
     bool AskBeforeLoad(const Settings& settings) const { return settings.SafetyLoad && Unsaved(); }
     bool AskBeforeExit(const Settings& settings) const { return settings.SafetyExit && Unsaved(); }
     // Asked before a save to target: ChangedOnDisk when target is the current file, by
-    // whatever path (links resolved), and another program changed it since (asked whatever SafetyOverwrite says, since that
-    // change would be lost without a word), Overwrite for another existing file when
-    // SafetyOverwrite is on.
+    // whatever path (links resolved), and another program changed it since (asked
+    // whatever SafetyOverwrite says, since that change would be lost without a word),
+    // Overwrite for another existing file when SafetyOverwrite is on.
     SaveQuestion AskBeforeSave(const std::string& target, const Settings& settings) const;
 
     // Heard after every change, in the order of listening, for the session's lifetime.

@@ -3,6 +3,7 @@
 
 // The controls of frmOptions2, placed as the window designer laid them out.
 #include <QCheckBox>
+#include <QFocusFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -283,6 +284,8 @@ void OptionsWindow::BuildRemoteTab(QWidget* page) {
     // Arrow keys take a small step, Page Up and Page Down a large one.
     hscShutdown_->setFocusPolicy(Qt::StrongFocus);
     hscShutdown_->installEventFilter(this);
+    // Styles draw no focus on a scroll bar; this frame shows where the keys go.
+    shutdownFocus_ = new QFocusFrame(page);
     speed->setBuddy(hscShutdown_);
     hscShutdown_->setRange(0, kSlowestShutdown);
     hscShutdown_->setSingleStep(kShutdownArrowStep);

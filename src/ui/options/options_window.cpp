@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFocusFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,6 +224,10 @@ void OptionsWindow::EnableForGameFolder() {
 }
 
 bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == hscShutdown_ &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        shutdownFocus_->setWidget(event->type() == QEvent::FocusIn ? hscShutdown_ : nullptr);
+    }
     if (watched == hscShutdown_ && event->type() == QEvent::KeyPress) {
         // A scroll bar inverts its controls for the wheel's sake, which turns its arrow
         // keys round as well: Right must move the box to the right.

@@ -12,6 +12,7 @@
 #include "ui/options/options_dialog.h"
 
 class QCheckBox;
+class QFocusFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -98,6 +99,7 @@ class OptionsWindow : public QDialog {
     QPushButton* cmdTest_ = nullptr;
     QCheckBox* chkPlayScript_ = nullptr;
     QScrollBar* hscShutdown_ = nullptr;
+    QFocusFrame* shutdownFocus_ = nullptr;
     QWidget* canvas_ = nullptr;
     std::array<QPushButton*, 3> buttonColumn_{};
 };

@@ -48,6 +48,7 @@ void ValueStepper::SetAccessibleNames(const QString& name) {
     setAccessibleName(name);
     up_->setAccessibleName(name + QStringLiteral(" up"));
     down_->setAccessibleName(name + QStringLiteral(" down"));
+    for (QToolButton* arrow : {up_, down_}) arrow->setAccessibleDescription(toolTip());
 }
 
 void ValueStepper::resizeEvent(QResizeEvent* event) {

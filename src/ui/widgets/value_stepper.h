@@ -33,7 +33,8 @@ class ValueStepper : public QWidget {
     // Steps as `steps` clicks would; a page of steps (more than one) that would
     // leave the range stops at its end instead of doing nothing.
     void StepBy(int steps);
-    // The name a screen reader gives the stepper; its arrows add "up" and "down".
+    // The name a screen reader gives the stepper; its arrows add "up" and "down" and
+    // are described by the stepper's tooltip, which must be set first.
     void SetAccessibleNames(const QString& name);
 
     QToolButton* UpArrow() const { return up_; }

@@ -234,6 +234,13 @@ TEST_F(EditorTest, ModeSwitchCameraSelectionAndStripClicksWireToTheirOperations)
     EXPECT_FLOAT_EQ(w.Document().TV1.Camera(1).Float(2), 12.0f);
     TypeAndTab(Tv1().CamData(0), "250");
     EXPECT_DOUBLE_EQ(strip->Strip().marks[2].distance, 250.0) << "the strip follows";
+    // Between the marks, a click on a live stretch shows the camera live there (camera 3
+    // moved, its switch point stayed).
+    const OverviewBand band = strip->Strip().bands.at(1);
+    ASSERT_EQ(BandToolTip(band), "Camera 2: live from 200 m to 300 m (100 m)");
+    QTest::mouseClick(strip, Qt::LeftButton, {},
+                      {strip->DistanceX(225), CameraOverview::kBandTop + 2});
+    EXPECT_EQ(KOfN(Tv1()), "2 of 3");
 }
 
 TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndUndoRedoShowWhereTheStepHappened) {
@@ -322,8 +329,8 @@ TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndEntryBoxesTheirOwn
     EXPECT_TRUE(beeper.beeps == 1 && w.Document().SameContent(before));
     QStringList texts;
     for (QAction* action : Tv1().actions()) texts << action->text();
-    EXPECT_EQ(texts, (QStringList{"Copy camera", "Paste camera before", "Paste camera behind", "",
-                                  "Undo", "Redo"}));
+    EXPECT_EQ(texts, (QStringList{"Copy camera", "Paste camera before", "Paste camera behind",
+                                  "Move cameras…", "", "Undo", "Redo"}));
     Tv1().CopyCameraAction()->trigger();
     Tv1().PasteBeforeAction()->trigger();
     Tv1().PasteBehindAction()->trigger();

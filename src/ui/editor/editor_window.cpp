@@ -65,9 +65,13 @@ EditorWindow::EditorWindow(std::string programFolder, std::string commandLine,
       programFolder_(std::move(programFolder)),
       platform_(std::move(platform)),
       twips_(LogicalDpi()),
-      context_{session_,         session_.Document(),
-               settings_,        platform_.boxes,
-               platform_.beeper, [this](const std::string& text) { SetStatus(text); }} {
+      context_{session_,
+               session_.Document(),
+               settings_,
+               coverage_,
+               platform_.boxes,
+               platform_.beeper,
+               [this](const std::string& text) { SetStatus(text); }} {
     canvas_ = MakeScrollingCanvas(*this);
     BuildControls();
     FitTextsToFont();
@@ -106,6 +110,12 @@ void EditorWindow::BuildControls() {
     camData_->setGeometry(twips_.Rect(120, 120, 9015, 6255 + kOverviewStripTwips));
     tv1_ = new TvPage(SetId::TV1, context_, twips_);
     tv2_ = new TvPage(SetId::TV2, context_, twips_);
+    for (TvPage* page : {tv1_, tv2_}) {
+        connect(page, &TvPage::coverageChoicesChanged, this, [this] {
+            tv1_->RebuildOverview();
+            tv2_->RebuildOverview();
+        });
+    }
     pit_ = new PitlanePage(context_, twips_);
     camData_->addTab(tv1_, QStringLiteral("TV&1-Cameras"));
     camData_->addTab(tv2_, QStringLiteral("TV&2-Cameras"));
@@ -318,6 +328,14 @@ void EditorWindow::ShowStep(EditTab tab, int camera) {
 }
 
 void EditorWindow::OnSessionChanged(const SessionChange& change) {
+    // The lap length belongs to the file: a fresh or loaded document starts with its
+    // own, a saved one takes its lap length along.
+    if (change.cause == SessionChange::Cause::Replaced) coverage_.ForgetUnnamed();
+    if (change.cause == SessionChange::Cause::Saved) {
+        coverage_.FollowSave(coverageFile_, session_.CurrentFile());
+    }
+    coverageFile_ = session_.CurrentFile();
+    for (TvPage* page : {tv1_, tv2_}) page->NoteChange(change);
     if (change.cause == SessionChange::Cause::Undo || change.cause == SessionChange::Cause::Redo)
         ShowStep(change.place.tab, change.camera);
     UpdateUndoRedo();

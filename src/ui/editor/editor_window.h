@@ -142,6 +142,10 @@ class EditorWindow : public QWidget {
     EditorPlatform platform_;
     DocumentSession session_;
     Settings settings_;
+    CoveragePreferences coverage_;
+    // The file of the document as the strips last knew it, so that a lap length given
+    // before the first save goes with the file.
+    std::string coverageFile_;
     Settings working_;
     std::string camFileName_;
     std::string camPath_;

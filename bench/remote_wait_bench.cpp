@@ -114,6 +114,10 @@ class SilentBoxes : public MessageBoxes {
     BoxAnswer Show(const std::string&, const std::string&, BoxIcon, BoxButtons) override {
         return BoxAnswer::Ok;
     }
+    int Choose(const std::string&, const std::string&, BoxIcon, const std::vector<std::string>&,
+               int defaultButton, int) override {
+        return defaultButton;
+    }
 };
 
 class SilentBeeper : public Beeper {

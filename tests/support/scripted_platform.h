@@ -43,6 +43,23 @@ struct ScriptedMessageBoxes : MessageBoxes {
         shown.push_back({title, text, icon, buttons});
         return Pop(answers, BoxAnswer::Ok);
     }
+
+    struct Chosen {
+        std::string title;
+        std::string text;
+        BoxIcon icon;
+        std::vector<std::string> buttons;
+        int defaultButton;
+    };
+    std::vector<Chosen> questions;
+    std::deque<int> choices;  // an empty queue chooses the default button
+
+    int Choose(const std::string& title, const std::string& text, BoxIcon icon,
+               const std::vector<std::string>& buttons, int defaultButton,
+               int /*escapeButton*/) override {
+        questions.push_back({title, text, icon, buttons, defaultButton});
+        return Pop(choices, defaultButton);
+    }
 };
 
 struct CountingBeeper : Beeper {

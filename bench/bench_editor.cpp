@@ -58,20 +58,20 @@ std::string BenchEditor::WriteCam(const std::string& name, const CamDocument& do
     return path;
 }
 
-FrmMain* BenchEditor::Start(const std::string& commandLine) {
-    window_ = std::make_unique<FrmMain>(
+EditorWindow* BenchEditor::Start(const std::string& commandLine) {
+    window_ = std::make_unique<EditorWindow>(
         folder_, commandLine,
         EditorPlatform{boxes, beeper, dialog, opener, remote, SystemFileLayer(),
                        [](QWidget*, OptionsContext&) { return false; }});
     window_->show();
-    FrmMain* shown = window_.get();
+    EditorWindow* shown = window_.get();
     const bool exposed = ProcessUntil(
         [shown] { return shown->windowHandle() != nullptr && shown->windowHandle()->isExposed(); });
     return exposed ? shown : nullptr;
 }
 
 bool BenchEditor::Activate() {
-    FrmMain* shown = window_.get();
+    EditorWindow* shown = window_.get();
     if (shown == nullptr) return false;
     shown->activateWindow();
     return ProcessUntil([shown] { return shown->isActiveWindow(); });

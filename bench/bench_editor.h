@@ -8,7 +8,7 @@
 
 #include "document/cam_document.h"
 #include "support/scripted_platform.h"
-#include "ui/main_window.h"
+#include "ui/editor/editor_window.h"
 
 namespace vx::bench {
 
@@ -26,11 +26,11 @@ class BenchEditor {
 
     // Runs start-up, shows the window and waits until it is on the (offscreen)
     // screen. Null when the window did not appear in time.
-    FrmMain* Start(const std::string& commandLine = "");
+    EditorWindow* Start(const std::string& commandLine = "");
     // Makes the shown window the active one, so focus moves as for a user.
     bool Activate();
     void Close();
-    FrmMain* Window() const { return window_.get(); }
+    EditorWindow* Window() const { return window_.get(); }
 
     testing::ScriptedMessageBoxes boxes;
     testing::CountingBeeper beeper;
@@ -40,7 +40,7 @@ class BenchEditor {
 
   private:
     std::string folder_;
-    std::unique_ptr<FrmMain> window_;
+    std::unique_ptr<EditorWindow> window_;
 };
 
 // Runs the pending events, the repaint of what a handler changed included.

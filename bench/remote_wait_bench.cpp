@@ -111,7 +111,8 @@ class Hand {
 
 class SilentBoxes : public MessageBoxes {
   public:
-    BoxAnswer Show(const std::string&, const std::string&, BoxIcon, BoxButtons) override {
+    BoxAnswer Show(const std::string&, const std::string&, BoxIcon, BoxButtons,
+                   BoxAnswer) override {
         return BoxAnswer::Ok;
     }
     int Choose(const std::string&, const std::string&, BoxIcon, const std::vector<std::string>&,

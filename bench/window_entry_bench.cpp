@@ -8,8 +8,8 @@
 
 #include "bench_editor.h"
 #include "largest_document.h"
-#include "ui/entry_box.h"
-#include "ui/tv_page.h"
+#include "ui/editor/tv_page.h"
+#include "ui/widgets/entry_box.h"
 
 namespace vx::bench {
 namespace {
@@ -23,7 +23,7 @@ constexpr int kCamera = 1;
 void TypedEntry(benchmark::State& state) {
     BenchEditor editor("entry");
     const std::string path = editor.WriteCam("largest.cam", LargestDocument());
-    FrmMain* window = editor.Start(path);
+    EditorWindow* window = editor.Start(path);
     if (window == nullptr || !editor.Activate()) {
         state.SkipWithError("the window did not appear or become active");
         return;

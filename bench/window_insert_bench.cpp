@@ -7,7 +7,7 @@
 
 #include "bench_editor.h"
 #include "largest_document.h"
-#include "ui/tv_page.h"
+#include "ui/editor/tv_page.h"
 
 namespace vx::bench {
 namespace {
@@ -26,7 +26,7 @@ CamDocument AlmostFullDocument() {
 void Insert(benchmark::State& state, QPushButton* (TvPage::*button)() const, int shownAfter) {
     BenchEditor editor(shownAfter == 1 ? "insert-before" : "insert-behind");
     const std::string path = editor.WriteCam("almost-full.cam", AlmostFullDocument());
-    FrmMain* window = editor.Start();
+    EditorWindow* window = editor.Start();
     if (window == nullptr) {
         state.SkipWithError("the window did not appear");
         return;

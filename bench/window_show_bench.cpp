@@ -7,8 +7,8 @@
 
 #include "bench_editor.h"
 #include "largest_document.h"
-#include "ui/tv_page.h"
-#include "ui/value_stepper.h"
+#include "ui/editor/tv_page.h"
+#include "ui/widgets/value_stepper.h"
 
 namespace vx::bench {
 namespace {
@@ -18,7 +18,7 @@ namespace {
 void ShowTvCamera(benchmark::State& state) {
     BenchEditor editor("show");
     const std::string path = editor.WriteCam("largest.cam", LargestDocument());
-    FrmMain* window = editor.Start(path);
+    EditorWindow* window = editor.Start(path);
     if (window == nullptr) {
         state.SkipWithError("the window did not appear");
         return;

@@ -16,7 +16,7 @@ namespace {
 void Startup(benchmark::State& state) {
     BenchEditor editor("startup");
     for (auto _ : state) {
-        FrmMain* window = editor.Start();
+        EditorWindow* window = editor.Start();
         if (window == nullptr) {
             state.SkipWithError("the window did not appear");
             break;

@@ -88,6 +88,10 @@ void ConfigSeeds(const fs::path& folder) {
     s.GPLFolder = "/home/racer";
     while (s.GPLFolder.size() < 9000) s.GPLFolder += "/.wine/drive_c/Sierra/GPL";
     Save(folder, "long-folder", vx::SerializeSettings(s));
+    // Both texts as long as their 16-bit lengths allow: the largest record there is.
+    s.Signature = std::string(0xFFFF, 'S');
+    s.GPLFolder.resize(0xFFFF, 'g');
+    Save(folder, "full-size", vx::SerializeSettings(s));
 }
 
 // Typed entry: locale, field, FixedSwitchOver, camera 1's 14 patterns, the text.

@@ -17,7 +17,7 @@
 #include "platform/qt/qt_document_opener.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_message_boxes.h"
-#include "ui/main_window.h"
+#include "ui/editor/editor_window.h"
 #include "vx_version.h"
 
 namespace {
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     vx::EditorPlatform platform{boxes, beeper, fileDialog, opener, *remote};
     platform.configFallbackFolder =
         NativePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    vx::FrmMain window(ProgramFolder(), probe ? std::string() : commandLine.text, platform);
+    vx::EditorWindow window(ProgramFolder(), probe ? std::string() : commandLine.text, platform);
     if (probe) {
         std::cout << window.ManualPath() << '\n';
         return 0;

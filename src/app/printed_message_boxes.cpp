@@ -17,7 +17,7 @@ void PrintedMessageBoxes::Print(const std::string& title, const std::string& tex
 }
 
 BoxAnswer PrintedMessageBoxes::Show(const std::string& title, const std::string& text, BoxIcon,
-                                    BoxButtons) {
+                                    BoxButtons, BoxAnswer) {
     Print(title, text);
     return BoxAnswer::Ok;
 }

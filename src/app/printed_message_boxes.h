@@ -17,7 +17,7 @@ class PrintedMessageBoxes : public MessageBoxes {
     explicit PrintedMessageBoxes(std::ostream& out) : out_(out) {}
 
     BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
-                   BoxButtons buttons) override;
+                   BoxButtons buttons, BoxAnswer preselected) override;
     int Choose(const std::string& title, const std::string& text, BoxIcon icon,
                const std::vector<std::string>& buttons, int defaultButton,
                int escapeButton) override;

@@ -133,15 +133,63 @@ std::string ImportHelp() {
 }
 
 std::string CheckHelp() {
-    return "usage: camtool check FILE\n"
-           "Reports, one line each, what a track maker should look at in FILE: a size field\n"
-           "that does not match the counts, a set without cameras, a camera whose distance\n"
-           "lies before the camera in front of it, values outside the editor's entry ranges,\n"
-           "values that are not finite numbers, a mode flag other than 0 or 1, and bytes after\n"
-           "the pitlane record. Each line names the set, the camera and the field label.\n"
-           "FILE - reads standard input.\n"
+    return std::string(
+               "usage: camtool check FILE [--lap METRES|--coverage] [--far METRES]\n"
+               "Reports, one line each, what a track maker should look at in FILE: a size field\n"
+               "that does not match the counts, a set without cameras, a camera whose distance\n"
+               "lies before the camera in front of it, values outside the editor's entry ranges,\n"
+               "values that are not finite numbers, a mode flag other than 0 or 1, and bytes "
+               "after\n"
+               "the pitlane record. Each line names the set, the camera and the field label.\n"
+               "--lap METRES adds the findings of camtool coverage for a lap of that length, and\n"
+               "--coverage those for the estimated lap (see camtool coverage --help); --far\n"
+               "METRES sets their far limit. FILE - reads standard input.\n") +
            "Exit status: 0 when there is nothing to report, 1 when there is, 2 when FILE\n"
-           "cannot be read as a track-camera file.\n";
+           "cannot be read as a track-camera file or an option is wrong.\n";
+}
+
+std::string CoverageHelp() {
+    return "usage: camtool coverage FILE [--lap METRES] [--set tv1|tv2] [--far METRES] "
+           "[--csv|--json]\n"
+           "Shows, per camera set (both, or the one of --set), where each camera is live\n"
+           "along the lap. Field 3 is measured from the camera's own position, so the game\n"
+           "changes to camera k at its switch point s(k) = field 0 + field 3 and keeps it\n"
+           "until the car reaches the switch point of the next camera; the last camera is\n"
+           "live across the start/finish line up to the lap length plus the first camera's\n"
+           "switch point.\n"
+           "One row per camera: number, position, switch point, live from, live to, length\n"
+           "and findings:\n"
+           "  never live          the next camera's switch point does not lie beyond its own\n"
+           "  beyond the lap      the switch point lies beyond the lap length given\n"
+           "  outside its stretch the camera stands more than the far limit (--far, 1000 m\n"
+           "                      by default) outside its own live stretch, measured along\n"
+           "                      the lap either way round: often a wrong sign in field 3\n"
+           "  out of order        the camera lies before the camera in front of it\n"
+           "  not finite          field 0 or 3 is no finite number; the camera is left out\n"
+           "                      of the stretches\n"
+           "--lap METRES gives the lap length; without it the lap is estimated as the next\n"
+           "full 100 m above the largest position or switch point of both sets, and marked\n"
+           "\"estimated\". --csv writes the columns\n"
+           "set,camera,position,switch_point,live_from,live_to,length,findings, --json an\n"
+           "array of objects with the same keys. Metres in the C locale with at most three\n"
+           "decimals; several findings are joined by \"; \". FILE - reads standard input.\n";
+}
+
+std::string MoveHelp() {
+    return "usage: camtool move IN OUT --set tv1|tv2 [--cameras FROM-TO] (--by METRES|--scale "
+           "FACTOR) [--keep-switch-points]\n"
+           "Reads IN, moves cameras FROM to TO of the set (all without --cameras) and writes\n"
+           "the result to OUT: --by shifts their positions by METRES (negative: towards the\n"
+           "start/finish line), --scale multiplies them by FACTOR. Positions are computed in\n"
+           "double precision from the stored values and stored in single precision.\n"
+           "The switch points move with their cameras (field 3 kept). --keep-switch-points\n"
+           "keeps them where they are on the track instead: field 3 changes by minus each\n"
+           "camera's own move, held within -10000 to 10000 m as a typed entry is; each value\n"
+           "held at that limit is reported on standard error.\n"
+           "The move is refused as a whole, naming the first camera, when a position would\n"
+           "leave 0 to 50000 m or two neighbouring cameras that were in order would no longer\n"
+           "be; nothing is written then and the exit status is 1. OUT is replaced whole or not\n"
+           "at all. IN - reads standard input, OUT - writes the file to standard output.\n";
 }
 
 std::string DiffHelp() {

@@ -16,5 +16,7 @@ std::string DumpHelp();
 std::string ImportHelp();
 std::string CheckHelp();
 std::string DiffHelp();
+std::string CoverageHelp();
+std::string MoveHelp();
 
 }  // namespace vx::camtool

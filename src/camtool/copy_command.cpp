@@ -8,11 +8,10 @@
 
 namespace vx::camtool {
 
-int RunCopy(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
-            std::ostream& err) {
+int RunCopy(const CommandWords& words, std::istream& in, std::ostream& out, std::ostream& err) {
     auto doc = std::make_unique<CamDocument>();
-    if (!LoadOrReport(operands[0], in, *doc, err)) return kExitFailure;
-    return SaveOrReport(operands[1], *doc, out, err) ? kExitOk : kExitFailure;
+    if (!LoadOrReport(words.operands[0], in, *doc, err)) return kExitFailure;
+    return SaveOrReport(words.operands[1], *doc, out, err) ? kExitOk : kExitFailure;
 }
 
 }  // namespace vx::camtool

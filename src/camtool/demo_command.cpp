@@ -9,11 +9,10 @@
 
 namespace vx::camtool {
 
-int RunDemo(const std::vector<std::string>& operands, std::istream&, std::ostream& out,
-            std::ostream& err) {
+int RunDemo(const CommandWords& words, std::istream&, std::ostream& out, std::ostream& err) {
     auto doc = std::make_unique<CamDocument>();
     BuildDemoTrack(*doc);
-    return SaveOrReport(operands[0], *doc, out, err) ? kExitOk : kExitFailure;
+    return SaveOrReport(words.operands[0], *doc, out, err) ? kExitOk : kExitFailure;
 }
 
 }  // namespace vx::camtool

@@ -11,9 +11,8 @@
 
 namespace vx::camtool {
 
-int RunDiff(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
-            std::ostream& err) {
-    if (operands[0] == kStandardStream && operands[1] == kStandardStream) {
+int RunDiff(const CommandWords& words, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (words.operands[0] == kStandardStream && words.operands[1] == kStandardStream) {
         err << "camtool: diff: standard input can be only one of A and B\n";
         return kExitUsage;
     }
@@ -21,8 +20,8 @@ int RunDiff(const std::vector<std::string>& operands, std::istream& in, std::ost
     auto b = std::make_unique<CamDocument>();
     std::optional<std::uint64_t> lengthA;
     std::optional<std::uint64_t> lengthB;
-    if (!LoadOrReport(operands[0], in, *a, err, &lengthA) ||
-        !LoadOrReport(operands[1], in, *b, err, &lengthB)) {
+    if (!LoadOrReport(words.operands[0], in, *a, err, &lengthA) ||
+        !LoadOrReport(words.operands[1], in, *b, err, &lengthB)) {
         return kExitUnreadable;
     }
     const std::vector<std::string> lines =

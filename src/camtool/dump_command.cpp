@@ -11,35 +11,20 @@
 
 namespace vx::camtool {
 
-int RunDump(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
-            std::ostream& err) {
-    enum class Format { Table, Csv, Json } format = Format::Table;
-    int formats = 0;
-    std::string file;
-    for (const std::string& word : operands) {
-        if (word == "--csv" || word == "--json") {
-            format = word == "--csv" ? Format::Csv : Format::Json;
-            ++formats;
-        } else {
-            file = word;
-        }
-    }
-    if (formats > 1) {
+int RunDump(const CommandWords& words, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (words.Has("--csv") && words.Has("--json")) {
         err << "camtool: usage: camtool dump FILE [--json|--csv]\n";
         return kExitUsage;
     }
+    const std::string& file = words.operands[0];
     auto doc = std::make_unique<CamDocument>();
     if (!LoadOrReport(file, in, *doc, err)) return kExitFailure;
-    switch (format) {
-        case Format::Csv:
-            out << CamDocumentCsv(*doc);
-            break;
-        case Format::Json:
-            out << CamDocumentJson(*doc);
-            break;
-        case Format::Table:
-            out << CamDocumentTextTable(*doc);
-            break;
+    if (words.Has("--csv")) {
+        out << CamDocumentCsv(*doc);
+    } else if (words.Has("--json")) {
+        out << CamDocumentJson(*doc);
+    } else {
+        out << CamDocumentTextTable(*doc);
     }
     return kExitOk;
 }

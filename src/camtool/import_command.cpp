@@ -8,16 +8,15 @@
 
 namespace vx::camtool {
 
-int RunImport(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
-              std::ostream& err) {
+int RunImport(const CommandWords& words, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string text;
     std::string error;
-    if (operands[0] == kStandardStream) {
+    if (words.operands[0] == kStandardStream) {
         if (!ReadStream(in, kStreamLimit, text)) {
             err << "camtool: cannot read standard input, or it holds more than 16 MiB\n";
             return kExitFailure;
         }
-    } else if (!ReadTextFile(operands[0], text, error)) {
+    } else if (!ReadTextFile(words.operands[0], text, error)) {
         err << "camtool: " << error << "\n";
         return kExitFailure;
     }
@@ -26,7 +25,7 @@ int RunImport(const std::vector<std::string>& operands, std::istream& in, std::o
         err << "camtool: " << imported.Message() << "\n";
         return kExitFailure;
     }
-    if (!SaveOrReport(operands[1], *imported.doc, out, err)) return kExitFailure;
+    if (!SaveOrReport(words.operands[1], *imported.doc, out, err)) return kExitFailure;
     return kExitOk;
 }
 

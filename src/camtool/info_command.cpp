@@ -27,9 +27,8 @@ void PrintSet(std::ostream& out, SetId id, const CameraSet& set) {
 
 }  // namespace
 
-int RunInfo(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
-            std::ostream& err) {
-    const std::string& path = operands[0];
+int RunInfo(const CommandWords& words, std::istream& in, std::ostream& out, std::ostream& err) {
+    const std::string& path = words.operands[0];
     CamDocument doc;
     std::optional<std::uint64_t> length;
     if (!LoadOrReport(path, in, doc, err, &length)) return kExitFailure;

@@ -9,12 +9,11 @@
 
 namespace vx::camtool {
 
-int RunNew(const std::vector<std::string>& operands, std::istream&, std::ostream& out,
-           std::ostream& err) {
+int RunNew(const CommandWords& words, std::istream&, std::ostream& out, std::ostream& err) {
     auto doc = std::make_unique<CamDocument>();
     NewDocument(*doc);
     ApplyNewCameraDefaults(*doc, FactoryCameraDefaults());
-    return SaveOrReport(operands[0], *doc, out, err) ? kExitOk : kExitFailure;
+    return SaveOrReport(words.operands[0], *doc, out, err) ? kExitOk : kExitFailure;
 }
 
 }  // namespace vx::camtool

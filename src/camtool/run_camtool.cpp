@@ -25,9 +25,6 @@ void PrintUsage(std::ostream& stream) {
 
 bool IsHelp(const std::string& word) { return word == "--help" || word == "-h"; }
 
-// A lone "-" is an operand: standard input or output.
-bool IsOption(const std::string& word) { return word.size() > 1 && word.front() == '-'; }
-
 }  // namespace
 
 int RunCamtool(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
@@ -60,21 +57,13 @@ int RunCamtool(const std::vector<std::string>& arguments, std::istream& in, std:
     }
     // Checked here, before any command runs, so that a mistyped call writes nothing
     // (not even a file named after an option).
-    std::size_t words = 0;
-    for (const std::string& word : operands) {
-        if (!IsOption(word)) {
-            ++words;
-        } else if (std::find(command->options.begin(), command->options.end(), word) ==
-                   command->options.end()) {
-            err << "camtool: " << command->name << ": unknown option " << word << "\n";
-            return kExitUsage;
-        }
-    }
-    if (words != command->operandCount) {
-        err << "camtool: usage: camtool " << command->name << " " << command->operands << "\n";
+    CommandWords words;
+    std::string mistake;
+    if (!SplitCommandWords(*command, operands, words, mistake)) {
+        err << mistake << "\n";
         return kExitUsage;
     }
-    return command->run(operands, in, out, err);
+    return command->run(words, in, out, err);
 }
 
 }  // namespace vx::camtool

@@ -68,6 +68,20 @@ void Set(CamDocument& doc, std::uint32_t index, std::uint32_t word) {
 
 }  // namespace
 
+WordPlace PlaceOfWord(std::uint32_t index) {
+    if (index < kHeaderWords) return {};
+    index -= kHeaderWords;
+    for (SetId set : {SetId::TV1, SetId::TV2}) {
+        if (index < kSetWords) {
+            if (index == 0) return {WordPlace::Area::Count, set};
+            return {WordPlace::Area::Camera, set, static_cast<int>((index - 1) / kTvFieldCount) + 1,
+                    static_cast<int>((index - 1) % kTvFieldCount)};
+        }
+        index -= kSetWords;
+    }
+    return {WordPlace::Area::Pitlane, SetId::TV1, 0, static_cast<int>(index)};
+}
+
 DocumentChange ChangeBetween(const CamDocument& before, const CamDocument& after) {
     DocumentChange change;
     auto compare = [&](std::uint32_t index) {

@@ -26,6 +26,16 @@ struct DocumentChange {
     bool Empty() const { return words.empty(); }
 };
 
+// Where a word of the document lies, so that a view redraws only what a step touched.
+struct WordPlace {
+    enum class Area { Header, Count, Camera, Pitlane };
+    Area area = Area::Header;
+    SetId set = SetId::TV1;  // for Count and Camera
+    int camera = 0;          // 1-based slot, for Camera
+    int field = 0;           // for Camera and Pitlane
+};
+WordPlace PlaceOfWord(std::uint32_t index);
+
 DocumentChange ChangeBetween(const CamDocument& before, const CamDocument& after);
 void Revert(CamDocument& doc, const DocumentChange& change);
 void Reapply(CamDocument& doc, const DocumentChange& change);

@@ -61,8 +61,7 @@ void ShiftChangeOver(TvCamera& camera, float oldDistance, float newDistance) {
     // A non-finite distance or change-over point from a loaded file gives no shift
     // that means anything; field 3 then keeps its pattern.
     if (!std::isfinite(delta) || std::isnan(shifted)) return;
-    camera.SetFloat(TvField::ChangeOver,
-                    std::fabs(shifted) > 10000.0f ? std::copysign(10000.0f, shifted) : shifted);
+    camera.SetFloat(TvField::ChangeOver, ClampChangeOver(shifted));
 }
 
 }  // namespace

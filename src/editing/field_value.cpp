@@ -30,6 +30,13 @@ ValueRange StoredRange(const FieldInfo& info) {
     return {info.minimum < 0 ? -kTwoPi : 0.0, kTwoPi};
 }
 
+float ClampChangeOver(double value) {
+    if (std::fabs(value) > kChangeOverLimit) {
+        return static_cast<float>(std::copysign(double{kChangeOverLimit}, value));
+    }
+    return static_cast<float>(value);
+}
+
 std::optional<float> EntryValue(const FieldInfo& info, double number) {
     if (!FitsSingle(number)) return std::nullopt;
     const float value =

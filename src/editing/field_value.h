@@ -38,6 +38,11 @@ bool InRange(double value, const ValueRange& range);
 // (0 where the shown range starts at 0) and 2 pi, otherwise the table's bounds.
 ValueRange StoredRange(const FieldInfo& info);
 
+// The change-over point keeps within +-10000 m when a camera moves and its switch
+// point stays where it is; beyond, it is held at the limit with the value's sign.
+inline constexpr float kChangeOverLimit = 10000.0f;
+float ClampChangeOver(double value);
+
 // The single that a typed number (degrees for angles) stores into a field, or nullopt
 // when it does not fit a single or the stored value lies outside StoredRange.
 std::optional<float> EntryValue(const FieldInfo& info, double number);

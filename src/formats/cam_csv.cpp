@@ -78,6 +78,16 @@ const char* CsvSetName(CsvRowSet set) {
     return "PIT";
 }
 
+std::string CsvCell(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string cell = "\"";
+    for (const char c : text) {
+        if (c == '"') cell += '"';
+        cell += c;
+    }
+    return cell + "\"";
+}
+
 std::string CsvCameraName(CsvRowSet set, int number) {
     if (set == CsvRowSet::PIT) return "Pitlane camera";
     return std::string(CsvSetName(set)) + " camera " + std::to_string(number);

@@ -58,6 +58,10 @@ CsvRowResult ParseCsvRow(std::string_view line);
 // them). On a malformed quote it returns false with the 1-based cell in badCell.
 bool SplitCsvCells(std::string_view line, std::vector<std::string>& cells, int& badCell);
 
+// A cell as written: quoted, with its quotes doubled, when it holds a comma, a quote
+// or a line break; as it stands otherwise.
+std::string CsvCell(std::string_view text);
+
 const char* CsvSetName(CsvRowSet set);
 // "TV1 camera 3" or "Pitlane camera", as findings and refusals name a camera.
 std::string CsvCameraName(CsvRowSet set, int number);

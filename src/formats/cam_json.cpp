@@ -12,21 +12,6 @@ namespace vx {
 
 namespace {
 
-std::string JsonString(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            quoted += "\\u00" + HexByte(static_cast<std::uint8_t>(c));
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
-}
-
 template <std::size_t N>
 std::string ByteArray(const std::array<std::uint8_t, N>& bytes) {
     std::string text = "[";
@@ -65,6 +50,21 @@ std::string SetJson(SetId id, const CameraSet& set) {
 }
 
 }  // namespace
+
+std::string JsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            quoted += "\\u00" + HexByte(static_cast<std::uint8_t>(c));
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
 
 std::string CamDocumentJson(const CamDocument& doc) {
     std::string text = "{\n  \"header\": " + ByteArray(doc.Header) +

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "document/cam_document.h"
 
@@ -18,5 +19,8 @@ namespace vx {
 // "value" is the quantity of FormatQuantity as a JSON number; a NaN or infinite
 // pattern, which JSON cannot hold as a number, gives the string "nan", "inf" or "-inf".
 std::string CamDocumentJson(const CamDocument& doc);
+
+// Text as a quoted JSON string, quotes, backslashes and control characters escaped.
+std::string JsonString(std::string_view text);
 
 }  // namespace vx

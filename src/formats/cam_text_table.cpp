@@ -20,11 +20,6 @@ std::size_t Columns(const std::string& text) {
     return count;
 }
 
-std::string Padded(const std::string& text, std::size_t width) {
-    const std::size_t used = Columns(text);
-    return text + std::string(used < width ? width - used : 1, ' ');
-}
-
 template <std::size_t N>
 std::string Bytes(const std::array<std::uint8_t, N>& bytes) {
     std::string text;
@@ -47,6 +42,11 @@ std::string FieldLines(const FieldRecord<N>& record, bool pitlane) {
 }
 
 }  // namespace
+
+std::string Padded(const std::string& text, std::size_t width) {
+    const std::size_t used = Columns(text);
+    return text + std::string(used < width ? width - used : 1, ' ');
+}
 
 std::string CamDocumentTextTable(const CamDocument& doc) {
     std::string text = "Header " + Bytes(doc.Header) + "  (size field " +

@@ -14,4 +14,8 @@ namespace vx {
 // quantity (as FormatQuantity writes it) and raw pattern in hex.
 std::string CamDocumentTextTable(const CamDocument& doc);
 
+// Text followed by spaces up to `width` characters (UTF-8 counted by character), and
+// at least one.
+std::string Padded(const std::string& text, std::size_t width);
+
 }  // namespace vx

@@ -57,20 +57,6 @@ std::string ShortestDouble(double value) {
     return std::string(buffer, result.ptr);
 }
 
-// A finite number in the C locale, whole text consumed; a leading '+' is allowed.
-std::optional<double> ParseNumber(std::string_view text) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-') return std::nullopt;
-    }
-    double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
-}
-
 std::string RangeText(const FieldInfo& info) {
     return ShortestDouble(info.minimum) + " to " + ShortestDouble(info.maximum);
 }
@@ -83,6 +69,19 @@ std::string RangeProblem(const FieldInfo& info, bool pitlane, float value) {
 }
 
 }  // namespace
+
+std::optional<double> ParseNumber(std::string_view text) {
+    text = Trim(text);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') return std::nullopt;
+    }
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
 
 std::string FormatQuantity(const FieldInfo& info, bool pitlane, std::uint32_t raw) {
     const float value = BitsFloat(raw);

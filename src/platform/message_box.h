@@ -16,8 +16,10 @@ enum class BoxAnswer { Ok, Cancel };
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
+    // Return answers `preselected`: a question whose OK would destroy someone's work
+    // preselects Cancel. The default is given here only, so it cannot differ by type.
     virtual BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
-                           BoxButtons buttons) = 0;
+                           BoxButtons buttons, BoxAnswer preselected = BoxAnswer::Ok) = 0;
     // A question with buttons of its own, named by what each does. Returns the
     // index of the button chosen; Return chooses defaultButton, Escape and the
     // frame's close escapeButton; with escapeButton -1 only a button ends the box.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <bit>
 #include <random>
 #include <sstream>
 
@@ -77,8 +78,13 @@ TEST(Camtool, CommandsAnswerWithTheirStatusOutputAndOneErrorLineAndHelpOrUsage) 
             << run.err;
     }
     // --help anywhere; missing or extra operands and unknown options get the usage line.
-    for (const std::string usage : {"info FILE", "copy IN OUT", "new OUT", "demo OUT", "check FILE",
-                                    "dump FILE [--json|--csv]", "import CSV OUT", "diff A B"}) {
+    for (const std::string usage :
+         {"info FILE", "copy IN OUT", "new OUT", "demo OUT",
+          "check FILE [--lap METRES|--coverage] [--far METRES]", "dump FILE [--json|--csv]",
+          "import CSV OUT", "diff A B",
+          "coverage FILE [--lap METRES] [--set tv1|tv2] [--far METRES] [--csv|--json]",
+          "move IN OUT --set tv1|tv2 [--cameras FROM-TO] (--by METRES|--scale FACTOR) "
+          "[--keep-switch-points]"}) {
         const std::string command = usage.substr(0, usage.find(' '));
         Args words(4, folder.Path("a"));  // one operand too many for every command
         words[0] = command;
@@ -95,6 +101,97 @@ TEST(Camtool, CommandsAnswerWithTheirStatusOutputAndOneErrorLineAndHelpOrUsage) 
     }
     EXPECT_EQ(folder.Entries().size(), 3u) << "a failed command writes nothing";
     EXPECT_NE(Camtool({"dump", "--help"}).out.find("C locale"), std::string::npos);
+}
+
+// Coverage rows and findings, check with a lap, and moves, refused or done (their outcome read
+// back through coverage). Findings and moves are the editing layer's; here their arrival.
+TEST(Camtool, CoverageCheckAndMoveOutcomes) {
+    ScratchFolder folder;
+    testing::CamFileParts parts;
+    for (const auto& [position, changeOver] :
+         {std::pair{100.0f, -50.0f}, {300.0f, -50.0f}, {600.0f, 100.0f}}) {
+        parts.tv1.push_back({std::bit_cast<std::uint32_t>(position), 0, 0,
+                             std::bit_cast<std::uint32_t>(changeOver)});
+    }
+    parts.tv2 = {{std::bit_cast<std::uint32_t>(40.0f)}};
+    parts.SetMatchingSizeField();
+    const std::string cam = folder.WriteFile("in.cam", Text(parts.Bytes())), e = "camtool: ";
+    const std::string move = e + "move: ", coverage = e + "coverage: ";
+    const std::string held = " change-over point -10040 m held at -10000 m\n";
+    const std::tuple<Args, int, std::string, std::string> cases[] = {
+        {{"coverage", cam, "--csv"},
+         0,
+         "TV1,2,300,250,250,700,450,\nTV1,3,600,700,700,850,150,\nTV2,1,40,40,40,840,800,\n",
+         ""},
+        {{"coverage", cam, "--set", "tv1", "--lap", "500"},
+         0,
+         "  3      600        700        700        550        -150       never live: camera 1 "
+         "takes over at 550 m, not after its switch point at 700 m; switch point 700 m lies "
+         "beyond the lap length 500 m\n",
+         ""},
+        {{"coverage", cam, "--json", "--set", "TV2"},
+         0,
+         "[\n  {\"set\": \"TV2\", \"camera\": 1, \"position\": 40, \"switch_point\": 40, "
+         "\"live_from\": 40, \"live_to\": 840, \"length\": 800, \"findings\": \"\"}\n]\n",
+         ""},
+        {{"coverage", cam, "--far", "90", "--csv"},
+         0,
+         "TV1,3,600,700,700,850,150,stands 100 m outside its live stretch (limit 90 m)\n",
+         ""},
+        {{"coverage", cam, "--lap", "0"},
+         2,
+         "",
+         coverage + "--lap takes a number above 0, not \"0\"\n"},
+        {{"coverage", cam, "--set", "tv3"},
+         2,
+         "",
+         coverage + "--set takes tv1 or tv2, not \"tv3\"\n"},
+        {{"coverage", cam, "--lap"}, 2, "", coverage + "option --lap needs a value\n"},
+        {{"check", cam}, 0, "", ""},
+        {{"check", cam, "--coverage"}, 0, "", ""},
+        {{"check", cam, "--lap", "900", "--far", "90"},
+         1,
+         "TV1 camera 3: stands 100 m outside its live stretch (limit 90 m)\n",
+         ""},
+        {{"check", "-", "--lap", "500"}, 1, "TV1 camera 3: never live", ""},
+        {{"check", cam, "--far", "5"}, 2, "", e + "check: --far needs --lap or --coverage\n"},
+        {{"move", cam, "-", "--set", "tv1", "--by", "-100"}, 0, "TV1,1,0,-50,", ""},
+        {{"move", cam, "-", "--set", "tv1", "--cameras", "3", "--scale", "2"},
+         0,
+         "TV1,3,1200,1300,",
+         ""},
+        {{"move", cam, "-", "--set", "tv1", "--by", "9990", "--keep-switch-points"},
+         0,
+         "TV1,1,10090,90,",
+         e + "TV1 camera 1:" + held + e + "TV1 camera 2:" + held},
+        {{"move", cam, "-", "--set", "tv1", "--cameras", "2-3", "--by", "-250"},
+         1,
+         "",
+         e + "TV1 camera 2 would come before camera 1. Nothing was moved.\n"},
+        {{"move", cam, "-", "--set", "tv1", "--cameras", "3", "--by", "49500"},
+         1,
+         "",
+         e + "TV1 camera 3 would move to 50100 m, outside 0 to 50000 m. Nothing was moved.\n"},
+        {{"move", cam, "-", "--set", "tv1", "--cameras", "2-9", "--by", "1"},
+         1,
+         "",
+         e + "TV1 has no cameras 2 to 9 (it holds 3). Nothing was moved.\n"},
+        {{"move", cam, "-", "--set", "tv1", "--by", "1", "--scale", "2"},
+         2,
+         "",
+         move + "one of --by METRES and --scale FACTOR is needed\n"},
+        {{"move", cam, "-", "--by", "1"}, 2, "", move + "--set tv1|tv2 is needed\n"}};
+    for (const auto& [arguments, status, expectedOut, expectedErr] : cases) {
+        ProcessRun run = Camtool(arguments, Text(parts.Bytes()));
+        if (arguments[0] == "move" && run.status == 0) {
+            run.out = Camtool({"coverage", "-", "--csv"}, run.out).out;
+        }
+        EXPECT_EQ(run.status, status) << arguments[0] << " " << arguments.back();
+        EXPECT_NE(run.out.find(expectedOut), std::string::npos) << run.out;
+        EXPECT_TRUE(expectedOut.empty() == run.out.empty()) << run.out;
+        EXPECT_EQ(run.err.find(expectedErr), 0u) << run.err;
+        EXPECT_TRUE(expectedErr.empty() == run.err.empty()) << run.err;
+    }
 }
 
 // The formats library's round trip through files and streams; new writes the default track.

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <map>
 
@@ -14,6 +15,7 @@
 #include "document/cam_writer.h"
 #include "document/io_error.h"
 #include "document/read_file_prefix.h"
+#include "document/seen_file.h"
 #include "support/cam_file_builder.h"
 #include "support/scratch_folder.h"
 
@@ -176,6 +178,27 @@ TEST(CamFile, AFileTouchedInAnotherSecondHasAnotherStamp) {
     times[1].tv_sec += 60;
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
     EXPECT_NE(StampOfPath(path), before);
+}
+
+// Which file a path leads to is decided with the links resolved, whether it changed by its stamp:
+// a file loaded through a linked folder and replaced by another program shows as
+// changed under any of its spellings, and only there.
+TEST(CamFile, ChangeOnDiskIsNoticedUnderEverySpellingOfTheFile) {
+    namespace fs = std::filesystem;
+    testing::ScratchFolder folder;
+    fs::create_directory(folder.Path("real"));
+    fs::create_directory_symlink("real", folder.Path("lnk"));
+    const std::string loaded = folder.WriteFile("lnk/s.cam", "MACT");
+    const SeenFile seen = SeeFile(loaded, StampOfPath(loaded));
+    const std::string spellings[] = {folder.Path("real/s.cam"), folder.Path("lnk/../real/./s.cam"),
+                                     loaded};
+    for (const std::string& path : spellings) EXPECT_FALSE(ChangedOnDisk(seen, path)) << path;
+
+    folder.WriteFile("real/new.cam", "MACT");
+    fs::rename(folder.Path("real/new.cam"), folder.Path("real/s.cam"));
+    for (const std::string& path : spellings) EXPECT_TRUE(ChangedOnDisk(seen, path)) << path;
+    folder.WriteFile("real/t.cam", "other");
+    EXPECT_FALSE(ChangedOnDisk(seen, folder.Path("real/t.cam")));
 }
 
 // A file that holds more than its reported size (as /proc files, or one growing while

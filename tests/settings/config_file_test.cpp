@@ -107,7 +107,9 @@ TEST(ConfigRecord, TextTooLongForItsLengthFieldIsRefused) {
         WriteBytes(path, {1});
         Settings huge;
         huge.*text = std::string(0x10000, 'x');
-        EXPECT_EQ(WriteConfigFile(path, huge).error.errorNumber, ENAMETOOLONG);
+        const WriteResult refused = WriteConfigFile(path, huge);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_EQ(refused.error.errorNumber, ENAMETOOLONG);
         EXPECT_EQ(ReadBytes(path), Bytes{1});
         (huge.*text).pop_back();
         ASSERT_TRUE(WriteConfigFile(path, huge).ok);

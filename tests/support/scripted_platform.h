@@ -34,13 +34,14 @@ struct ScriptedMessageBoxes : MessageBoxes {
         std::string text;
         BoxIcon icon;
         BoxButtons buttons;
+        BoxAnswer preselected;
     };
     std::vector<Shown> shown;
     std::deque<BoxAnswer> answers;  // an empty queue answers OK
 
     BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
-                   BoxButtons buttons) override {
-        shown.push_back({title, text, icon, buttons});
+                   BoxButtons buttons, BoxAnswer preselected) override {
+        shown.push_back({title, text, icon, buttons, preselected});
         return Pop(answers, BoxAnswer::Ok);
     }
 

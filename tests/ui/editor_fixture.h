@@ -22,12 +22,12 @@
 #include "support/cam_file_builder.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
-#include "ui/camera_overview.h"
-#include "ui/entry_box.h"
-#include "ui/main_window.h"
-#include "ui/pitlane_page.h"
-#include "ui/tv_page.h"
-#include "ui/value_stepper.h"
+#include "ui/editor/editor_window.h"
+#include "ui/editor/pitlane_page.h"
+#include "ui/editor/tv_page.h"
+#include "ui/widgets/camera_overview.h"
+#include "ui/widgets/entry_box.h"
+#include "ui/widgets/value_stepper.h"
 
 namespace vx::testing {
 
@@ -49,25 +49,25 @@ inline CamDocument DocumentWithTv1(const std::vector<float>& distances, bool fix
 // The editor window in a fresh program folder, with every seam scripted.
 class EditorTest : public ::testing::Test {
   protected:
-    FrmMain& Start(const std::string& commandLine = "", FileLayer& layer = SystemFileLayer()) {
+    EditorWindow& Start(const std::string& commandLine = "", FileLayer& layer = SystemFileLayer()) {
         auto options = [this](QWidget*, OptionsContext& context) {
             if (editOptions) editOptions(context.working);
             return optionsAnswer;
         };
-        window = std::make_unique<FrmMain>(
+        window = std::make_unique<EditorWindow>(
             folder, commandLine,
             EditorPlatform{boxes, beeper, dialog, opener, remote, layer, options});
         return *window;
     }
     // Past the first start's configuration box.
-    FrmMain& Restart(const std::string& commandLine = "") {
+    EditorWindow& Restart(const std::string& commandLine = "") {
         Start();
         window.reset();
         boxes.shown.clear();
         return Start(commandLine);
     }
     // Focus moves as for a user.
-    FrmMain& Active(FrmMain& w) {
+    EditorWindow& Active(EditorWindow& w) {
         w.show();
         QApplication::setActiveWindow(&w);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -79,11 +79,11 @@ class EditorTest : public ::testing::Test {
     }
     void Load(std::optional<std::string> path) {
         dialog.picks.push_back(std::move(path));
-        window->cmdLoadCAMFile_Click();
+        window->OnLoadClicked();
     }
     void Save(const std::string& path) {
         dialog.picks.push_back(path);
-        window->cmdSaveCAMFile_Click();
+        window->OnSaveClicked();
     }
     TvPage& Tv1() { return window->Tv1Page(); }
     TvPage& Tv2() { return window->Tv2Page(); }
@@ -94,8 +94,8 @@ class EditorTest : public ::testing::Test {
     }
     std::string Status() { return window->StatusLine(); }
     const CameraSet& Set(SetId set) { return window->Document().Set(set); }
-    FrmMain& StartWith(const CamDocument& doc) {
-        FrmMain& w = Active(Restart());
+    EditorWindow& StartWith(const CamDocument& doc) {
+        EditorWindow& w = Active(Restart());
         Load(WriteCam("track.cam", doc));
         QGuiApplication::clipboard()->clear();
         return w;
@@ -146,7 +146,7 @@ class EditorTest : public ::testing::Test {
     FakeGameRemote remote;
     bool optionsAnswer = false;
     std::function<void(Settings&)> editOptions;
-    std::unique_ptr<FrmMain> window;
+    std::unique_ptr<EditorWindow> window;
 };
 
 }  // namespace vx::testing

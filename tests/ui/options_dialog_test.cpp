@@ -19,9 +19,9 @@
 #include "editing/field_value.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
-#include "ui/gpl_path_dialog.h"
-#include "ui/options_dialog.h"
-#include "ui/options_window.h"
+#include "ui/options/game_folder_dialog.h"
+#include "ui/options/options_dialog.h"
+#include "ui/options/options_window.h"
 
 namespace vx {
 namespace {
@@ -155,7 +155,7 @@ TEST_F(OptionsDialogTest, AnswerIsTrueOnlyForOKAndClosingDuringItsOwnRunEndsThat
     EXPECT_EQ(remote.cancels, 2);
 }
 
-TEST(GplPathDialog, OnlyAFolderWithAReadableGameEnablesOKAndOnlyOKKeepsIt) {
+TEST(GameFolderDialog, OnlyAFolderWithAReadableGameEnablesOKAndOnlyOKKeepsIt) {
     namespace fs = std::filesystem;
     testing::ScratchFolder scratch;
     const std::string game = scratch.Path("GPL"), latin1 = scratch.Path("caf\xE9");
@@ -164,7 +164,7 @@ TEST(GplPathDialog, OnlyAFolderWithAReadableGameEnablesOKAndOnlyOKKeepsIt) {
     scratch.WriteFile("GPL/gpl.exe", "MZ");
     scratch.WriteFile("caf\xE9/gpl.exe", "MZ");
     Settings working{.GPLFolder = game};
-    auto chooser = std::make_unique<GplPathWindow>(working);
+    auto chooser = std::make_unique<GameFolderDialog>(working);
     auto* ok = chooser->findChild<QPushButton*>("cmdOK");
     EXPECT_FALSE(ok->isEnabled()) << "nothing is checked before a folder is opened";
     // Which game files are readable is the settings' rule; here: OK follows it.
@@ -177,7 +177,7 @@ TEST(GplPathDialog, OnlyAFolderWithAReadableGameEnablesOKAndOnlyOKKeepsIt) {
     ASSERT_TRUE(chooser->OpenFolder(latin1));
     ok->click();
     EXPECT_EQ(working.GPLFolder, latin1);
-    chooser = std::make_unique<GplPathWindow>(working);
+    chooser = std::make_unique<GameFolderDialog>(working);
     chooser->show();
     ASSERT_TRUE(chooser->OpenFolder(game + "/tracks"));
     chooser->close();

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-// The parts the pages are built from: stepper, strip, camera clipboard, edit history.
+// The parts the pages are built from: stepper, strip, camera clipboard.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -21,10 +21,9 @@
 
 #include "editing/camera_set_ops.h"
 #include "support/sample_camera.h"
-#include "ui/camera_clipboard.h"
-#include "ui/camera_overview.h"
-#include "ui/edit_history.h"
-#include "ui/value_stepper.h"
+#include "ui/editor/camera_clipboard.h"
+#include "ui/widgets/camera_overview.h"
+#include "ui/widgets/value_stepper.h"
 
 namespace vx {
 namespace {
@@ -56,66 +55,6 @@ TEST(CameraMimeData, OurRecordsWinOverTheTextAndPlainTextHoldsNoCamera) {
     // A broken record of our type falls back to the text.
     mime->setData(kCameraMimeType, QByteArray(10, '\0'));
     EXPECT_EQ(CamerasFromMimeData(mime.get()).refusal, "Clipboard holds no camera. Ready.");
-}
-
-bool SameBits(const CamDocument& a, const CamDocument& b) {
-    return a.Header == b.Header && a.TV1 == b.TV1 && a.TV2 == b.TV2 && a.Pitlane == b.Pitlane;
-}
-
-// Changes anywhere, even in free slots, and runs of stepper clicks that merge into one step.
-TEST(EditHistory, UndoingRandomStepsRestoresTheBitsAndRedoingThemRepeatsThem) {
-    std::mt19937 random(20261206);
-    auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    for (int run = 0; run < 20; ++run) {
-        CamDocument doc;
-        NewDocument(doc);
-        doc.TV2.Cameras[200].SetRaw(13, 0xDEADBEEF);  // a free slot's leftovers
-        int shown = 0, changes = 0;
-        EditHistory history(doc, [&shown](EditTab, int) { ++shown; });
-        history.Loaded();
-        const CamDocument start = doc;
-        CamDocument saved = start;
-        for (int step = 0; step < 60; ++step) {
-            CamDocument before = doc;
-            CameraSet& set = pick(2) == 0 ? doc.TV1 : doc.TV2;
-            const int camera = 1 + pick(std::max(1, set.Count()));
-            StepInfo info{"step " + std::to_string(step), {EditTab::TV1, camera, camera}};
-            const std::function<void()> change[] = {
-                [&] { set.Cameras[pick(kSlotCount)].SetRaw(pick(kTvFieldCount), random()); },
-                [&] { set.CountBytes[pick(kCountBytes)] = static_cast<std::uint8_t>(pick(9)); },
-                [&] { doc.Pitlane.SetRaw(pick(kPitlaneFieldCount), random()); },
-                [&] { doc.Header[pick(kHeaderBytes)] = static_cast<std::uint8_t>(random()); },
-                [&] { InsertCameraBehind(doc, SetId::TV1, camera, CameraDefaults{}); },
-                [&] { RemoveCurrentCamera(doc, SetId::TV1, camera); },
-                [&] {  // a run of clicks on the stepper of field 2 of TV2 camera 1
-                    info = {"click", {EditTab::TV2, 1, 1}, 2};
-                    for (int click = pick(4); click > 0; --click, ++changes) {
-                        doc.TV2.Cameras[0].SetRaw(2, doc.TV2.Cameras[0].Raw(2) + 1);
-                        history.Record(std::exchange(before, doc), info);
-                    }
-                    doc.TV2.Cameras[0].SetRaw(2, doc.TV2.Cameras[0].Raw(2) + 1);
-                }};
-            change[pick(7)]();
-            if (!SameBits(before, doc)) ++changes;
-            history.Record(before, info);
-            ASSERT_EQ(doc.DataSaved, doc.SameContent(saved)) << "run " << run << " step " << step;
-            if (step == 30) {
-                history.Saved();
-                saved = doc;
-            }
-        }
-        const CamDocument done = doc;
-        const int steps = history.Stack().count();
-        EXPECT_LT(steps, changes) << "run " << run << ": clicks on one stepper merge";
-        while (history.Stack().canUndo()) {
-            ASSERT_NE(history.Undo(), "");
-            ASSERT_EQ(doc.DataSaved, doc.SameContent(saved)) << "run " << run;
-        }
-        EXPECT_TRUE(SameBits(doc, start)) << "run " << run;
-        EXPECT_EQ(shown, steps) << "every undo shows what it touched";
-        while (history.Stack().canRedo()) ASSERT_NE(history.Redo(), "");
-        EXPECT_TRUE(SameBits(doc, done)) << "run " << run;
-    }
 }
 
 struct Cam {

@@ -25,7 +25,7 @@ QMessageBox::Icon ToQtIcon(BoxIcon icon) {
 }  // namespace
 
 BoxAnswer QtMessageBoxes::Show(const std::string& title, const std::string& text, BoxIcon icon,
-                               BoxButtons buttons) {
+                               BoxButtons buttons, BoxAnswer preselected) {
     QMessageBox box(ToQtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::Ok, parent_);
     if (buttons == BoxButtons::OkCancel) {
@@ -33,7 +33,9 @@ BoxAnswer QtMessageBoxes::Show(const std::string& title, const std::string& text
         // Escape and the frame's close mean Cancel, never OK.
         box.setEscapeButton(QMessageBox::Cancel);
     }
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setDefaultButton(buttons == BoxButtons::OkCancel && preselected == BoxAnswer::Cancel
+                             ? QMessageBox::Cancel
+                             : QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
     if (buttons == BoxButtons::Ok) return BoxAnswer::Ok;

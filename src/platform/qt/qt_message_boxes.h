@@ -16,7 +16,7 @@ class QtMessageBoxes : public MessageBoxes {
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
-                   BoxButtons buttons) override;
+                   BoxButtons buttons, BoxAnswer preselected) override;
     int Choose(const std::string& title, const std::string& text, BoxIcon icon,
                const std::vector<std::string>& buttons, int defaultButton,
                int escapeButton) override;

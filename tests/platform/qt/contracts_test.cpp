@@ -56,31 +56,34 @@ struct Contract : ::testing::Test {
     Harness harness;
 };
 
-// What the user saw of a box: "title|text|icon|buttons", icon and buttons as numbers.
-std::string Seen(const std::string& title, const std::string& text, BoxIcon icon, int buttons) {
+// What the user saw of a box: "title|text|icon|buttons|preselected", all but the
+// texts as numbers.
+std::string Seen(const std::string& title, const std::string& text, BoxIcon icon, int buttons,
+                 BoxAnswer preselected) {
     return title + "|" + text + "|" + std::to_string(static_cast<int>(icon)) + "|" +
-           std::to_string(buttons);
+           std::to_string(buttons) + "|" + std::to_string(static_cast<int>(preselected));
 }
 
-// Boxes(), AnswerNext(answer) and LastSeen().
 // What the user saw of a question with buttons of its own: its buttons in order
 // of their texts, the default one last.
 std::string SeenChoice(const std::string& title, const std::string& text, BoxIcon icon,
                        std::vector<std::string> buttons, const std::string& defaultButton) {
     std::sort(buttons.begin(), buttons.end());
-    std::string seen = Seen(title, text, icon, static_cast<int>(buttons.size()));
+    std::string seen = title + "|" + text + "|" + std::to_string(static_cast<int>(icon));
     for (const auto& button : buttons) seen += "|" + button;
     return seen + "|default " + defaultButton;
 }
 
-// ChooseNext(index, text) picks the button at index, whose text is text.
+// Boxes(), AnswerNext(answer), LastSeen(); ChooseNext(index, text) picks the button
+// at index, whose text is text, and LastChoiceSeen() tells what that question showed.
 struct ScriptedBoxes : testing::ScriptedMessageBoxes {
     MessageBoxes& Boxes() { return *this; }
     void AnswerNext(BoxAnswer answer) { answers.push_back(answer); }
     void ChooseNext(int index, const std::string&) { choices.push_back(index); }
     std::string LastSeen() {
-        return Seen(shown.back().title, shown.back().text, shown.back().icon,
-                    shown.back().buttons == BoxButtons::Ok ? 1 : 2);
+        const Shown& box = shown.back();
+        return Seen(box.title, box.text, box.icon, box.buttons == BoxButtons::Ok ? 1 : 2,
+                    box.preselected);
     }
     std::string LastChoiceSeen() {
         const Chosen& q = questions.back();
@@ -101,7 +104,9 @@ struct QtBoxes {
             seen_ = Seen(box.windowTitle().toStdString(), box.text().toStdString(), icon,
                          buttons == QMessageBox::Ok                           ? 1
                          : buttons == (QMessageBox::Ok | QMessageBox::Cancel) ? 2
-                                                                              : 0);
+                                                                              : 0,
+                         box.defaultButton() == box.button(QMessageBox::Cancel) ? BoxAnswer::Cancel
+                                                                                : BoxAnswer::Ok);
             box.button(answer == BoxAnswer::Ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
         });
     }
@@ -136,20 +141,25 @@ using MessageBoxesHarnesses = ::testing::Types<ScriptedBoxes, QtBoxes>;
 TYPED_TEST_SUITE(MessageBoxesContract, MessageBoxesHarnesses);
 
 // A question goes ahead only on OK; a notice has only OK. Title, text (its line
-// breaks and markup-like characters too) and icon show as given.
+// breaks and markup-like characters too), icon and the preselected button show as
+// given, OK unless asked otherwise.
 TYPED_TEST(MessageBoxesContract, ShowsTheBoxAsGivenAndReturnsTheAnswer) {
     using enum BoxIcon;
-    const std::tuple<const char*, const char*, BoxIcon, BoxButtons, BoxAnswer> rows[] = {
-        {"Vistolarex: Safety request", "Overwrite?", Exclamation, BoxButtons::OkCancel,
-         BoxAnswer::Cancel},
-        {"Vistolarex: Info", "Start?", Information, BoxButtons::OkCancel, BoxAnswer::Ok},
-        {"Runtime-Error!", "one\r\ntwo & <b>3</b>", Critical, BoxButtons::Ok, BoxAnswer::Ok},
+    using enum BoxAnswer;
+    const std::tuple<const char*, const char*, BoxIcon, BoxButtons, BoxAnswer, BoxAnswer> rows[] = {
+        {"Vistolarex: Safety request", "Overwrite?", Exclamation, BoxButtons::OkCancel, Ok, Cancel},
+        {"Vistolarex: Safety request", "Changed?", Exclamation, BoxButtons::OkCancel, Cancel, Ok},
+        {"Vistolarex: Info", "Start?", Information, BoxButtons::OkCancel, Ok, Ok},
+        {"Runtime-Error!", "one\r\ntwo & <b>3</b>", Critical, BoxButtons::Ok, Ok, Ok},
     };
-    for (const auto& [title, text, icon, buttons, answer] : rows) {
+    for (const auto& [title, text, icon, buttons, preselected, answer] : rows) {
         this->harness.AnswerNext(answer);
-        EXPECT_EQ(this->harness.Boxes().Show(title, text, icon, buttons), answer);
+        MessageBoxes& boxes = this->harness.Boxes();
+        EXPECT_EQ(preselected == Ok ? boxes.Show(title, text, icon, buttons)
+                                    : boxes.Show(title, text, icon, buttons, preselected),
+                  answer);
         EXPECT_EQ(this->harness.LastSeen(),
-                  Seen(title, text, icon, buttons == BoxButtons::Ok ? 1 : 2));
+                  Seen(title, text, icon, buttons == BoxButtons::Ok ? 1 : 2, preselected));
     }
 }
 
@@ -184,15 +194,22 @@ TEST(QtMessageBoxes, ReturnChoosesTheDefaultAndEscapeTheEscapeButtonIfAny) {
     }
 }
 
-TEST(QtMessageBoxes, EscapeOnAQuestionIsCancelAndOnANoticeIsOk) {
+// Escape on a question is Cancel and on a notice OK; Return is the preselected answer.
+TEST(QtMessageBoxes, EscapeAndReturnAnswerAsTheBoxStands) {
     QtMessageBoxes boxes;
     ModalAnswerer<QMessageBox> answerer;
-    for (const auto buttons : {BoxButtons::OkCancel, BoxButtons::Ok}) {
-        answerer.AnswerNext([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
-        EXPECT_EQ(boxes.Show("Vistolarex: Safety request", "Exit?", BoxIcon::Exclamation, buttons),
-                  buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel);
+    const auto ask = [&](Qt::Key key, BoxButtons buttons, BoxAnswer preselected) {
+        answerer.AnswerNext([key](QMessageBox& box) { QTest::keyClick(&box, key); });
+        const BoxAnswer answer = boxes.Show("Vistolarex: Safety request", "Exit?",
+                                            BoxIcon::Exclamation, buttons, preselected);
         EXPECT_TRUE(answerer.Answered());
-    }
+        return answer;
+    };
+    using enum BoxAnswer;
+    EXPECT_EQ(ask(Qt::Key_Escape, BoxButtons::OkCancel, Ok), Cancel);
+    EXPECT_EQ(ask(Qt::Key_Escape, BoxButtons::Ok, Ok), Ok);
+    EXPECT_EQ(ask(Qt::Key_Return, BoxButtons::OkCancel, Ok), Ok);
+    EXPECT_EQ(ask(Qt::Key_Return, BoxButtons::OkCancel, Cancel), Cancel);
 }
 
 // Dialog(), PickNext(path) (the user's next answer: a full path, or nullopt to cancel)

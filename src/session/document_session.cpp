@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
+#include "session/document_session.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace vx {
+
+namespace {
+
+// One spelling per file, so a relative command-line name matches the dialog's.
+std::string ComparablePath(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::absolute(path, ignored).lexically_normal().string();
+}
+
+// A change told without words: the whole document or only its saved state.
+SessionChange Whole(SessionChange::Cause cause) {
+    SessionChange change;
+    change.cause = cause;
+    return change;
+}
+
+}  // namespace
+
+DocumentSession::DocumentSession() {
+    NewDocument(doc_);
+    recorded_ = doc_;
+    savedContent_ = doc_;
+}
+
+bool DocumentSession::Apply(StepInfo step, const Edit& edit) {
+    return Apply([&](CamDocument& doc) {
+        edit(doc);
+        return std::move(step);
+    });
+}
+
+bool DocumentSession::Apply(const PlacedEdit& edit) {
+    StepInfo step = edit(doc_);
+    DocumentChange change = ChangeBetween(recorded_, doc_);
+    Reapply(recorded_, change);
+    const SessionChange told{SessionChange::Cause::Step, &change, step.place,
+                             step.place.cameraAfter};
+    // The words are told as this edit made them, also when it joins the step before.
+    history_.Push(change, std::move(step));
+    Settle(told);
+    return !change.Empty();
+}
+
+std::string DocumentSession::Undo() {
+    const StepHistory::Step* step = history_.TakeBack();
+    if (step == nullptr) return {};
+    Revert(doc_, step->change);
+    Revert(recorded_, step->change);
+    Settle({SessionChange::Cause::Undo, &step->change, step->info.place,
+            step->info.place.cameraBefore});
+    return "Undone: " + step->info.text + ". Ready.";
+}
+
+std::string DocumentSession::Redo() {
+    const StepHistory::Step* step = history_.DoAgain();
+    if (step == nullptr) return {};
+    Reapply(doc_, step->change);
+    Reapply(recorded_, step->change);
+    Settle({SessionChange::Cause::Redo, &step->change, step->info.place,
+            step->info.place.cameraAfter});
+    return "Redone: " + step->info.text + ". Ready.";
+}
+
+void DocumentSession::Reset(const Edit& make) {
+    make(doc_);
+    recorded_ = doc_;
+    savedContent_ = doc_;
+    history_.Clear();
+    Settle(Whole(SessionChange::Cause::Replaced));
+}
+
+LoadResult DocumentSession::Load(const std::string& path, const ProgressSink& progress) {
+    LoadResult result = ReadCamFile(path, doc_, progress);
+    if (result.outcome != LoadOutcome::Success) return result;
+    recorded_ = doc_;
+    history_.Clear();
+    MarkSaved(path, result.stamp);
+    Settle(Whole(SessionChange::Cause::Replaced));
+    return result;
+}
+
+SaveResult DocumentSession::Save(const std::string& path, FileLayer& files) {
+    SaveResult result = WriteCamFile(path, doc_, files);
+    if (result.outcome != SaveOutcome::Success) return result;
+    MarkSaved(path, result.stamp);
+    history_.MarkSaved();
+    Settle(Whole(SessionChange::Cause::Saved));
+    return result;
+}
+
+SaveQuestion DocumentSession::AskBeforeSave(const std::string& target,
+                                            const Settings& settings) const {
+    const FileStamp now = StampOfPath(target);
+    if (!now.exists) return SaveQuestion::None;
+    if (ComparablePath(target) == currentFile_ && now != currentStamp_)
+        return SaveQuestion::ChangedOnDisk;
+    return settings.SafetyOverwrite ? SaveQuestion::Overwrite : SaveQuestion::None;
+}
+
+void DocumentSession::MarkSaved(const std::string& path, const FileStamp& stamp) {
+    currentFile_ = ComparablePath(path);
+    currentStamp_ = stamp;
+    savedContent_ = doc_;
+}
+
+void DocumentSession::Settle(SessionChange change) {
+    doc_.DataSaved = doc_.SameContent(savedContent_);
+    for (const Listener& listener : listeners_) listener(change);
+}
+
+}  // namespace vx

@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: The Vistolarex developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// The titles of the safety requests and error boxes, shared with the game remote.
+#include "remote/remote_texts.h"
+
+namespace vx {
+
+// The editor window's own texts; the field and set texts live with the editing tables.
+inline constexpr const char* kEditorWindowTitle = "Vistolarex V1.53";
+inline constexpr const char* kWelcomeLine =
+    "Welcome to Vistolarex by Quennith of Brevona. Ready to rumble ;-) !";
+inline constexpr const char* kStatusLineTooltip = "Shows errors and status messages";
+inline constexpr const char* kStatusFrameCaption = "Status report";
+
+inline constexpr const char* kExitQuestion = "There is unsaved data in memory. Really exit?";
+inline constexpr const char* kLoadQuestion = "There is unsaved data in memory. Load anyway?";
+inline constexpr const char* kRemoveQuestion =
+    "This will remove the currently shown camera. Continue?";
+inline constexpr const char* kOverwriteQuestion = "File exists. Overwrite?";
+inline constexpr const char* kChangedOnDiskQuestion =
+    "The file was changed by another program since it was loaded. Overwrite it?";
+
+inline constexpr const char* kRuntimeErrorTitle = "Runtime-Error!";
+inline constexpr const char* kLoadCancelledText = "Cancel pressed. Load aborted. Ready.";
+inline constexpr const char* kLoadAbortedText = "Load aborted. Ready.";
+inline constexpr const char* kSaveAbortedText = "Save aborted. Ready.";
+
+inline constexpr const char* kManualFileName = "VistolarexHelp.html";
+
+}  // namespace vx

@@ -83,7 +83,12 @@ struct ScriptedFileDialog : FileDialog {
         ++opens;
         return Pop(picks, std::nullopt);
     }
-    std::optional<std::string> AskSave() override { return Pop(picks, std::nullopt); }
+    // The folder and name each save dialog opened with, as "folder|name".
+    std::vector<std::string> savesOpenedOn;
+    std::optional<std::string> AskSave() override {
+        savesOpenedOn.push_back(initialFolder + "|" + fileName);
+        return Pop(picks, std::nullopt);
+    }
     void SetInitialFolder(const std::string& folder) override { initialFolder = folder; }
     std::string InitialFolder() const override { return initialFolder; }
     void SetFileName(const std::string& name) override { fileName = name; }

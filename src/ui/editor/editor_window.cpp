@@ -165,7 +165,7 @@ void EditorWindow::StartUp(const std::string& commandLine) {
         configFolder_, settings_, platform_.files, [this](const ConfigNotice& notice) {
             platform_.boxes.Show(notice.title, notice.text, BoxIcon::Exclamation, BoxButtons::Ok);
         });
-    lastError_ = config.fehlermeldung;
+    lastDebugMessage_ = config.lastDebugMessage;
     // Without a game folder the dialog starts in the program's folder, wherever the
     // configuration lives.
     if (settings_.HasGameFolder()) camPath_ = config.camPath;

@@ -77,7 +77,7 @@ class EditorWindow : public QWidget {
     const std::string& CAMFileName() const { return camFileName_; }
     const std::string& CAMPath() const { return camPath_; }
     bool AcceptOptions() const { return acceptOptions_; }
-    const std::string& LastError() const { return lastError_; }
+    const std::string& LastDebugMessage() const { return lastDebugMessage_; }
     // True once the program has been told to end (Exit, or the frame's close).
     bool Ended() const { return ended_; }
 
@@ -175,7 +175,7 @@ class EditorWindow : public QWidget {
     std::string camFileName_;
     std::string camPath_;
     bool acceptOptions_ = false;
-    std::string lastError_;
+    std::string lastDebugMessage_;
     bool ended_ = false;
     bool exitConfirmed_ = false;
     Twips twips_;

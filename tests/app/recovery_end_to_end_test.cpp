@@ -74,6 +74,7 @@ bool HasRecoveryFile(const std::string& state) {
 
 TEST(RecoveryEndToEnd, AnEditKilledWithSigkillIsRestoredAndSavedByteForByte) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+    testing::DisplayInputLock lock;  // the keys go to whatever has the focus
     testing::WindowManager windowManager;
     ASSERT_TRUE(windowManager.Running()) << "openbox is needed (scripts/install-deps.sh)";
     testing::ScratchFolder scratch;

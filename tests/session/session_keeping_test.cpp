@@ -54,7 +54,11 @@ TEST(DocumentSession, TitleAndRecentFilesFollowSuccessfulLoadsAndSavesOnly) {
     // Replaced by rename, as another editor or a sync tool saves.
     testing::WriteBytes(scratch.Path("new"), testing::ReadBytes(scratch.Path("b.cam")));
     std::filesystem::rename(scratch.Path("new"), scratch.Path("a.cam"));
-    EXPECT_TRUE(session.CurrentFileChanged());
+    EXPECT_TRUE(session.CurrentFileChanged() && session.OfferReload());
+    session.KeepMine();
+    EXPECT_FALSE(session.OfferReload()) << "kept over this change";
+    testing::WriteBytes(scratch.Path("a.cam"), {1});
+    EXPECT_TRUE(session.OfferReload()) << "the next change is offered again";
 }
 
 TEST(DocumentSession, RecoveryFileHoldsExactlyTheUnsavedChangesAndGoesWithThem) {

@@ -92,6 +92,7 @@ struct FakeGameRemote : GameRemote {
     void TestFromEditor(const Settings& settings) override {
         ++editorTests;
         testedWith.push_back(settings);
+        if (duringRun) duringRun();
     }
     void TestScript(const Settings& working) override {
         ++scriptTests;
@@ -99,6 +100,7 @@ struct FakeGameRemote : GameRemote {
         if (duringRun) duringRun();
     }
     bool RecordScript(Settings& working) override {
+        ReportRecording(kRecordingLine);
         if (duringRun) duringRun();
         if (!recordRuns) return false;
         working.ClickCount = 3;
@@ -112,6 +114,7 @@ struct FakeGameRemote : GameRemote {
     void RenewMouseDriver() override { ++driverRenewals; }
     void CancelRunning() override { ++cancels; }
     bool Running() const override { return false; }
+    static constexpr const char* kRecordingLine = "Recording: 2 clicks.";
 };
 
 }  // namespace vx::testing

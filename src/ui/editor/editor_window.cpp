@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -190,7 +191,13 @@ std::string EditorWindow::StatusLine() const { return statusLine_->text().toStdS
 
 void EditorWindow::EnableTest() { test_->setEnabled(settings_.HasGameFolder()); }
 
-void EditorWindow::OnTestCamsClicked() { platform_.remote.TestFromEditor(settings_); }
+void EditorWindow::OnTestCamsClicked() {
+    // Only while the run lasts: otherwise Escape belongs to the boxes.
+    const bool outer = !cancelRun_->isEnabled();
+    cancelRun_->setEnabled(true);
+    platform_.remote.TestFromEditor(settings_);
+    if (outer) cancelRun_->setEnabled(false);
+}
 
 void EditorWindow::OnHelpClicked() { platform_.opener.Open(ManualPath()); }
 

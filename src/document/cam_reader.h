@@ -39,13 +39,13 @@ std::string LoadStatusText(LoadOutcome outcome);
 using ProgressSink = std::function<void(const std::string&)>;
 
 // Parses the bytes of a CAM file into staging; trailing bytes are ignored.
-LoadOutcome ParseCamBytes(const std::vector<std::uint8_t>& bytes, CamDocument& staging,
-                          const ProgressSink& progress = {});
+[[nodiscard]] LoadOutcome ParseCamBytes(const std::vector<std::uint8_t>& bytes,
+                                        CamDocument& staging, const ProgressSink& progress = {});
 
 // Reads the named file; on Success the document takes the file's header, sets
 // and pitlane camera and keeps its DataSaved; on any other outcome it is untouched.
-LoadResult ReadCamFile(const std::string& name, CamDocument& doc,
-                       const ProgressSink& progress = {});
+[[nodiscard]] LoadResult ReadCamFile(const std::string& name, CamDocument& doc,
+                                     const ProgressSink& progress = {});
 
 // CAMFileName up to and including its last separator; empty without one.
 std::string ExtractCamPath(const std::string& camFileName);

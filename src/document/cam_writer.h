@@ -29,7 +29,7 @@ std::string SaveStatusText(SaveOutcome outcome);
 std::vector<std::uint8_t> SerializeCamDocument(const CamDocument& doc);
 
 // Writes the document atomically (see AtomicWriteFile) and on success sets DataSaved.
-SaveResult WriteCamFile(const std::string& path, CamDocument& doc,
-                        FileLayer& layer = SystemFileLayer());
+[[nodiscard]] SaveResult WriteCamFile(const std::string& path, CamDocument& doc,
+                                      FileLayer& layer = SystemFileLayer());
 
 }  // namespace vx

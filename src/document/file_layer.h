@@ -60,7 +60,8 @@ struct WriteResult {
 // also when its target does not exist yet. An existing target without its
 // owner's write bit is refused (EACCES), also for root; anything but a regular
 // file is refused (EINVAL).
-WriteResult AtomicWriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                            FileLayer& layer = SystemFileLayer());
+[[nodiscard]] WriteResult AtomicWriteFile(const std::string& path,
+                                          const std::vector<std::uint8_t>& bytes,
+                                          FileLayer& layer = SystemFileLayer());
 
 }  // namespace vx

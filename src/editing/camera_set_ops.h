@@ -46,13 +46,13 @@ struct SetOperation {
 // UpdateHeaderSize, DataSaved := false. A set without cameras gets camera 1 at 0.0
 // with the defaults and zeros in fields 12 and 13. A shown number outside 1..count
 // is taken as the nearest camera.
-SetOperation InsertCameraBefore(CamDocument& doc, SetId set, int shown,
-                                const CameraDefaults& defaults);
-SetOperation InsertCameraBehind(CamDocument& doc, SetId set, int shown,
-                                const CameraDefaults& defaults);
+[[nodiscard]] SetOperation InsertCameraBefore(CamDocument& doc, SetId set, int shown,
+                                              const CameraDefaults& defaults);
+[[nodiscard]] SetOperation InsertCameraBehind(CamDocument& doc, SetId set, int shown,
+                                              const CameraDefaults& defaults);
 // Removes camera v; refuses at one camera (and at none). The vacated slot is
 // cleared; UpdateHeaderSize, DataSaved := false.
-SetOperation RemoveCurrentCamera(CamDocument& doc, SetId set, int shown);
+[[nodiscard]] SetOperation RemoveCurrentCamera(CamDocument& doc, SetId set, int shown);
 
 // The placement rule. rule is element 0 of the defaults; prev / next are the
 // neighbours' distances when they exist. Finite distances follow the rule as written
@@ -69,8 +69,8 @@ float NewCameraDistance(Placement where, float rule, float cur, std::optional<fl
 // DataSaved := false, and the camera to show is the first pasted one. A set without
 // cameras takes the block as cameras 1 to k; a shown number outside 1..count is taken
 // as the nearest camera.
-SetOperation PasteCameras(CamDocument& doc, SetId set, int shown, Placement where,
-                          const std::vector<TvCamera>& cameras);
+[[nodiscard]] SetOperation PasteCameras(CamDocument& doc, SetId set, int shown, Placement where,
+                                        const std::vector<TvCamera>& cameras);
 
 // Copies field i of camera `shown` to cameras 1..count as its raw pattern;
 // DataSaved is left as it was. Only fields 0-11 have an assign button; other

@@ -24,8 +24,8 @@ std::int32_t TvStepperPosition(const TvCamera& camera, int field);
 // pattern bit for bit and leaves DataSaved alone. With fixedSwitchOver an accepted
 // distance moves field 3 the opposite way, clamped to +-10000. Fields without typed
 // entry (4, 12, 13) and camera numbers outside 1..count are refused untouched.
-EntryResult EnterTvField(CamDocument& doc, SetId set, int cameraNumber, int field,
-                         const std::string& text, bool fixedSwitchOver);
+[[nodiscard]] EntryResult EnterTvField(CamDocument& doc, SetId set, int cameraNumber, int field,
+                                       const std::string& text, bool fixedSwitchOver);
 
 // Stores the value of a stepper position (radians of whole degrees for fields 8 to
 // 12); DataSaved is left as it was. Fields 4 and 13 and camera numbers outside
@@ -43,7 +43,7 @@ bool TvRowEnabled(int field, bool fixed);
 // steps act on fields 0-6 only.
 std::string FormatPitlaneField(const PitlaneCamera& camera, int field);
 std::int32_t PitlaneStepperPosition(const PitlaneCamera& camera, int field);
-EntryResult EnterPitlaneField(CamDocument& doc, int field, const std::string& text);
+[[nodiscard]] EntryResult EnterPitlaneField(CamDocument& doc, int field, const std::string& text);
 void StepPitlaneField(CamDocument& doc, int field, std::int32_t position);
 
 }  // namespace vx

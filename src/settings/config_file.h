@@ -25,8 +25,8 @@ std::vector<std::uint8_t> SerializeSettings(const Settings& settings);
 std::optional<Settings> ParseSettings(const std::vector<std::uint8_t>& bytes);
 
 // Writes the record atomically; the old file stays whole on failure.
-WriteResult WriteConfigFile(const std::string& path, const Settings& settings,
-                            FileLayer& layer = SystemFileLayer());
+[[nodiscard]] WriteResult WriteConfigFile(const std::string& path, const Settings& settings,
+                                          FileLayer& layer = SystemFileLayer());
 
 // True when folder + "/gpl.exe" can be opened for reading (opened and closed at once).
 bool CheckGameFolder(const std::string& folder);
@@ -44,8 +44,8 @@ struct StartupConfig {
     // The default configuration could not be written: the rest of start-up is skipped.
     bool startupAborted = false;
     int configStep = 1;
-    std::string camPath;        // ProgramFolder, or GPLFolder + "/tracks"
-    std::string fehlermeldung;  // text of the last Debug-Mode message
+    std::string camPath;           // ProgramFolder, or GPLFolder + "/tracks"
+    std::string lastDebugMessage;  // text of the last Debug-Mode message
 };
 
 // Shows one start-up notice to the user; it returns once the user has answered.
@@ -55,9 +55,10 @@ using ConfigNoticeShower = std::function<void(const ConfigNotice&)>;
 // or fall back to the factory values and rewrite the file. Every notice is kept in
 // the result; when show is given it also sees each one at its moment, so the
 // corrupt box comes before the rewrite and code 3 after the failed write.
-StartupConfig LoadConfigAtStartup(const std::string& programFolder, Settings& settings,
-                                  FileLayer& layer = SystemFileLayer(),
-                                  const ConfigNoticeShower& show = {});
+[[nodiscard]] StartupConfig LoadConfigAtStartup(const std::string& programFolder,
+                                                Settings& settings,
+                                                FileLayer& layer = SystemFileLayer(),
+                                                const ConfigNoticeShower& show = {});
 
 // The "Debug-Mode" message text for a ConfigStep code.
 std::string DebugMessageText(int configStep);

@@ -31,9 +31,9 @@ void AddCorrupt(StartupConfig& result, const ConfigNoticeShower& show) {
 }
 
 void AddDebug(StartupConfig& result, const ConfigNoticeShower& show) {
-    result.fehlermeldung = DebugMessageText(result.configStep);
+    result.lastDebugMessage = DebugMessageText(result.configStep);
     Add(result, show,
-        {ConfigNotice::Kind::Debug, result.configStep, "Debug-Mode", result.fehlermeldung});
+        {ConfigNotice::Kind::Debug, result.configStep, "Debug-Mode", result.lastDebugMessage});
 }
 
 }  // namespace

@@ -59,9 +59,9 @@ TEST(DocumentSession, UndoingRandomStepsRestoresTheBitsAndRedoingThemRepeatsThem
                     d.Header[pick(kHeaderBytes)] = static_cast<std::uint8_t>(random());
                 },
                 [&](CamDocument& d) {
-                    InsertCameraBehind(d, SetId::TV1, camera, CameraDefaults{});
+                    (void)InsertCameraBehind(d, SetId::TV1, camera, CameraDefaults{});
                 },
-                [&](CamDocument& d) { RemoveCurrentCamera(d, SetId::TV1, camera); },
+                [&](CamDocument& d) { (void)RemoveCurrentCamera(d, SetId::TV1, camera); },
                 [&](CamDocument& d) { d.TV2.Cameras[0].SetRaw(2, d.TV2.Cameras[0].Raw(2) + 1); }};
             const int kind = pick(7);
             if (kind == 6) {  // a run of clicks on the stepper of field 2 of TV2 camera 1

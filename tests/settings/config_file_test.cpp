@@ -214,7 +214,7 @@ TEST(ConfigStartup, EachStartingPointGivesItsNoticesAndKeepsOrResetsTheFile) {
         }
         const int last = notices.empty() ? 0 : notices.back();
         EXPECT_EQ(r.startupAborted, last == 3);
-        EXPECT_EQ(r.fehlermeldung, last != 0 ? DebugMessageText(last) : "");
+        EXPECT_EQ(r.lastDebugMessage, last != 0 ? DebugMessageText(last) : "");
         EXPECT_EQ(r.configStep, row.step);
         EXPECT_EQ(r.camPath, row.step == 2 ? program + "/gpl/tracks" : program);
         EXPECT_EQ(s, row.step == 3 ? Settings{}

@@ -24,6 +24,9 @@ inline constexpr const char* kChangedOnDiskQuestion =
     "The file was changed by another program since it was loaded. Overwrite it?";
 
 inline constexpr const char* kRuntimeErrorTitle = "Runtime-Error!";
+// Moving many cameras at once.
+inline constexpr const char* kMoveCamerasTitle = "Vistolarex: Move cameras";
+inline constexpr const char* kCamerasMovedText = "Cameras moved. Ready.";
 inline constexpr const char* kLoadCancelledText = "Cancel pressed. Load aborted. Ready.";
 inline constexpr const char* kLoadAbortedText = "Load aborted. Ready.";
 inline constexpr const char* kSaveAbortedText = "Save aborted. Ready.";

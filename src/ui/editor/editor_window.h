@@ -73,7 +73,7 @@ class EditorWindow : public QWidget {
     const std::string& CAMFileName() const { return camFileName_; }
     const std::string& CAMPath() const { return camPath_; }
     bool AcceptOptions() const { return acceptOptions_; }
-    const std::string& LastError() const { return lastError_; }
+    const std::string& LastDebugMessage() const { return lastDebugMessage_; }
     // True once the program has been told to end (Exit, or the frame's close).
     bool Ended() const { return ended_; }
 
@@ -143,11 +143,15 @@ class EditorWindow : public QWidget {
     EditorPlatform platform_;
     DocumentSession session_;
     Settings settings_;
+    CoveragePreferences coverage_;
+    // The file of the document as the strips last knew it, so that a lap length given
+    // before the first save goes with the file.
+    std::string coverageFile_;
     Settings working_;
     std::string camFileName_;
     std::string camPath_;
     bool acceptOptions_ = false;
-    std::string lastError_;
+    std::string lastDebugMessage_;
     bool ended_ = false;
     bool exitConfirmed_ = false;
     Twips twips_;
@@ -163,6 +167,8 @@ class EditorWindow : public QWidget {
     QPushButton* redo_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    // Holds every control; it scrolls inside the window where the screen is too small.
+    QWidget* canvas_ = nullptr;
     QTabWidget* camData_ = nullptr;
     QGroupBox* statusFrame_ = nullptr;
     QLineEdit* statusLine_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include "camtool/option_values.h"
 
+#include "editing/locale_number.h"
 #include "formats/field_quantity.h"
 
 namespace vx::camtool {

@@ -12,11 +12,15 @@ namespace vx::camtool {
 
 namespace {
 
+const std::string kIndent(16, ' ');
+
 void PrintUsage(std::ostream& stream) {
     stream << "usage: camtool COMMAND ARGUMENTS\n";
     for (const Command& command : Commands()) {
+        // A long call gets its summary on the next line, under the others'.
         const std::string call = std::string(command.name) + " " + command.operands;
-        stream << "  " << call << std::string(call.size() < 14 ? 14 - call.size() : 1, ' ')
+        stream << "  " << call
+               << (call.size() < 14 ? std::string(14 - call.size(), ' ') : "\n" + kIndent)
                << command.summary << "\n";
     }
     stream << "  --help        show this text (COMMAND --help: that command's)\n"

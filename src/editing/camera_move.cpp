@@ -27,6 +27,7 @@ std::string Camera(SetId set, int number) {
 
 std::string RangeProblem(const CamDocument& doc, SetId set, const CameraMove& move) {
     const int count = doc.Set(set).Count();
+    if (count == 0) return std::string(SetName(set)) + " has no cameras.";
     if (move.first < 1 || move.last > count || move.first > move.last) {
         return std::string(SetName(set)) + " has no cameras " + std::to_string(move.first) +
                " to " + std::to_string(move.last) + " (it holds " + std::to_string(count) + ").";

@@ -33,6 +33,20 @@ std::optional<double> ParseLocaleNumber(const std::string& text) {
     return value;
 }
 
+std::optional<double> ParseNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') return std::nullopt;
+    }
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
 std::string FormatLocaleNumber(double value, int significant) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";

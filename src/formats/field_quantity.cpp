@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "editing/field_value.h"
+#include "editing/locale_number.h"
 
 namespace vx {
 
@@ -69,19 +70,6 @@ std::string RangeProblem(const FieldInfo& info, bool pitlane, float value) {
 }
 
 }  // namespace
-
-std::optional<double> ParseNumber(std::string_view text) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-') return std::nullopt;
-    }
-    double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
-}
 
 std::string FormatQuantity(const FieldInfo& info, bool pitlane, std::uint32_t raw) {
     const float value = BitsFloat(raw);

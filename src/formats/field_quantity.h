@@ -59,10 +59,6 @@ std::optional<std::uint32_t> ParseHexPattern(std::string_view text);
 // The text without leading and trailing spaces and tabs, as cells are read.
 std::string_view Trim(std::string_view text);
 
-// A finite number in the C locale, the whole text (blanks around it aside); a leading
-// '+' is allowed. nullopt for anything else.
-std::optional<double> ParseNumber(std::string_view text);
-
 // A decimal integer; nullopt for anything else.
 std::optional<long long> ParseInteger(std::string_view text);
 

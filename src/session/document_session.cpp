@@ -102,16 +102,14 @@ SaveResult DocumentSession::Save(const std::string& path, FileLayer& files) {
 
 SaveQuestion DocumentSession::AskBeforeSave(const std::string& target,
                                             const Settings& settings) const {
-    const FileStamp now = StampOfPath(target);
-    if (!now.exists) return SaveQuestion::None;
-    if (ComparablePath(target) == currentFile_ && now != currentStamp_)
-        return SaveQuestion::ChangedOnDisk;
+    if (!StampOfPath(target).exists) return SaveQuestion::None;
+    if (ChangedOnDisk(seen_, target)) return SaveQuestion::ChangedOnDisk;
     return settings.SafetyOverwrite ? SaveQuestion::Overwrite : SaveQuestion::None;
 }
 
 void DocumentSession::MarkSaved(const std::string& path, const FileStamp& stamp) {
     currentFile_ = ComparablePath(path);
-    currentStamp_ = stamp;
+    seen_ = SeeFile(path, stamp);
     savedContent_ = doc_;
 }
 
@@ -130,9 +128,7 @@ std::string DocumentSession::WindowTitle(const std::string& programTitle) const 
     return std::filesystem::path(currentFile_).filename().string() + "[*] \u2013 " + programTitle;
 }
 
-bool DocumentSession::CurrentFileChanged() const {
-    return !currentFile_.empty() && StampOfPath(currentFile_) != currentStamp_;
-}
+bool DocumentSession::CurrentFileChanged() const { return ChangedOnDisk(seen_, currentFile_); }
 
 void DocumentSession::KeepStateIn(const StateFolder& folder) {
     state_ = std::make_unique<StateFolder>(folder);
@@ -176,7 +172,7 @@ void DocumentSession::Restore(const RecoveredDocument& recovered) {
         // which no read document equals: the changes count as unsaved.
         savedContent_ = RecoveryBaseline(recovered).value_or(CamDocument());
         currentFile_ = ComparablePath(recovered.fileName);
-        currentStamp_ = stamp;
+        seen_ = SeeFile(recovered.fileName, stamp);
     }
     doc_ = recovered.doc;
     recorded_ = doc_;

@@ -43,6 +43,9 @@ inline constexpr const char* kBadRecoveryText =
     "A recovery file that holds no valid document was moved aside: ";
 
 inline constexpr const char* kRuntimeErrorTitle = "Runtime-Error!";
+// Moving many cameras at once.
+inline constexpr const char* kMoveCamerasTitle = "Vistolarex: Move cameras";
+inline constexpr const char* kCamerasMovedText = "Cameras moved. Ready.";
 inline constexpr const char* kLoadCancelledText = "Cancel pressed. Load aborted. Ready.";
 inline constexpr const char* kLoadAbortedText = "Load aborted. Ready.";
 inline constexpr const char* kSaveAbortedText = "Save aborted. Ready.";

@@ -171,6 +171,10 @@ class EditorWindow : public QWidget {
     EditorPlatform platform_;
     DocumentSession session_;
     Settings settings_;
+    CoveragePreferences coverage_;
+    // The file of the document as the strips last knew it, so that a lap length given
+    // before the first save goes with the file.
+    std::string coverageFile_;
     Settings working_;
     std::string camFileName_;
     std::string camPath_;
@@ -191,6 +195,8 @@ class EditorWindow : public QWidget {
     QPushButton* redo_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    // Holds every control; it scrolls inside the window where the screen is too small.
+    QWidget* canvas_ = nullptr;
     QTabWidget* camData_ = nullptr;
     QGroupBox* statusFrame_ = nullptr;
     QLineEdit* statusLine_ = nullptr;

@@ -8,17 +8,23 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "editing/camera_move.h"
 #include "editing/camera_set_ops.h"
 #include "editing/field_entry.h"
+#include "editing/locale_number.h"
 #include "platform/beeper.h"
 #include "platform/message_box.h"
 #include "ui/editor/camera_clipboard.h"
+#include "ui/editor/control_names.h"
 #include "ui/editor/editor_texts.h"
+#include "ui/editor/move_cameras_dialog.h"
 #include "ui/editor/page_frame.h"
 #include "ui/widgets/camera_overview.h"
 #include "ui/widgets/entry_box.h"
@@ -45,7 +51,10 @@ TvPage::TvPage(SetId set, EditorContext& context, const Twips& twips, QWidget* p
     : QWidget(parent), set_(set), ctx_(context), twips_(twips) {
     BuildControls();
     BuildClipboardActions();
+    BuildCoverageActions();
     SetTabOrder();
+    NameControls();
+    BindStepperKeys();
     ApplyEnabling();
 }
 
@@ -81,13 +90,13 @@ void TvPage::BuildControls() {
         return e;
     };
 
-    addBefore_ = button(QStringLiteral("cmdAdd%1Before").arg(name), "Add Before",
+    addBefore_ = button(QStringLiteral("cmdAdd%1Before").arg(name), "Add &Before",
                         "Adds an empty cameraslot before the one currently shown",
                         twips_.Rect(120, 240, 1335, 285));
-    addBehind_ = button(QStringLiteral("cmdAdd%1Behind").arg(name), "Add Behind",
+    addBehind_ = button(QStringLiteral("cmdAdd%1Behind").arg(name), "Add Behin&d",
                         "Adds an empty cameraslot behind the one currently shown",
                         twips_.Rect(1680, 240, 1335, 285));
-    remove_ = button(QStringLiteral("cmdRemove%1").arg(name), "Remove",
+    remove_ = button(QStringLiteral("cmdRemove%1").arg(name), "Re&move",
                      tv1 ? "Removes the currently shown camera" : "Removes currently shown camera",
                      twips_.Rect(3240, 240, 1335, 285));
     label(QStringLiteral("lblCurrent%1Cam").arg(name), QStringLiteral("Cam #"),
@@ -197,6 +206,20 @@ void TvPage::BuildClipboardActions() {
     totalCams_->installEventFilter(this);
 }
 
+void TvPage::BuildCoverageActions() {
+    moveCameras_ = new QAction(QStringLiteral("Move cameras…"), this);
+    moveCameras_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    moveCameras_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(moveCameras_, &QAction::triggered, this, [this] { OnMoveCameras(); });
+    addAction(moveCameras_);
+    auto* lap = new QAction(QStringLiteral("Lap length…"), overview_);
+    connect(lap, &QAction::triggered, this, [this] { OnLapLengthRequested(); });
+    auto* far = new QAction(QStringLiteral("Far limit…"), overview_);
+    connect(far, &QAction::triggered, this, [this] { OnFarLimitRequested(); });
+    overview_->addActions({lap, far, moveCameras_});
+    overview_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
 void TvPage::SetTabOrder() {
     // The count box takes a click but is no stop on the way to the values.
     totalCams_->setFocusPolicy(Qt::ClickFocus);
@@ -208,6 +231,31 @@ void TvPage::SetTabOrder() {
     for (int i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
     for (int field : {TvField::Mode, TvField::Unknown12, TvField::Unknown13})
         CamData(field)->setFocusPolicy(Qt::NoFocus);
+}
+
+void TvPage::NameControls() {
+    const QString set = QString::fromLatin1(SetName(set_));
+    for (int field = 0; field < kTvFieldCount; ++field) {
+        const char* label = TvFieldInfo(set_, field).label;
+        CamData(field)->setAccessibleName(RowEntryName(set, field, label));
+        ValueStepperOf(field)->SetAccessibleNames(RowStepperName(set, field, label));
+        if (field < kAssignableFieldCount) {
+            AssignToAll(field)->setAccessibleName(RowAssignName(set, field, label));
+        }
+    }
+    camFixed_->setAccessibleName(
+        RowEntryName(set, TvField::Mode, TvFieldInfo(set_, TvField::Mode).label));
+    selection_->SetAccessibleNames(set + QStringLiteral(": step camera number"));
+    addBefore_->setAccessibleName(set + QStringLiteral(": Add Before"));
+    addBehind_->setAccessibleName(set + QStringLiteral(": Add Behind"));
+    remove_->setAccessibleName(set + QStringLiteral(": Remove"));
+}
+
+void TvPage::BindStepperKeys() {
+    for (int field = 0; field < kTvFieldCount; ++field) {
+        CamData(field)->SetStepper(ValueStepperOf(field));
+    }
+    currentCam_->SetStepper(selection_);
 }
 
 void TvPage::resizeEvent(QResizeEvent* event) {
@@ -252,7 +300,100 @@ void TvPage::ShowTvCamera() {
     refreshing_ = false;
 }
 
-void TvPage::RefreshOverview() { overview_->ShowSet(ctx_.doc.Set(set_), shown_); }
+void TvPage::RefreshOverview() {
+    if (!overviewBuilt_) {
+        RebuildOverview();
+    } else {
+        overview_->ShowCamera(shown_);
+    }
+}
+
+void TvPage::RebuildOverview() {
+    const SetCoverage coverage = Coverage();
+    overview_->ShowSet(ctx_.doc.Set(set_), shown_, &coverage);
+    overviewBuilt_ = true;
+}
+
+SetCoverage TvPage::Coverage() const {
+    const std::optional<double> given = ctx_.coverage.LapLength(ctx_.session.CurrentFile());
+    const LapLength lap = given ? LapLength{*given, false} : EstimatedLapLength(ctx_.doc);
+    return CoverageOf(ctx_.doc, set_, lap, ctx_.coverage.FarLimit());
+}
+
+void TvPage::NoteChange(const SessionChange& change) {
+    // The estimated lap follows both sets, so any camera's move may change this strip.
+    bool moved = change.words == nullptr;
+    for (std::size_t i = 0; !moved && i < change.words->words.size(); ++i) {
+        const WordPlace place = PlaceOfWord(change.words->words[i].index);
+        moved = place.area == WordPlace::Area::Count ||
+                (place.area == WordPlace::Area::Camera &&
+                 (place.field == TvField::Distance || place.field == TvField::ChangeOver ||
+                  place.field == TvField::Mode));
+    }
+    if (moved) RebuildOverview();
+}
+
+void TvPage::OnMoveCameras() {
+    if (!CommitPendingEntry() || ctx_.doc.Set(set_).Count() == 0) return;
+    MoveCamerasDialog dialog(ctx_.doc.Set(set_).Count(), ctx_.settings.FixedSwitchOver, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Move()) return;
+    const CameraMove move = *dialog.Move();
+    MoveOutcome outcome;
+    ctx_.session.Apply({StepText("Move cameras", set_, shown_), Place(shown_)},
+                       [&](CamDocument& doc) { outcome = MoveCameras(doc, set_, move); });
+    if (!outcome.ok) {
+        ctx_.beeper.Beep();
+        ctx_.boxes.Show(kMoveCamerasTitle, outcome.refusal, BoxIcon::Exclamation, BoxButtons::Ok);
+        return;
+    }
+    ShowTvCamera();
+    ctx_.status(kCamerasMovedText);
+    if (!outcome.clamps.empty()) {
+        std::string text = "These change-over points were held at the limit of 10000 m:";
+        for (const std::string& clamp : outcome.clamps) text += "\n" + clamp;
+        ctx_.boxes.Show(kMoveCamerasTitle, text, BoxIcon::Information, BoxButtons::Ok);
+    }
+}
+
+void TvPage::OnLapLengthRequested() {
+    const std::string file = ctx_.session.CurrentFile();
+    const std::optional<double> given = ctx_.coverage.LapLength(file);
+    const LapLength shown = given ? LapLength{*given, false} : EstimatedLapLength(ctx_.doc);
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        this, QStringLiteral("Vistolarex: Lap length"),
+        QStringLiteral("Lap length of this file in metres (empty: estimated from the cameras):"),
+        QLineEdit::Normal, given ? Text(FormatLocaleNumber(shown.metres, 15)) : QString(), &ok);
+    if (!ok) return;
+    const std::optional<double> metres = ParseLocaleNumber(text.trimmed().toStdString());
+    if (!text.trimmed().isEmpty() && !(metres && *metres > 0)) {
+        ctx_.beeper.Beep();
+        ctx_.status(kEntryRefusedText);
+        return;
+    }
+    const WriteResult written =
+        ctx_.coverage.SetLapLength(file, text.trimmed().isEmpty() ? std::nullopt : metres);
+    if (!written.ok) ctx_.status("Lap length not kept: " + written.error.description + ". Ready.");
+    emit coverageChoicesChanged();
+}
+
+void TvPage::OnFarLimitRequested() {
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        this, QStringLiteral("Vistolarex: Far limit"),
+        QStringLiteral("Report a camera standing farther than this outside its live stretch (m):"),
+        QLineEdit::Normal, Text(FormatLocaleNumber(ctx_.coverage.FarLimit(), 15)), &ok);
+    if (!ok) return;
+    const std::optional<double> metres = ParseLocaleNumber(text.trimmed().toStdString());
+    if (!metres || *metres < 0) {
+        ctx_.beeper.Beep();
+        ctx_.status(kEntryRefusedText);
+        return;
+    }
+    const WriteResult written = ctx_.coverage.SetFarLimit(*metres);
+    if (!written.ok) ctx_.status("Far limit not kept: " + written.error.description + ". Ready.");
+    emit coverageChoicesChanged();
+}
 
 void TvPage::ShowFirstCamera() {
     const int count = ctx_.doc.Set(set_).Count();

@@ -12,6 +12,7 @@
 
 #include "document/cam_document.h"
 #include "editing/camera_set_ops.h"
+#include "editing/coverage.h"
 #include "editing/field_table.h"
 #include "ui/editor/editor_context.h"
 #include "ui/editor/page_frame.h"
@@ -67,6 +68,17 @@ class TvPage : public QWidget {
     // A click on a mark of the overview strip: as if the number had been typed into
     // the camera-number field and the field left.
     void OnOverviewCameraClicked(int number);
+    // "Move cameras…" (Ctrl+M and the page's context menu): a range of the set moved
+    // as one step; a refusal is shown and changes nothing.
+    void OnMoveCameras();
+    // The strip's context menu: the lap length of this file and the far limit.
+    void OnLapLengthRequested();
+    void OnFarLimitRequested();
+    // After every change of the session: the strip is built anew only when a camera
+    // moved, came, went or changed its mode, or the file changed.
+    void NoteChange(const SessionChange& change);
+    // Builds the strip anew, coverage included.
+    void RebuildOverview();
     // The camera clipboard (Ctrl+C, Ctrl+Shift+V, Ctrl+V and the page's context menu).
     void OnCopyCamera();
     void OnPasteCameraBefore();
@@ -90,6 +102,11 @@ class TvPage : public QWidget {
     QAction* CopyCameraAction() const { return copyCamera_; }
     QAction* PasteBeforeAction() const { return pasteBefore_; }
     QAction* PasteBehindAction() const { return pasteBehind_; }
+    QAction* MoveCamerasAction() const { return moveCameras_; }
+
+  signals:
+    // The user changed a lap length or the far limit: both strips need building anew.
+    void coverageChoicesChanged();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -99,6 +116,10 @@ class TvPage : public QWidget {
     void BuildControls();
     void BuildClipboardActions();
     void SetTabOrder();
+    // Names that tell the set and row of every control to a screen reader.
+    void NameControls();
+    // Up, Down, Page Up and Page Down in a box step the stepper beside it.
+    void BindStepperKeys();
     // Sets the spinner's value; a change of value runs its Change handler.
     void SetSpinnerValue(int value);
     void ApplyEnabling();
@@ -110,7 +131,11 @@ class TvPage : public QWidget {
     std::string FieldStep(const char* verb, int field) const;
     // The place of a step on the shown camera.
     StepPlace Place(int cameraAfter) const;
+    // Marks the shown camera on the strip, building it first when it never was.
     void RefreshOverview();
+    // The coverage of the set for the current file's lap length and the far limit.
+    SetCoverage Coverage() const;
+    void BuildCoverageActions();
     // The work of the focus-lost handlers; false when the entry was refused.
     bool EnterField(int field);
     bool SelectTypedCamera();
@@ -148,6 +173,8 @@ class TvPage : public QWidget {
     QAction* copyCamera_ = nullptr;
     QAction* pasteBefore_ = nullptr;
     QAction* pasteBehind_ = nullptr;
+    QAction* moveCameras_ = nullptr;
+    bool overviewBuilt_ = false;
 };
 
 }  // namespace vx

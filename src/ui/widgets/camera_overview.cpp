@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace vx {
 
@@ -16,8 +17,9 @@ namespace {
 
 constexpr int kMarkHalfWidth = 3;
 constexpr int kShownHalfWidth = 5;
-constexpr int kChangeOverY = CameraOverview::kMarkBottom + 3;
-constexpr int kTrackY = CameraOverview::kMarkBottom + 8;
+constexpr int kChangeOverY = CameraOverview::kMarkBottom + 2;
+constexpr int kTrackY = (CameraOverview::kBandTop + CameraOverview::kBandBottom) / 2;
+constexpr int kFaultHalfWidth = 3;
 constexpr int kTickLength = 4;
 constexpr double kMinTickSpacing = 70.0;
 constexpr double kReadableContrast = 4.5;
@@ -69,13 +71,26 @@ CameraOverview::CameraOverview(const QString& objectName, QWidget* parent) : QWi
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-void CameraOverview::ShowSet(const CameraSet& set, int shownCamera) {
+void CameraOverview::ShowSet(const CameraSet& set, int shownCamera, const SetCoverage* coverage) {
     strip_ = BuildOverviewStrip(set, shownCamera);
+    if (coverage != nullptr) AddCoverage(strip_, *coverage);
     update();
 }
 
-int CameraOverview::MarkX(const OverviewMark& mark) const {
-    return static_cast<int>(std::lround(DistanceToX(strip_, mark.distance, width(), kMargin)));
+void CameraOverview::ShowCamera(int shownCamera) {
+    for (OverviewMark& mark : strip_.marks) mark.shown = mark.number == shownCamera;
+    update();
+}
+
+int CameraOverview::MarkX(const OverviewMark& mark) const { return DistanceX(mark.distance); }
+
+int CameraOverview::DistanceX(double distance) const {
+    return static_cast<int>(std::lround(DistanceToX(strip_, distance, width(), kMargin)));
+}
+
+std::optional<int> CameraOverview::BandAt(const QPoint& at) const {
+    if (at.y() < kBandTop || at.y() > kBandBottom) return std::nullopt;
+    return BandAtX(strip_, at.x(), width(), kMargin);
 }
 
 std::optional<int> CameraOverview::CameraAt(double x) const {
@@ -85,22 +100,28 @@ std::optional<int> CameraOverview::CameraAt(double x) const {
 bool CameraOverview::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const std::optional<int> number = CameraAt(help->pos().x());
-    if (!number) {
+    std::string text;
+    if (const std::optional<int> number = CameraAt(help->pos().x())) {
+        text = MarkToolTip(strip_.marks.at(static_cast<std::size_t>(*number - 1)));
+    } else if (const std::optional<int> band = BandAt(help->pos())) {
+        const auto found = std::find_if(strip_.bands.begin(), strip_.bands.end(),
+                                        [&](const OverviewBand& b) { return b.number == *band; });
+        text = BandToolTip(*found);
+    }
+    if (text.empty()) {
         QToolTip::hideText();
         event->ignore();
         return true;
     }
-    const OverviewMark& mark = strip_.marks.at(static_cast<std::size_t>(*number - 1));
-    QToolTip::showText(help->globalPos(), QString::fromStdString(MarkToolTip(mark)), this);
+    QToolTip::showText(help->globalPos(), QString::fromStdString(text), this);
     return true;
 }
 
 void CameraOverview::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-    if (const std::optional<int> number = CameraAt(event->position().x())) {
-        emit cameraClicked(*number);
-    }
+    std::optional<int> number = CameraAt(event->position().x());
+    if (!number) number = BandAt(event->position().toPoint());
+    if (number) emit cameraClicked(*number);
 }
 
 void CameraOverview::paintEvent(QPaintEvent*) {
@@ -120,10 +141,11 @@ void CameraOverview::paintEvent(QPaintEvent*) {
     font.setPointSizeF(std::max(6.0, font.pointSizeF() * 0.8));
     painter.setFont(font);
     painter.setPen(QPen(colours.line, 1));
-    const int labelTop = kTrackY + kTickLength + 1;
+    // Ticks and labels below the bands, which cover the track where cameras are live.
+    const int labelTop = kBandBottom + kTickLength + 1;
     for (double tick : OverviewTicks(strip_, width(), kMargin, kMinTickSpacing)) {
         const int x = static_cast<int>(std::lround(DistanceToX(strip_, tick, width(), kMargin)));
-        painter.drawLine(x, kTrackY, x, kTrackY + kTickLength);
+        painter.drawLine(x, kBandBottom + 1, x, kBandBottom + kTickLength);
         // Labels at the ends are pushed inwards rather than cut off.
         const QString text = QString::fromStdString(FormatMetres(tick) + " m");
         const int textWidth = painter.fontMetrics().horizontalAdvance(text);
@@ -132,14 +154,39 @@ void CameraOverview::paintEvent(QPaintEvent*) {
                          Qt::AlignLeft | Qt::AlignTop, text);
     }
 
+    // The live stretches over the track, every other camera's lighter, so that the
+    // hand-over from one camera to the next of the same kind shows.
+    for (const OverviewBand& band : strip_.bands) {
+        const OverviewMark& mark = strip_.marks.at(static_cast<std::size_t>(band.number - 1));
+        QColor colour = kindColour(mark);
+        if (band.number % 2 == 0) {
+            colour =
+                QColor::fromRgbF(static_cast<float>((colour.redF() + colours.base.redF()) / 2),
+                                 static_cast<float>((colour.greenF() + colours.base.greenF()) / 2),
+                                 static_cast<float>((colour.blueF() + colours.base.blueF()) / 2));
+        }
+        const int from = DistanceX(band.from);
+        painter.fillRect(QRect(from, kBandTop, std::max(1, DistanceX(band.to) - from),
+                               kBandBottom - kBandTop + 1),
+                         colour);
+    }
+    // A camera never live has no band: its switch point is flagged in its place.
+    for (const OverviewMark& mark : strip_.marks) {
+        if (!mark.neverLive) continue;
+        painter.fillRect(QRect(DistanceX(mark.changeOver) - kFaultHalfWidth, kBandTop - 2,
+                               2 * kFaultHalfWidth + 1, kBandBottom - kBandTop + 5),
+                         colours.fault);
+    }
+
     // Change-over lines under the marks, so that a mark is never hidden by a line.
     for (const OverviewMark& mark : strip_.marks) {
         const int from = MarkX(mark);
-        const int to =
-            static_cast<int>(std::lround(DistanceToX(strip_, mark.changeOver, width(), kMargin)));
+        const int to = DistanceX(mark.changeOver);
         painter.setPen(QPen(kindColour(mark), 1));
         painter.drawLine(from, kChangeOverY, to, kChangeOverY);
-        painter.drawLine(to, kChangeOverY - 3, to, kChangeOverY + 3);
+        // A switch point out of order is flagged where it lies.
+        if (mark.switchOutOfOrder) painter.setPen(QPen(colours.fault, 3));
+        painter.drawLine(to, kChangeOverY - 2, to, kChangeOverY + 2);
     }
 
     // The shown camera last, on top of any mark at the same place.

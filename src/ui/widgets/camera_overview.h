@@ -35,15 +35,23 @@ class CameraOverview : public QWidget {
 
     explicit CameraOverview(const QString& objectName, QWidget* parent = nullptr);
 
-    // Call after every ShowTvCamera of the set the strip belongs to.
-    void ShowSet(const CameraSet& set, int shownCamera);
+    // Rebuilds the strip: the marks of the set and, given its coverage, the live
+    // stretches under them. Needed only when a camera moved, came or went.
+    void ShowSet(const CameraSet& set, int shownCamera, const SetCoverage* coverage = nullptr);
+    // Another camera shown, nothing else changed.
+    void ShowCamera(int shownCamera);
 
     const OverviewStrip& Strip() const { return strip_; }
     // The x pixel of a camera's mark at the present width.
     int MarkX(const OverviewMark& mark) const;
+    // The x pixel of a distance along the track at the present width.
+    int DistanceX(double distance) const;
+    // Where the bands of the live stretches lie.
+    static constexpr int kBandTop = kMarkBottom + 5;
+    static constexpr int kBandBottom = kMarkBottom + 11;
 
   signals:
-    // The user clicked the mark of camera `number` (counted from 1).
+    // The user clicked the mark or the live stretch of camera `number` (counted from 1).
     void cameraClicked(int number);
 
   protected:
@@ -53,6 +61,7 @@ class CameraOverview : public QWidget {
 
   private:
     std::optional<int> CameraAt(double x) const;
+    std::optional<int> BandAt(const QPoint& at) const;
 
     OverviewStrip strip_;
 };

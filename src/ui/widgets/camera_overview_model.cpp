@@ -56,6 +56,49 @@ OverviewStrip BuildOverviewStrip(const CameraSet& set, int shownCamera) {
     return strip;
 }
 
+void AddCoverage(OverviewStrip& strip, const SetCoverage& coverage) {
+    strip.bands.clear();
+    const double lap = coverage.lap.metres;
+    if (std::isfinite(lap)) strip.end = std::max(strip.end, lap);
+    std::optional<double> previous;
+    for (const CameraCoverage& camera : coverage.cameras) {
+        if (!camera.counted) continue;
+        OverviewMark& mark = strip.marks.at(static_cast<std::size_t>(camera.number - 1));
+        mark.neverLive = !camera.Live();
+        mark.switchOutOfOrder = previous && camera.switchPoint <= *previous;
+        previous = camera.switchPoint;
+        for (const CoverageFinding& finding : camera.findings) {
+            if (finding.kind == FindingKind::FarFromStretch ||
+                finding.kind == FindingKind::BeyondLap) {
+                mark.notes.push_back(finding.text);
+            }
+        }
+        if (!camera.Live()) continue;
+        const OverviewBand band{camera.number, camera.liveFrom, camera.liveTo, camera.liveFrom,
+                                camera.liveTo};
+        strip.bands.push_back(band);
+        // The part beyond the line, or before it, shows again one lap away.
+        for (const double shift :
+             {camera.liveTo > lap ? -lap : 0.0, camera.liveFrom < 0 ? lap : 0.0}) {
+            if (shift == 0.0) continue;
+            OverviewBand wrapped = band;
+            wrapped.from += shift;
+            wrapped.to += shift;
+            strip.bands.push_back(wrapped);
+        }
+    }
+}
+
+std::optional<int> BandAtX(const OverviewStrip& strip, double x, int width, int margin) {
+    for (const OverviewBand& band : strip.bands) {
+        if (x >= DistanceToX(strip, band.from, width, margin) &&
+            x < DistanceToX(strip, band.to, width, margin)) {
+            return band.number;
+        }
+    }
+    return std::nullopt;
+}
+
 double DistanceToX(const OverviewStrip& strip, double distance, int width, int margin) {
     const double span = strip.end - strip.start;
     if (!std::isfinite(distance) || !(span > 0.0) || !std::isfinite(span)) return margin;
@@ -104,9 +147,18 @@ std::vector<double> OverviewTicks(const OverviewStrip& strip, int width, int mar
 std::string FormatMetres(double metres) { return FormatLocaleNumber(RoundHalfEven(metres, 3), 7); }
 
 std::string MarkToolTip(const OverviewMark& mark) {
-    return "Camera " + std::to_string(mark.number) + ": " + FormatMetres(mark.storedDistance) +
-           " m, " + (mark.fixed ? "fixed" : "moving") + ", change-over at " +
-           FormatMetres(mark.storedChangeOver) + " m";
+    std::string text =
+        "Camera " + std::to_string(mark.number) + ": " + FormatMetres(mark.storedDistance) +
+        " m, " + (mark.fixed ? "fixed" : "moving") + ", change-over at " +
+        FormatMetres(mark.storedChangeOver) + " m" + (mark.neverLive ? ", never live" : "");
+    for (const std::string& note : mark.notes) text += ", " + note;
+    return text;
+}
+
+std::string BandToolTip(const OverviewBand& band) {
+    return "Camera " + std::to_string(band.number) + ": live from " + FormatMetres(band.liveFrom) +
+           " m to " + FormatMetres(band.liveTo) + " m (" +
+           FormatMetres(band.liveTo - band.liveFrom) + " m)";
 }
 
 }  // namespace vx

@@ -3,6 +3,7 @@
 
 #include "platform/x11/xtest_hand.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -48,9 +49,11 @@ void XTestHand::HoldF5(bool down) {
     XSync(display_, False);
 }
 
-void XTestHand::Type(const char* key, bool control) {
-    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(key));
-    const KeyCode ctrl = XKeysymToKeycode(display_, XK_Control_L);
+unsigned XTestHand::F5Keycode() { return XKeysymToKeycode(display_, XK_F5); }
+
+void XTestHand::PressKey(const char* name, bool control) {
+    const unsigned int code = XKeysymToKeycode(display_, XStringToKeysym(name));
+    const unsigned int ctrl = XKeysymToKeycode(display_, XK_Control_L);
     if (control) XTestFakeKeyEvent(display_, ctrl, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
@@ -61,7 +64,9 @@ void XTestHand::Type(const char* key, bool control) {
 unsigned long XTestHand::WindowTitled(const std::string& title) {
     const Atom netName = XInternAtom(display_, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
-    for (const unsigned long window : games_.ClientWindows()) {
+    // Without a start noted, every window on the display counts as new.
+    for (const TopLevelWindow& top : games_.NewWindows()) {
+        const unsigned long window = top.handle;
         Atom type = 0;
         int format = 0;
         unsigned long count = 0, after = 0;
@@ -127,6 +132,24 @@ unsigned long XTestHand::MakeWindow(int left, int top, int width, int height) {
                                            static_cast<unsigned>(height), 0, 0, 0));
     XSync(display_, False);
     return windows_.back();
+}
+
+unsigned long XTestHand::OpenWindow(long pid, int left, int top, int width, int height) {
+    const unsigned long window = MakeWindow(left, top, width, height);
+    if (pid != 0)
+        XChangeProperty(display_, window, XInternAtom(display_, "_NET_WM_PID", False), XA_CARDINAL,
+                        32, PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+    XMapRaised(display_, window);
+    XWindowAttributes attributes{};
+    for (int i = 0; i < 100 && attributes.map_state != IsViewable; ++i)
+        XGetWindowAttributes(display_, window, &attributes);
+    return window;
+}
+
+void XTestHand::CloseWindow(unsigned long window) {
+    XDestroyWindow(display_, window);
+    XSync(display_, False);
+    std::erase(windows_, window);
 }
 
 }  // namespace vx::testing

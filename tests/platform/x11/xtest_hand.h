@@ -32,8 +32,10 @@ struct XTestHand {
     void PressLeft() { Button(true); }
     void ReleaseLeft() { Button(false); }
     void HoldF5(bool down);
-    // A key typed by its keysym name ("Return", "s"), with Control held when asked.
-    void Type(const char* key, bool control = false);
+    unsigned F5Keycode();
+    // A press and release of the key of that keysym name ("Return"), with Control
+    // held when asked.
+    void PressKey(const char* name, bool control = false);
     // The top-level client window whose title is title; 0 when there is none.
     unsigned long WindowTitled(const std::string& title);
     // Lets go of the left button and F5, whatever a failed test left behind.
@@ -44,6 +46,10 @@ struct XTestHand {
     std::vector<std::string> TakeSeen();
     // An unmapped top-level window with the given outer geometry.
     unsigned long MakeWindow(int left, int top, int width, int height);
+    // A mapped top-level window above the others, naming `pid` as its process (none
+    // for 0).
+    unsigned long OpenWindow(long pid, int left, int top, int width, int height);
+    void CloseWindow(unsigned long window);
 
   private:
     void Button(bool down);

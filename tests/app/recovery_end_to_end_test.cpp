@@ -113,7 +113,7 @@ TEST(RecoveryEndToEnd, AnEditKilledWithSigkillIsRestoredAndSavedByteForByte) {
         if (!WaitFor([&] { return (window = hand.WindowTitled(title)) != 0; })) return false;
         windows.Activate(window);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        hand.PressKey(key, control);
+        hand.Type(key, control);
         return true;
     };
     EXPECT_TRUE(answer("Vistolarex: Safety request", "Return")) << "no restore question";

@@ -51,9 +51,9 @@ void XTestHand::HoldF5(bool down) {
 
 unsigned XTestHand::F5Keycode() { return XKeysymToKeycode(display_, XK_F5); }
 
-void XTestHand::PressKey(const char* name, bool control) {
-    const unsigned int code = XKeysymToKeycode(display_, XStringToKeysym(name));
-    const unsigned int ctrl = XKeysymToKeycode(display_, XK_Control_L);
+void XTestHand::Type(const char* key, bool control) {
+    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(key));
+    const KeyCode ctrl = XKeysymToKeycode(display_, XK_Control_L);
     if (control) XTestFakeKeyEvent(display_, ctrl, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
@@ -64,9 +64,7 @@ void XTestHand::PressKey(const char* name, bool control) {
 unsigned long XTestHand::WindowTitled(const std::string& title) {
     const Atom netName = XInternAtom(display_, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
-    // Without a start noted, every window on the display counts as new.
-    for (const TopLevelWindow& top : games_.NewWindows()) {
-        const unsigned long window = top.handle;
+    for (const unsigned long window : games_.ClientWindows()) {
         Atom type = 0;
         int format = 0;
         unsigned long count = 0, after = 0;

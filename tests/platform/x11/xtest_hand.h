@@ -33,9 +33,8 @@ struct XTestHand {
     void ReleaseLeft() { Button(false); }
     void HoldF5(bool down);
     unsigned F5Keycode();
-    // A press and release of the key of that keysym name ("Return"), with Control
-    // held when asked.
-    void PressKey(const char* name, bool control = false);
+    // A key typed by its keysym name ("Return", "s"), with Control held when asked.
+    void Type(const char* key, bool control = false);
     // The top-level client window whose title is title; 0 when there is none.
     unsigned long WindowTitled(const std::string& title);
     // Lets go of the left button and F5, whatever a failed test left behind.

@@ -135,9 +135,7 @@ std::string DocumentSession::WindowTitle(const std::string& programTitle) const 
     return std::filesystem::path(currentFile_).filename().string() + "[*] \u2013 " + programTitle;
 }
 
-bool DocumentSession::CurrentFileChanged() const {
-    return !currentFile_.empty() && ChangedOnDisk(seen_, currentFile_);
-}
+bool DocumentSession::CurrentFileChanged() const { return ChangedOnDisk(seen_, currentFile_); }
 
 bool DocumentSession::OfferReload() const {
     if (!CurrentFileChanged()) return false;

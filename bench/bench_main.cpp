@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bench_folder.h"
+#include "standin_window.h"
 
 namespace vx::bench {
 
@@ -41,6 +42,8 @@ const std::string& BenchFolder() {
 }  // namespace vx::bench
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == vx::bench::kStandInOption)
+        return vx::bench::RunStandInGame();
     // The window benchmarks need an application but no display: on the offscreen
     // platform they run alike on a desk and on a build machine without a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

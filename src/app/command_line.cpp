@@ -48,4 +48,18 @@ std::string UsageText() {
            "The standard Qt options (-platform, -style, ...) are taken as well.\n";
 }
 
+bool DisplayNamed(int argc, const char* const* argv, const char* (*env)(const char*)) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = env(name);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") break;
+        if (arg == "-platform" || arg == "--platform") return i + 1 < argc;
+        if (arg.starts_with("-platform=") || arg.starts_with("--platform=")) return true;
+    }
+    return false;
+}
+
 }  // namespace vx

@@ -28,4 +28,12 @@ CommandLine ParseCommandLine(int argc, const char* const* argv);
 // The text --help prints.
 std::string UsageText();
 
+inline constexpr const char* kNoDisplayText =
+    "vistolarex: no graphical display found (DISPLAY/WAYLAND_DISPLAY are not set); use camtool "
+    "for work without a display.";
+
+// True when the environment names a display (DISPLAY, WAYLAND_DISPLAY) or Qt is told
+// which platform to use (QT_QPA_PLATFORM, -platform): without either Qt would abort.
+bool DisplayNamed(int argc, const char* const* argv, const char* (*env)(const char*));
+
 }  // namespace vx

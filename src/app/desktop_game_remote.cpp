@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "platform/posix/posix_timing.h"
+#include "platform/posix/proc_process_family.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_process_launcher.h"
 #include "platform/x11/x11_connection.h"
@@ -27,30 +28,40 @@ class DesktopGameRemote : public GameRemote {
           keySender_(connection_),
           launcher_(connection_.IsOpen()),
           remote_(RemotePlatform{mouse_, input_, clock_, sleeper_, pump_, keySender_, launcher_,
-                                 windows_},
+                                 family_, windows_},
                   boxes, beeper) {
         remote_.SetStatusLine([this](const std::string& text) { ReportStatus(text); });
-        front_.setInterval(50);
+        remote_.SetRecordingLine([this](const std::string& text) { ReportRecording(text); });
+        front_.setInterval(kLookForWindowMs);
         QObject::connect(&front_, &QTimer::timeout, [this] {
-            windows_.BringGameToFront();
-            if (windows_.GameActivated() || std::chrono::steady_clock::now() > frontUntil_)
+            if (!remote_.LookForGame() || std::chrono::steady_clock::now() > frontUntil_)
                 front_.stop();
         });
     }
 
     void TestFromEditor(const Settings& settings) override {
+        if (!remote_.Running()) front_.stop();
         remote_.TestFromEditor(settings);
         // A plain launch returns at once; the game's window, which appears later, is
         // still brought to the front, while the editor goes on.
-        if (!settings.PlayScript) {
+        if (!settings.PlayScript && !remote_.Running()) {
             frontUntil_ = std::chrono::steady_clock::now() + kFrontLookTime;
             front_.start();
         }
     }
-    void TestScript(const Settings& working) override { remote_.TestScript(working); }
-    bool RecordScript(Settings& working) override { return remote_.RecordScript(working); }
+    void TestScript(const Settings& working) override {
+        if (!remote_.Running()) front_.stop();
+        remote_.TestScript(working);
+    }
+    bool RecordScript(Settings& working) override {
+        if (!remote_.Running()) front_.stop();
+        return remote_.RecordScript(working);
+    }
     void RenewMouseDriver() override { remote_.RenewMouseDriver(); }
-    void CancelRunning() override { remote_.CancelRunning(); }
+    void CancelRunning() override {
+        front_.stop();
+        remote_.CancelRunning();
+    }
     bool Running() const override { return remote_.Running(); }
 
   private:
@@ -63,6 +74,7 @@ class DesktopGameRemote : public GameRemote {
     ThreadSleeper sleeper_;
     QtEventPump pump_;
     QtProcessLauncher launcher_;
+    ProcProcessFamily family_;
     ClickScriptRemote remote_;
     // A game under wine may take this long to show its first window.
     static constexpr auto kFrontLookTime = std::chrono::seconds(60);

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QStandardPaths>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
@@ -52,7 +53,17 @@ int main(int argc, char** argv) {
     // A save over the file-size limit is then reported in the window, not a crash.
     std::signal(SIGXFSZ, SIG_IGN);
     // Before Qt starts, so that --help works without a display.
-    if (AnsweredWithoutWindow(vx::ParseCommandLine(argc, argv))) return 0;
+    const vx::CommandLine early = vx::ParseCommandLine(argc, argv);
+    if (AnsweredWithoutWindow(early)) return 0;
+    if (!vx::DisplayNamed(argc, argv,
+                          [](const char* name) -> const char* { return std::getenv(name); })) {
+        // The manual's path needs no window; everything else does.
+        if (early.action != vx::CommandLine::Action::PrintManualPath) {
+            std::cerr << vx::kNoDisplayText << '\n';
+            return 1;
+        }
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
     QApplication app(argc, argv);
     // What Qt left of the arguments, after it took its own options out.
     const vx::CommandLine commandLine = vx::ParseCommandLine(argc, argv);

@@ -44,8 +44,11 @@ class InputWatch {
     virtual std::uint32_t NowMs() = 0;
     // The events since the last call, oldest first.
     virtual std::vector<InputEvent> Take() = 0;
-    // Returns when input has arrived or after `ms` milliseconds.
-    virtual void Await(std::int32_t ms) = 0;
+    // True when events wait to be taken.
+    virtual bool Pending() = 0;
+    // A file descriptor that becomes readable when input may have arrived; negative
+    // when the watch must be asked at short intervals instead.
+    virtual int WakeHandle() = 0;
 };
 
 }  // namespace vx

@@ -21,6 +21,7 @@ struct RemotePlatform {
     EventPump& pump;
     KeySender& keySender;
     ProcessLauncher& launcher;
+    ProcessFamily& family;
     GameWindows& windows;
 };
 

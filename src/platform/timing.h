@@ -21,11 +21,14 @@ class Sleeper {
     virtual void SleepMs(std::int32_t ms) = 0;
 };
 
-// Lets the window thread's pending messages run once; handlers may be re-entered.
+// Lets the window thread's pending messages run; handlers may be re-entered.
 class EventPump {
   public:
     virtual ~EventPump() = default;
     virtual void ProcessPendingEvents() = 0;
+    // Blocks until a message arrives, `wake` (a file descriptor, when not negative)
+    // becomes readable or `ms` milliseconds have passed, and lets what arrived run.
+    virtual void AwaitEvents(std::int32_t ms, int wake) = 0;
 };
 
 }  // namespace vx

@@ -75,6 +75,7 @@ bool ClickRecorder::Apply(Settings& working, const InputEvent& event) {
             RecordInterval(working, event);
             RecordCursorPosition(working, event);
             beeper_.Beep();
+            if (onProgress) onProgress(working.ClickCount);
             // A full script ends the recording as F5 would; a 256th click has no room.
             if (working.ClickCount == kMaxClicks) return false;
             // F5 held down through the release ends the recording now.
@@ -86,6 +87,7 @@ bool ClickRecorder::Apply(Settings& working, const InputEvent& event) {
 bool ClickRecorder::RecordClicks(Settings& working) {
     StopRecording = false;
     pressed_ = false;
+    if (onProgress) onProgress(working.ClickCount);
     while (!StopRecording) {
         for (const InputEvent& event : input_.Take()) {
             if (StopRecording) {

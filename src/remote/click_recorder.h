@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/beeper.h"
 #include "platform/input_state.h"
@@ -38,6 +39,8 @@ class ClickRecorder {
 
     std::uint32_t LastClickTime = 0;
     bool StopRecording = false;
+    // Told the number of clicks at the start and after each one.
+    std::function<void(int)> onProgress;
 
   private:
     // Applies one event; false when it ends the recording.

@@ -51,7 +51,8 @@ ClickScriptRemote::ClickScriptRemote(const RemotePlatform& platform, MessageBoxe
     : platform_(platform),
       boxes_(boxes),
       beeper_(beeper),
-      waits_(platform.pump, platform.sleeper, platform.clock, platform.input, platform.windows),
+      game_(platform.windows, platform.family, platform.clock),
+      waits_(platform.pump, platform.clock, platform.input, game_),
       screenAtStart_(platform.mouse.ScreenSizePixels()),
       mouseDriver_(std::make_shared<CMouseEvent>(platform.mouse, platform.sleeper, platform.pump)) {
 }
@@ -81,18 +82,47 @@ bool ClickScriptRemote::Ask(const char* title, const char* text, BoxIcon icon) {
     return boxes_.Show(title, text, icon, BoxButtons::OkCancel) == BoxAnswer::Ok;
 }
 
+void ClickScriptRemote::Finish() {
+    if (waits_.GameLost()) {
+        ReportStatus("");
+        boxes_.Show(kErrorTitle, kGameEndedWithoutWindow, BoxIcon::Critical, BoxButtons::Ok);
+    } else if (waits_.Cancelled()) {
+        ReportStatus(kRemoteCancelled);
+    }
+    ReportRecording("");
+}
+
+bool ClickScriptRemote::LookForGame() {
+    game_.Look(true);
+    return game_.Active() && game_.Window() == 0 && !game_.EndedWithoutWindow();
+}
+
 bool ClickScriptRemote::LaunchGame(const std::string& folder) {
+    game_.Launching();
     // The game finds its data relative to its working folder.
     const LaunchResult result = platform_.launcher.Launch(folder + "/gpl.exe", folder);
     if (result.Started()) {
-        platform_.windows.GameStarted(result.pid);
+        game_.Launched(result.pid);
         return true;
     }
+    game_.Forget();
     std::string text = kLaunchFailed;
     if (result.outcome == LaunchResult::Outcome::WineMissing)
         text += std::string("\r\n") + kWineMissing;
     boxes_.Show(kErrorTitle, text, BoxIcon::Critical, BoxButtons::Ok);
     return false;
+}
+
+bool ClickScriptRemote::AwaitGameWindow(bool& waited) {
+    waited = false;
+    game_.Look(true);
+    while (game_.Window() == 0) {
+        if (!waited) Report(kWaitingForGameWindow);
+        waited = true;
+        if (!waits_.Pause(game_.RestMs())) return false;
+        game_.Look(true);
+    }
+    return true;
 }
 
 bool ClickScriptRemote::ReplayClickScript(const Settings& record) {
@@ -101,18 +131,35 @@ bool ClickScriptRemote::ReplayClickScript(const Settings& record) {
     const auto intervals = record.ClickIntervals;
     const auto xs = record.ClickX;
     const auto ys = record.ClickY;
-    // Each pause ends on the schedule, not after the time the desktop took before it.
+    skipped_.clear();
+    // Each pause ends on the schedule, not after the time the desktop took before it;
+    // the first counts from the launch.
     std::uint32_t due = waits_.NowMs();
     for (std::size_t i = 1; i <= count; ++i) {
+        Report(ReplayingClick(i, count));
         // Negative intervals (a wrapped clock, a damaged file) count as none.
         due = RemoteWaits::Due(due, intervals[i]);
         if (!waits_.PauseUntil(due)) return false;
+        bool waited = false;
+        if (!AwaitGameWindow(waited)) return false;
+        if (waited) {
+            // The rhythm goes on from the click that could be sent.
+            Report(ReplayingClick(i, count));
+            due = waits_.NowMs();
+        }
         std::shared_ptr<CMouseEvent> driver = mouseDriver_;
         driver->MoveTo(xs[i], ys[i], true);
         due = RemoteWaits::Due(due, kPauseBeforeClickMs);
         if (!waits_.PauseUntil(due)) return false;
-        // A click once begun is finished, so that the button is not left down.
-        driver->Click();
+        // The window known is asked, not looked for again: a look may take longer
+        // than the schedule allows, and a window gone is under no pointer.
+        if (platform_.windows.UnderPointer(game_.Window())) {
+            // A click once begun is finished, so that the button is not left down.
+            driver->Click();
+        } else {
+            skipped_.push_back(i);
+            Report(ReplayingClick(i, count));
+        }
         due = RemoteWaits::Due(due, driver->ClickDelay());
         // Far behind (a handler ran long in between): start afresh rather than
         // rush the next clicks into the game's loading screens.
@@ -124,18 +171,33 @@ bool ClickScriptRemote::ReplayClickScript(const Settings& record) {
 
 bool ClickScriptRemote::WaitForShutdownKey() {
     F5Tracker f5(platform_.input);
-    return f5.WaitForShutdownKey(waits_);
+    Report(kPressF5);
+    while (f5.WaitForShutdownKey(waits_)) {
+        game_.Look(true);
+        if (game_.HasFocus()) return true;
+        // That program got F5; the game is still to be ended.
+        Report(kF5OutsideGame);
+    }
+    return false;
 }
 
 bool ClickScriptRemote::SendShutdownKeys(std::int32_t delay) {
-    // Under a window manager that refuses to hand the game the focus, the keys would
-    // close our own dialog (a Cancel that throws a recording away).
     if (waits_.Cancelled()) return false;
-    if (platform_.windows.FocusInOwnWindow()) {
-        ReportStatus(kFocusInVistolarex);
+    // Under a window manager that refuses to hand the game the focus, the keys would
+    // land in another program, or close our own dialog (a Cancel that throws a
+    // recording away).
+    game_.Look(true);
+    if (!game_.HasFocus()) {
+        Report(kFocusNotInGame);
         return false;
     }
-    return vx::SendShutdownKeys(platform_.keySender, waits_, delay);
+    if (vx::SendShutdownKeys(platform_.keySender, waits_, delay,
+                             [this] { return game_.HasFocus(); })) {
+        Report(kShutdownKeysSent);
+        return true;
+    }
+    if (!waits_.Cancelled()) Report(kFocusLeftGame);
+    return false;
 }
 
 void ClickScriptRemote::LaunchAndReplay(const Settings& record) {
@@ -155,6 +217,7 @@ void ClickScriptRemote::TestFromEditor(const Settings& settings) {
     RunningMark mark(running_, waits_);
     if (settings.PlayScript) {
         LaunchAndReplay(settings);
+        Finish();
         return;
     }
     if (settings.ShowInformation && !Ask(kInfoTitle, kLaunchInfo, BoxIcon::Information)) return;
@@ -165,12 +228,15 @@ void ClickScriptRemote::TestScript(const Settings& working) {
     if (!Enter()) return;
     RunningMark mark(running_, waits_);
     LaunchAndReplay(working);
+    Finish();
 }
 
 bool ClickScriptRemote::RecordScript(Settings& working) {
     if (!Enter()) return false;
     RunningMark mark(running_, waits_);
-    return RecordClickScript(working);
+    const bool recorded = RecordClickScript(working);
+    Finish();
+    return recorded;
 }
 
 bool ClickScriptRemote::RecordClickScript(Settings& working) {
@@ -182,12 +248,14 @@ bool ClickScriptRemote::RecordClickScript(Settings& working) {
         return false;
     }
     ClickRecorder recorder(platform_.input, platform_.mouse, waits_, beeper_, screenAtStart_);
+    recorder.onProgress = [this](int clicks) { ReportRecording(RecordingClicks(clicks)); };
     const Settings before = working;
     ClickRecorder::ClearClickScript(working);
     const std::int32_t shutdownDelay = working.ShutdownDelay;
     Watching watching(platform_.input);
     recorder.StartIntervalClock();
     if (!LaunchGame(working.GPLFolder)) return false;
+    skipped_.clear();
     if (!recorder.RecordClicks(working) || !recorder.WaitForF5Up()) {
         // Cancelled by the dialog closing: a script cut short is no recording.
         working.ClickCount = before.ClickCount;
@@ -196,6 +264,7 @@ bool ClickScriptRemote::RecordClickScript(Settings& working) {
         working.ClickY = before.ClickY;
         return false;
     }
+    ReportRecording("");
     SendShutdownKeys(shutdownDelay);
     return true;
 }

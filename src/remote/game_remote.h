@@ -32,14 +32,22 @@ class GameRemote {
     void SetStatusLine(std::function<void(const std::string&)> status) {
         status_ = std::move(status);
     }
+    // Where a running recording reports its progress.
+    void SetRecordingLine(std::function<void(const std::string&)> line) {
+        recording_ = std::move(line);
+    }
 
   protected:
     void ReportStatus(const std::string& text) {
         if (status_) status_(text);
     }
+    void ReportRecording(const std::string& text) {
+        if (recording_) recording_(text);
+    }
 
   private:
     std::function<void(const std::string&)> status_;
+    std::function<void(const std::string&)> recording_;
 };
 
 }  // namespace vx

@@ -3,6 +3,10 @@
 
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <vector>
+
 namespace vx {
 
 inline constexpr const char* kInfoTitle = "Vistolarex: Info";
@@ -25,7 +29,34 @@ inline constexpr const char* kWineMissing =
 inline constexpr const char* kNoX11Display =
     "The game remote needs an X11 display: GPL runs under wine as an X11 client. Start "
     "Vistolarex in an X11 session, or in a Wayland session with XWayland.";
-inline constexpr const char* kFocusInVistolarex =
-    "The keyboard focus is in Vistolarex, not in GPL: the shutdown keys were not sent. Ready.";
+inline constexpr const char* kGameEndedWithoutWindow =
+    "GPL ended without opening a window. No click and no key was sent.";
 
+// The status line while the remote runs.
+inline constexpr const char* kWaitingForGameWindow = "Waiting for the game's window\u2026";
+inline constexpr const char* kPressF5 = "Press F5 in the game to end it.";
+inline constexpr const char* kShutdownKeysSent = "Shutdown keys sent. Ready.";
+inline constexpr const char* kF5OutsideGame =
+    "F5 was pressed outside the game: nothing was sent. Press F5 in the game to end it.";
+inline constexpr const char* kFocusNotInGame =
+    "The keyboard focus is not in the game: the shutdown keys were not sent. Ready.";
+inline constexpr const char* kFocusLeftGame =
+    "The keyboard focus left the game: the remaining shutdown keys were not sent. Ready.";
+inline constexpr const char* kRemoteCancelled = "Cancelled: nothing more was sent. Ready.";
+
+inline std::string ReplayingClick(std::size_t click, std::size_t count) {
+    return "Replaying click " + std::to_string(click) + " of " + std::to_string(count) + "\u2026";
+}
+inline std::string RecordingClicks(int clicks) {
+    return "Recording: " + std::to_string(clicks) + (clicks == 1 ? " click" : " clicks") +
+           ". Press F5 in the game to end.";
+}
+// Put before the status while a replay runs, so that a skip stays in sight.
+inline std::string SkippedClicks(const std::vector<std::size_t>& clicks) {
+    if (clicks.empty()) return {};
+    std::string text = clicks.size() == 1 ? "Click " : "Clicks ";
+    for (std::size_t i = 0; i < clicks.size(); ++i)
+        text += (i == 0 ? "" : ", ") + std::to_string(clicks[i]);
+    return text + " skipped: not on the game's window. ";
+}
 }  // namespace vx

@@ -10,13 +10,16 @@ namespace vx {
 bool RemoteWaits::Service() {
     pump_.ProcessPendingEvents();
     if (cancelled_) return false;
-    windows_.BringGameToFront();
-    return true;
+    game_.Look();
+    if (game_.EndedWithoutWindow()) lost_ = cancelled_ = true;
+    return !cancelled_;
 }
 
 bool RemoteWaits::Poll() {
     if (!Service()) return false;
-    input_.Await(kPollPauseMs);
+    if (input_.Pending()) return true;
+    const int wake = input_.WakeHandle();
+    pump_.AwaitEvents(wake < 0 ? kPollPauseMs : game_.RestMs(), wake);
     return !cancelled_;
 }
 
@@ -30,7 +33,7 @@ bool RemoteWaits::PauseUntil(std::uint32_t due) {
         // Signed, as the clock wraps: negative once the moment has passed.
         const auto left = static_cast<std::int32_t>(due - clock_.NowMs());
         if (left <= 0) return true;
-        sleeper_.SleepMs(std::min(left, kPollPauseMs));
+        pump_.AwaitEvents(std::min(left, game_.RestMs()), -1);
     }
 }
 

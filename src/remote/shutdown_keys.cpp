@@ -12,7 +12,8 @@ std::int32_t QuarterDelay(std::int32_t delay) {
     return static_cast<std::int32_t>(std::nearbyint(static_cast<double>(delay) / 4.0));
 }
 
-bool SendShutdownKeys(KeySender& keys, RemoteWaits& waits, std::int32_t delay) {
+bool SendShutdownKeys(KeySender& keys, RemoteWaits& waits, std::int32_t delay,
+                      const std::function<bool()>& mayGoOn) {
     delay = std::max(delay, 0);
     const std::int32_t quarter = QuarterDelay(delay);
     const struct {
@@ -24,7 +25,7 @@ bool SendShutdownKeys(KeySender& keys, RemoteWaits& waits, std::int32_t delay) {
                  {SentKey::Return, quarter},
                  {SentKey::Return, 0}};
     for (const auto& step : steps) {
-        if (waits.Cancelled()) return false;
+        if (waits.Cancelled() || !mayGoOn()) return false;
         keys.Send(step.key);
         if (step.pauseAfter > 0 && !waits.Pause(step.pauseAfter)) return false;
     }

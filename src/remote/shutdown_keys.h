@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/input_state.h"
 #include "platform/key_sender.h"
@@ -15,9 +16,11 @@ namespace vx {
 std::int32_t QuarterDelay(std::int32_t delay);
 
 // Escape, pause delay, Escape, Escape, Return, Return with pauses of a quarter of it.
-// A negative delay (only from a damaged file) counts as 0. False when cancelled
-// on the way; no key follows the cancel.
-bool SendShutdownKeys(KeySender& keys, RemoteWaits& waits, std::int32_t delay);
+// A negative delay (only from a damaged file) counts as 0. Each key is sent only
+// while `mayGoOn` holds; false when it stopped or the waits were cancelled on the
+// way, and no key follows.
+bool SendShutdownKeys(KeySender& keys, RemoteWaits& waits, std::int32_t delay,
+                      const std::function<bool()>& mayGoOn);
 
 // Tracks F5 through the watch's events.
 class F5Tracker {

@@ -100,16 +100,14 @@ SaveResult DocumentSession::Save(const std::string& path, FileLayer& files) {
 
 SaveQuestion DocumentSession::AskBeforeSave(const std::string& target,
                                             const Settings& settings) const {
-    const FileStamp now = StampOfPath(target);
-    if (!now.exists) return SaveQuestion::None;
-    if (ComparablePath(target) == currentFile_ && now != currentStamp_)
-        return SaveQuestion::ChangedOnDisk;
+    if (!StampOfPath(target).exists) return SaveQuestion::None;
+    if (ChangedOnDisk(seen_, target)) return SaveQuestion::ChangedOnDisk;
     return settings.SafetyOverwrite ? SaveQuestion::Overwrite : SaveQuestion::None;
 }
 
 void DocumentSession::MarkSaved(const std::string& path, const FileStamp& stamp) {
     currentFile_ = ComparablePath(path);
-    currentStamp_ = stamp;
+    seen_ = SeeFile(path, stamp);
     savedContent_ = doc_;
 }
 

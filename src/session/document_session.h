@@ -12,6 +12,7 @@
 #include "document/cam_writer.h"
 #include "document/file_layer.h"
 #include "document/read_file_prefix.h"
+#include "document/seen_file.h"
 #include "editing/document_change.h"
 #include "session/step_history.h"
 #include "settings/settings.h"
@@ -81,10 +82,10 @@ class DocumentSession {
 
     bool AskBeforeLoad(const Settings& settings) const { return settings.SafetyLoad && Unsaved(); }
     bool AskBeforeExit(const Settings& settings) const { return settings.SafetyExit && Unsaved(); }
-    // Asked before a save to target: ChangedOnDisk when target is the current file and
-    // another program changed it since (asked whatever SafetyOverwrite says, since that
-    // change would be lost without a word), Overwrite for another existing file when
-    // SafetyOverwrite is on.
+    // Asked before a save to target: ChangedOnDisk when target is the current file, by
+    // whatever path (links resolved), and another program changed it since (asked
+    // whatever SafetyOverwrite says, since that change would be lost without a word),
+    // Overwrite for another existing file when SafetyOverwrite is on.
     SaveQuestion AskBeforeSave(const std::string& target, const Settings& settings) const;
 
     // Heard after every change, in the order of listening, for the session's lifetime.
@@ -101,7 +102,8 @@ class DocumentSession {
     CamDocument savedContent_;
     StepHistory history_;
     std::string currentFile_;
-    FileStamp currentStamp_;
+    // Which file that is, links resolved, and its stamp then.
+    SeenFile seen_;
     std::vector<Listener> listeners_;
 };
 

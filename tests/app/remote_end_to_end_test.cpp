@@ -23,6 +23,8 @@
 #include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
 
+#include <QCoreApplication>
+
 // After the project's headers: Xlib's macros would clash with their names.
 #include <X11/Xlib.h>
 
@@ -154,24 +156,39 @@ TEST(DesktopGameRemote, WithoutAnXServerItSaysItNeedsOne) {
     EXPECT_EQ(boxes.shown.size() == 1 ? boxes.shown[0].text : "", kNoX11Display);
 }
 
-// Under a window manager, on a screen not 640 x 480, with taps of 1 ms and a drag.
-TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown) {
-    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+// A display under a window manager, the game's folder and the remote as the program
+// assembles it.
+class RemoteEndToEnd : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+        ASSERT_TRUE(hand.IsOpen());
+        hand.LetGo();
+        ASSERT_TRUE(windowManager.Running()) << "openbox is needed (scripts/install-deps.sh)";
+        remote = MakeDesktopGameRemote(boxes, beeper);
+    }
+    // The game's folder, holding the stand-in game started with `options`.
+    std::string Game(const std::string& options = "") {
+        fs::create_directories(scratch.Path("gpl"));
+        scratch.WriteFile("gpl/gpl.exe",
+                          "#!/bin/sh\nexec '" VX_STANDIN_GAME "' '" + log + "'" + options + "\n",
+                          true);
+        return scratch.Path("gpl");
+    }
     testing::DisplayInputLock lock;  // before anything touches the display
-    testing::XTestHand cleanup;
-    ASSERT_TRUE(cleanup.IsOpen());
-    cleanup.LetGo();
+    testing::XTestHand hand;
     WindowManager windowManager;
-    ASSERT_TRUE(windowManager.Running()) << "openbox is needed (scripts/install-deps.sh)";
     const testing::ScratchFolder scratch;
-    fs::create_directories(scratch.Path("gpl"));
     const std::string log = scratch.Path("game.log");
-    scratch.WriteFile("gpl/gpl.exe", "#!/bin/sh\nexec '" VX_STANDIN_GAME "' '" + log + "'\n", true);
     testing::ScriptedMessageBoxes boxes;
     SharedBeeper beeper;
-    std::unique_ptr<GameRemote> remote = MakeDesktopGameRemote(boxes, beeper);
+    std::unique_ptr<GameRemote> remote;
+};
+
+// Under a window manager, on a screen not 640 x 480, with taps of 1 ms and a drag.
+TEST_F(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown) {
     Settings working;
-    working.GPLFolder = scratch.Path("gpl");
+    working.GPLFolder = Game();
     working.ShowInformation = true;
     working.ShutdownDelay = 200;
     const Clicks made{{100, 80, 100, 80, 60},
@@ -179,19 +196,19 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
                       {210, 150, 210, 150, 1},
                       {700, 500, 700, 500, 1},
                       {400, 300, 420, 310, 80}};
-    std::thread user = UserThenF5([&](testing::XTestHand& hand) {
+    std::thread clicking = UserThenF5([&](testing::XTestHand& user) {
         if (std::ranges::count(LogUpTo(log, "ready"), "ready") == 0) return;
         std::this_thread::sleep_for(300ms);
         long clicks = 0;
         for (const auto& [px, py, rx, ry, held] : made) {
-            hand.MoveTo(px, py);
-            hand.PressLeft();
+            user.MoveTo(px, py);
+            user.PressLeft();
             std::this_thread::sleep_for(std::chrono::milliseconds(held));
             if (rx != px || ry != py) {
-                hand.MoveTo(rx, ry);
+                user.MoveTo(rx, ry);
                 std::this_thread::sleep_for(std::chrono::milliseconds(held));
             }
-            hand.ReleaseLeft();
+            user.ReleaseLeft();
             // A window manager holds the pointer while it decides about a press; a
             // move before it let go would lend the release the next position.
             LogUpTo(log, "release", ++clicks);
@@ -199,7 +216,7 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
         beeper.WaitFor(static_cast<int>(made.size()));
     });
     const bool recorded = remote->RecordScript(working);
-    user.join();
+    clicking.join();
     ASSERT_TRUE(recorded);
     LogUpTo(log, "exit");  // the recorded game gone before the next starts
     ASSERT_EQ(working.ClickCount, made.size());
@@ -209,8 +226,54 @@ TEST(RemoteEndToEnd, ARecordedScriptIsReplayedIntoTheGameInFrontAndF5ShutsItDown
         UserThenF5([&](testing::XTestHand&) { beeper.WaitFor(static_cast<int>(made.size()) + 1); });
     remote->TestScript(working);
     shutdown.join();
-    EXPECT_EQ(LogUpTo(log, "exit", 2), GameLog(working.GPLFolder, made));
+    Lines played = LogUpTo(log, "exit", 2);
+    std::erase(played, "focus in");
+    EXPECT_EQ(played, GameLog(working.GPLFolder, made));
     EXPECT_EQ(boxes.shown.size() == 2 ? boxes.shown[1].title : "", "Vistolarex: Info");
+}
+
+// The game that never shows a window gets no click, and neither does the focused
+// window under the script's points; the user learns why nothing happened.
+TEST_F(RemoteEndToEnd, AGameWithoutAWindowLeavesEveryOtherWindowAlone) {
+    hand.OpenWatchWindow();  // the bystander, with the focus
+    Settings script;
+    script.GPLFolder = Game(" no-window");
+    script.ShowInformation = false;
+    script.ClickCount = 2;
+    script.ClickIntervals = {0, 200, 200};
+    script.ClickX = {0, 100, 300};
+    script.ClickY = {0, 100, 300};
+    remote->TestScript(script);
+    EXPECT_EQ(boxes.shown.size() == 1 ? boxes.shown[0].text : "", kGameEndedWithoutWindow);
+    EXPECT_EQ(LogUpTo(log, "exit").back(), "exit");
+    EXPECT_EQ(hand.TakeSeen(), Lines{});
+    EXPECT_EQ(beeper.beeps_, 0);
+}
+
+// A plain launch returns at once; a timer of the editor's brings the game's window to
+// the front when it appears.
+TEST_F(RemoteEndToEnd, APlainLaunchBringsTheGameToTheFrontLater) {
+    int argc = 1;
+    char name[] = "app_remote_test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    remote = MakeDesktopGameRemote(boxes, beeper);  // its timer on the application's loop
+    Settings settings;
+    settings.GPLFolder = Game();
+    settings.ShowInformation = false;
+    settings.PlayScript = false;
+    remote->TestFromEditor(settings);
+    EXPECT_FALSE(remote->Running());
+    bool focused = false;
+    for (int i = 0; i < 500 && !focused; ++i) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(20ms);
+        std::ifstream in(log);
+        for (std::string line; std::getline(in, line);) focused = focused || line == "focus in";
+    }
+    EXPECT_TRUE(focused);
+    for (int i = 0; i < 2; ++i) hand.PressKey("Return");
+    EXPECT_EQ(LogUpTo(log, "exit").back(), "exit");
 }
 
 }  // namespace

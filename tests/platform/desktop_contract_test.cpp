@@ -1,13 +1,25 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-// What every desktop promises the remote, on the scripted double and on X11. A harness
-// offers Available(), Mouse(), Pointer(), Watch(), Sender(), HoldF5(down), MakeWindow(l,
-// t, w, h), UnknownWindow() and Seen(): since the last call, wheel notches as "press 4"
-// (up) or "press 5" (down) and keys as "key <name>".
+// What every desktop promises the remote, on the scripted double and on X11 (without a
+// window manager, as the test's display runs). A harness offers Available(), Mouse(),
+// Pointer(), Watch(), Sender(), Windows(), HoldF5(down), MakeWindow(l, t, w, h),
+// OpenWindow(pid, rect) (mapped on top, naming pid, none for 0), CloseWindow(w),
+// PointAt(x, y), OwnPid(), UnknownWindow() and Seen(): since the last call, wheel
+// notches as "press 4" (up) or "press 5" (down) and keys as "key <name>".
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
 
 #include "platform/x11/x11_connection.h"
+#include "platform/x11/x11_game_windows.h"
 #include "platform/x11/x11_input_state.h"
 #include "platform/x11/x11_input_watch.h"
 #include "platform/x11/x11_key_sender.h"
@@ -15,6 +27,8 @@
 #include "platform/x11/xtest_hand.h"
 #include "remote/mouse_event.h"
 #include "support/scripted_desk.h"
+
+extern char** environ;
 
 namespace vx::testing {
 namespace {
@@ -27,10 +41,12 @@ struct ScriptedDeskHarness : ScriptedDesk {
     InputWatch& Watch() { return *this; }
     KeySender& Sender() { return *this; }
     WindowHandle MakeWindow(int left, int top, int width, int height) {
-        windows[1] = {left, top, left + width, top + height};
-        return 1;
+        return OpenWindow(0, {left, top, left + width, top + height});
     }
     WindowHandle UnknownWindow() { return 999999; }
+    GameWindows& Windows() { return *this; }
+    void PointAt(int x, int y) { pointer = {x, y}; }
+    std::int64_t OwnPid() { return kOwnPid; }
     std::vector<std::string> Seen() {
         std::vector<std::string> seen;
         for (const auto& e : std::exchange(log, {})) {
@@ -61,6 +77,14 @@ struct X11Harness {
     }
     WindowHandle UnknownWindow() { return 0x7ffffff0; }
     std::vector<std::string> Seen() { return hand_.TakeSeen(); }
+    GameWindows& Windows() { return windows_; }
+    WindowHandle OpenWindow(std::int64_t pid, WindowRect r) {
+        return hand_.OpenWindow(static_cast<long>(pid), r.left, r.top, r.right - r.left,
+                                r.bottom - r.top);
+    }
+    void CloseWindow(WindowHandle window) { hand_.CloseWindow(window); }
+    void PointAt(int x, int y) { hand_.MoveTo(x, y); }
+    std::int64_t OwnPid() { return ::getpid(); }
 
   private:
     // The lock comes first: nothing touches the display before it is held.
@@ -71,6 +95,7 @@ struct X11Harness {
     X11InputState input_{connection_};
     X11KeySender sender_{connection_};
     X11InputWatch watch_;
+    X11GameWindows windows_;
 };
 
 template <class Harness>
@@ -121,9 +146,13 @@ TYPED_TEST(DesktopContract, TheWatchReportsEveryPressAndReleaseInOrder) {
         this->harness.HoldF5(false);
     }
     std::vector<InputEvent> seen;
+    // Pending tells when to take, so that a wait may rest until then.
     for (int i = 0; i < 200 && seen.size() < 6; ++i) {
+        if (!watch.Pending()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            continue;
+        }
         for (const InputEvent& e : watch.Take()) seen.push_back(e);
-        if (seen.size() < 6) watch.Await(5);
     }
     const std::uint32_t end = watch.NowMs();
     watch.Stop();
@@ -158,6 +187,137 @@ TYPED_TEST(DesktopContract, WindowsWheelAndKeys) {
     EXPECT_EQ(this->harness.Seen(),
               (std::vector<std::string>{"press 5", "press 5", "press 4", "press 4", "press 4",
                                         "key Escape", "key Return", "key Escape"}));
+}
+
+// A window there before the start never counts, nor one of this program's own; a
+// window without _NET_WM_PID counts with pid 0.
+TYPED_TEST(DesktopContract, NewWindowsAreThoseMappedSinceTheStartOldestFirst) {
+    GameWindows& windows = this->harness.Windows();
+    this->harness.OpenWindow(4242, {0, 0, 50, 50});
+    windows.GameStarted();
+    const WindowHandle nameless = this->harness.OpenWindow(0, {10, 10, 60, 60});
+    const WindowHandle game = this->harness.OpenWindow(4343, {20, 20, 70, 70});
+    this->harness.OpenWindow(this->harness.OwnPid(), {30, 30, 80, 80});
+    EXPECT_EQ(windows.NewWindows(), (std::vector<TopLevelWindow>{{nameless, 0}, {game, 4343}}));
+    this->harness.CloseWindow(nameless);
+    EXPECT_EQ(windows.NewWindows(), (std::vector<TopLevelWindow>{{game, 4343}}));
+}
+
+TYPED_TEST(DesktopContract, TheWindowActivatedHasTheFocus) {
+    GameWindows& windows = this->harness.Windows();
+    const WindowHandle first = this->harness.OpenWindow(0, {0, 0, 100, 100});
+    const WindowHandle second = this->harness.OpenWindow(0, {50, 50, 200, 200});
+    for (WindowHandle w : {first, second}) {
+        windows.Activate(w);
+        // A window manager hands the focus over in its own time.
+        for (int i = 0; i < 100 && !windows.HasFocus(w); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_TRUE(windows.HasFocus(w));
+        EXPECT_FALSE(windows.HasFocus(w == first ? second : first));
+    }
+    EXPECT_FALSE(windows.HasFocus(0));
+}
+
+// Only the topmost window at the pointer is under it.
+TYPED_TEST(DesktopContract, UnderThePointerIsOnlyTheTopmostWindowThere) {
+    GameWindows& windows = this->harness.Windows();
+    const WindowHandle below = this->harness.OpenWindow(0, {0, 0, 400, 300});
+    const WindowHandle above = this->harness.OpenWindow(0, {200, 0, 600, 300});
+    const struct {
+        int x, y;
+        bool below, above;
+    } rows[] = {{100, 100, true, false}, {300, 100, false, true}, {700, 500, false, false}};
+    for (const auto& row : rows) {
+        this->harness.PointAt(row.x, row.y);
+        EXPECT_EQ(windows.UnderPointer(below), row.below) << row.x;
+        EXPECT_EQ(windows.UnderPointer(above), row.above) << row.x;
+    }
+}
+
+// The X11 watch's own paths.
+// Core protocol event codes, as RECORD reports them.
+constexpr int kKeyPress = 2, kKeyRelease = 3;
+using Kind = InputEvent::Kind;
+
+std::vector<Kind> Kinds(const std::vector<InputEvent>& events) {
+    std::vector<Kind> kinds;
+    for (const InputEvent& e : events) kinds.push_back(e.kind);
+    return kinds;
+}
+
+// What arrives within a second.
+std::vector<InputEvent> TakeArrived(InputWatch& watch) {
+    for (int i = 0; i < 200 && !watch.Pending(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return watch.Take();
+}
+
+// A held key repeats as a release and a press at one moment; neither is reported,
+// and a release while the key is still down waits for what settles it.
+TEST(X11InputWatch, AKeyHeldDownIsOnePressAndOneRelease) {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+    DisplayInputLock lock;
+    XTestHand hand;
+    ASSERT_TRUE(hand.IsOpen());
+    hand.LetGo();
+    X11InputWatch watch;
+    ASSERT_TRUE(watch.Start());
+    ASSERT_GE(watch.WakeHandle(), 0) << "the test's display has RECORD";
+    const unsigned f5 = hand.F5Keycode();
+    for (const auto& [type, time] : {std::pair{kKeyPress, 10u},
+                                     {kKeyRelease, 50u},
+                                     {kKeyPress, 50u},
+                                     {kKeyPress, 70u},
+                                     {kKeyRelease, 90u}})
+        watch.Recorded({type, f5, time, {}});
+    const std::vector<InputEvent> taken = watch.Take();
+    EXPECT_EQ(Kinds(taken), (std::vector<Kind>{Kind::F5Press, Kind::F5Press, Kind::F5Release}));
+    EXPECT_EQ(taken.back().timeMs, 90u);
+
+    hand.HoldF5(true);
+    EXPECT_EQ(Kinds(TakeArrived(watch)), std::vector<Kind>{Kind::F5Press});
+    watch.Recorded({kKeyRelease, f5, 120, {}});
+    EXPECT_TRUE(watch.Take().empty());
+    EXPECT_FALSE(watch.Pending());
+    hand.HoldF5(false);
+    const std::vector<InputEvent> settled = TakeArrived(watch);
+    ASSERT_FALSE(settled.empty());
+    EXPECT_TRUE(settled.front().kind == Kind::F5Release && settled.front().timeMs == 120u);
+}
+
+// Without RECORD (which Xvfb drops together with XTEST) the watch falls back to
+// sampling the server's state: it starts, reports no input that did not happen, and
+// tells the waits that it cannot wake them.
+TEST(X11InputWatch, WithoutRecordItFallsBackToSampling) {
+    const std::string name = ":" + std::to_string(90 + ::getpid() % 9);
+    char xvfb[] = "Xvfb", extension[] = "-extension", record[] = "RECORD", tcp[] = "-nolisten",
+         no[] = "tcp";
+    char* argv[] = {xvfb, const_cast<char*>(name.c_str()), extension, record, tcp, no, nullptr};
+    pid_t server = 0;
+    if (std::filesystem::exists("/tmp/.X11-unix/X" + name.substr(1)) ||
+        posix_spawnp(&server, xvfb, nullptr, nullptr, argv, environ) != 0)
+        GTEST_SKIP() << "no free display for an Xvfb of its own";
+    bool up = false;
+    for (int i = 0; i < 250 && !(up = X11Connection(name.c_str()).IsOpen()); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const char* display = std::getenv("DISPLAY");
+    const std::string saved = display != nullptr ? display : "";
+    ::setenv("DISPLAY", name.c_str(), 1);
+    if (up) {
+        X11InputWatch watch;
+        saved.empty() ? ::unsetenv("DISPLAY") : ::setenv("DISPLAY", saved.c_str(), 1);
+        EXPECT_TRUE(watch.Start());
+        EXPECT_LT(watch.WakeHandle(), 0);
+        const std::uint32_t start = watch.NowMs();
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        EXPECT_FALSE(watch.Pending());
+        EXPECT_TRUE(watch.Take().empty());
+        EXPECT_GE(watch.NowMs() - start, 30u);
+    }
+    ::setenv("DISPLAY", saved.c_str(), 1);
+    ::kill(server, SIGTERM);
+    ::waitpid(server, nullptr, 0);
+    if (!up) GTEST_SKIP() << "Xvfb did not come up";
 }
 
 }  // namespace

@@ -46,6 +46,7 @@ class RemoteFixture : public ::testing::Test {
     RemoteFixture() {
         settings.GPLFolder = "/games/gpl";
         settings.ShowInformation = false;
+        remote.SetStatusLine([this](const std::string& text) { statuses.push_back(text); });
     }
     void ClickAt(std::uint32_t at, std::int32_t x, std::int32_t y, std::uint32_t hold = 40) {
         desk.After(at, [x, y](ScriptedDesk& d) { d.PressLeft({x, y}); });
@@ -58,13 +59,17 @@ class RemoteFixture : public ::testing::Test {
     void Reset() {
         desk.log.clear();
         desk.pumps = 0;
+        desk.activated.clear();
         boxes.shown.clear();
+        statuses.clear();
     }
     ScriptedDesk desk;
     testing::ScriptedMessageBoxes boxes;
     Settings settings;
     ClickScriptRemote remote{desk.Platform(), boxes, desk.beeper};
-    RemoteWaits waits{desk, desk, desk, desk, desk};
+    GameWindowTracker game{desk, desk, desk};
+    RemoteWaits waits{desk, desk, desk, game};
+    Log statuses;
 };
 
 TEST(QuarterDelay, RoundsHalvesToEven) {
@@ -79,18 +84,24 @@ TEST(QuarterDelay, RoundsHalvesToEven) {
 
 using ShutdownKeys = RemoteFixture;
 
-// A negative delay counts as none; a cancel during a pause sends no further key.
-TEST_F(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarterUntilCancelled) {
+// A negative delay counts as none; a cancel during a pause, or the condition failing,
+// sends no further key.
+TEST_F(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarterUntilStopped) {
+    const auto always = [] { return true; };
     for (const auto& [delay, first] : {std::pair{1500, 1500}, {0, 0}, {-400, 0}}) {
         desk.log.clear();
-        EXPECT_TRUE(SendShutdownKeys(desk, waits, delay));
+        EXPECT_TRUE(SendShutdownKeys(desk, waits, delay, always));
         Log expected = ShutdownKeysAfter(first);
         std::erase(expected, "wait 0");
         EXPECT_EQ(desk.Events(), expected) << "delay " << delay;
     }
     desk.log.clear();
+    EXPECT_FALSE(
+        SendShutdownKeys(desk, waits, 100, [&] { return desk.WithPrefix("key").size() < 2; }));
+    EXPECT_EQ(desk.WithPrefix("key"), (Log{"key Escape", "key Escape"}));
+    desk.log.clear();
     desk.onPump = [&] { waits.Cancel(); };
-    EXPECT_FALSE(SendShutdownKeys(desk, waits, 1500));
+    EXPECT_FALSE(SendShutdownKeys(desk, waits, 1500, always));
     EXPECT_EQ(desk.WithPrefix("key"), (Log{"key Escape"}));
 }
 
@@ -102,12 +113,14 @@ TEST_F(ShutdownKeys, TheWaitEndsOnlyAfterF5WentDownAndUpAgain) {
     std::uint32_t start = desk.now;
     EXPECT_TRUE(f5.WaitForShutdownKey(waits));
     EXPECT_EQ(desk.now - start, 200u);
-    EXPECT_EQ(desk.pumps, 40);  // a pump and a rest per poll, no spinning
+    // Woken by the hand's changes only, with the windows' messages run each time:
+    // a wait of hours costs nothing while nothing happens.
+    EXPECT_LE(desk.pumps, 5);
     EXPECT_EQ(desk.log.front(), "pump");
-    F5At(3, 1);  // a tap shorter than a poll counts as well
+    F5At(3, 1);  // a tap of a millisecond counts as well, at its release
     start = desk.now;
     EXPECT_TRUE(f5.WaitForShutdownKey(waits));
-    EXPECT_EQ(desk.now - start, 5u);
+    EXPECT_EQ(desk.now - start, 4u);
 }
 
 class Remote : public RemoteFixture {
@@ -156,7 +169,7 @@ TEST_F(Remote, ATestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
         F5At(5000, 120);
         Test(fromEditor);
         EXPECT_EQ(desk.workingFolder, "/games/gpl");
-        EXPECT_EQ(desk.gamePid, 4711);
+        EXPECT_EQ(desk.followed, ScriptedDesk::kGamePid);
         Log expected{"launch /games/gpl/gpl.exe"};
         if (replay) {
             expected.push_back("wait 2000");
@@ -170,6 +183,9 @@ TEST_F(Remote, ATestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
             expected.insert(expected.end(), keys.begin(), keys.end());
         }
         EXPECT_EQ(desk.Events(), expected) << fromEditor << replay;
+        const Log replayed{ReplayingClick(1, 2), ReplayingClick(2, 2), kPressF5, kShutdownKeysSent};
+        EXPECT_EQ(statuses, replay ? replayed : Log{});
+        EXPECT_EQ(desk.activated, (std::vector<WindowHandle>{desk.GameWindow()}));
         desk.log.clear();
         Test(fromEditor);
         EXPECT_TRUE(desk.log.empty()) << "Cancel in the box starts nothing";
@@ -179,40 +195,137 @@ TEST_F(Remote, ATestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
     }
 }
 
-// The keys go to the game only, never to our own window.
-TEST_F(Remote, AnEmptyScriptBeepsAtOnceAndTheGameIsKeptInFrontWhileItWaits) {
-    std::string status;
-    remote.SetStatusLine([&](const std::string& text) { status = text; });
+// F5 counts only in the game: another program that had the focus got it, and the
+// wait goes on; the keys stop when the focus leaves the game.
+TEST_F(Remote, TheShutdownKeysGoOnlyToTheGameWhileItHasTheFocus) {
     settings.ClickCount = 0;
-    for (bool focusHere : {false, true}) {
-        Reset();
-        desk.focusInOwnWindow = focusHere;
-        F5At(300);
-        Test(false);
-        const Log actions = desk.Actions();
-        EXPECT_EQ(Log(actions.begin(), actions.begin() + 4),
-                  (Log{"launch /games/gpl/gpl.exe", "beep", "hand F5 down", "hand F5 up"}));
-        EXPECT_EQ(desk.WithPrefix("key").size(), focusHere ? 0u : 5u);
-        EXPECT_EQ(status, focusHere ? kFocusInVistolarex : "");
-    }
-    EXPECT_GE(desk.frontLooks, 600 / kPollPauseMs);
+    desk.refusesFocus = true;
+    F5At(300);
+    desk.After(500, [](ScriptedDesk& d) { d.focus = d.GameWindow(); });
+    F5At(700);
+    desk.After(2000, [](ScriptedDesk& d) { d.focus = 0; });  // during the delay's pause
+    Test(false);
+    EXPECT_EQ(desk.WithPrefix("hand F5 down").size(), 2u);
+    EXPECT_EQ(desk.WithPrefix("key"), (Log{"key Escape"}));
+    EXPECT_EQ(statuses, (Log{kPressF5, kF5OutsideGame, kFocusLeftGame}));
 }
 
-TEST_F(Remote, ReplayPausesRunTheWindowsMessagesAndStayWithinTenMinutes) {
+// Until the game shows a window nothing is sent; the replay's rhythm then goes on
+// from the click actually sent. A window that was there before is never the game's.
+TEST_F(Remote, AClickWaitsForTheGamesWindow) {
+    desk.OpenFullScreen(77);  // a bystander on top of everything
+    desk.gameWindowAfterMs = 5000;
+    F5At(9000);
+    Test(false);
+    const Log events = desk.Events();
+    EXPECT_EQ(Log(events.begin(), events.begin() + 9),
+              (Log{"launch /games/gpl/gpl.exe", "wait 5000", "abs 32768 0", "wait 100", "down",
+                   "wait 250", "up", "wait 700", "abs 65535 32768"}));
+    EXPECT_EQ(statuses.at(1), kWaitingForGameWindow);
+    EXPECT_EQ(desk.WithPrefix("down").size(), 2u);
+    EXPECT_EQ(desk.WithPrefix("key").size(), 5u);
+}
+
+// Nothing is sent and the box tells why, however far the replay had got.
+TEST_F(Remote, AGameThatEndsWithoutAWindowEndsTheRunWithAnError) {
+    desk.gameWindowAfterMs = std::nullopt;
+    for (std::uint32_t end : {0u, 1000u, 3000u}) {
+        Reset();
+        desk.gameEndsAfterMs = end;
+        Test(false);
+        EXPECT_EQ(desk.Actions(), (Log{"launch /games/gpl/gpl.exe"})) << end;
+        EXPECT_EQ(Shown(boxes), (Log{Box(kErrorTitle, kGameEndedWithoutWindow, 'C', "ok")}));
+        EXPECT_FALSE(remote.Running());
+    }
+}
+
+TEST_F(Remote, AClickOffTheGamesWindowIsSkippedAndNamed) {
+    desk.gameWindowAfterMs = std::nullopt;
+    desk.After(0, [](ScriptedDesk& d) { d.OpenWindow(ScriptedDesk::kGamePid, {0, 0, 600, 400}); });
+    F5At(5000);
+    Test(false);
+    EXPECT_EQ(desk.WithPrefix("down").size(), 1u);
+    EXPECT_EQ(statuses.at(2), SkippedClicks({2}) + ReplayingClick(2, 2));
+    EXPECT_EQ(statuses.back(), SkippedClicks({2}) + kShutdownKeysSent);
+}
+
+// The game's window: the first new one of the launched family, else the first new
+// one at all; the one taken is brought to the front once.
+TEST_F(RemoteFixture, TheGamesWindowIsTheFamilysElseTheFirstNewOne) {
+    desk.gameChildren = {5000};
+    desk.gameRunning = true;
+    desk.OpenFullScreen(ScriptedDesk::kGamePid);
+    game.Launching();
+    game.Launched(ScriptedDesk::kGamePid);
+    EXPECT_EQ(game.Window(), 0u) << "an old window of the same pid";
+    desk.OpenFullScreen(ScriptedDesk::kOwnPid);
+    const WindowHandle foreign = desk.OpenFullScreen(0);
+    desk.OpenFullScreen(6000);
+    game.Look(true);
+    EXPECT_EQ(game.Window(), foreign);
+    const WindowHandle child = desk.OpenFullScreen(5000);
+    game.Look(true);
+    game.Look(true);
+    EXPECT_EQ(game.Window(), child);
+    EXPECT_EQ(desk.activated, (std::vector<WindowHandle>{foreign, child}));
+    EXPECT_EQ(desk.focus, child);
+}
+
+// Escape in the editor at any moment: nothing but the release of a pressed click
+// follows, and the run ends within that click's pause and says so.
+TEST_F(Remote, ACancelledRunSendsNothingMoreAndReturnsAtOnce) {
+    for (std::uint32_t cancelAt = 1; cancelAt < 5600; cancelAt += 97) {
+        Reset();
+        F5At(4000);
+        std::size_t cancelledAt = 0;
+        desk.Message(cancelAt, [&] {
+            remote.CancelRunning();
+            cancelledAt = desk.log.size();
+        });
+        const std::uint32_t start = desk.now;
+        Test(false);
+        EXPECT_FALSE(remote.Running());
+        ASSERT_NE(cancelledAt, 0u) << cancelAt;
+        const auto end = desk.log.begin() + static_cast<long>(cancelledAt);
+        const bool clickOpen =
+            std::count(desk.log.begin(), end, "down") > std::count(desk.log.begin(), end, "up");
+        for (std::size_t i = cancelledAt; i < desk.log.size(); ++i) {
+            const std::string& entry = desk.log[i];
+            EXPECT_TRUE((entry == "up" && clickOpen) || entry == "pump" ||
+                        entry.starts_with("sleep") || entry.starts_with("hand"))
+                << "cancelled at " << cancelAt << ": " << entry;
+        }
+        EXPECT_LE(desk.now - start, cancelAt + 250) << cancelAt;
+        EXPECT_EQ(statuses.back(), kRemoteCancelled);
+    }
+}
+
+TEST_F(Remote, AClickOfAHandlerAlreadyRunningIsRefusedWithABeep) {
+    settings.PlayScript = true;
+    F5At(6000);
+    int refused = 0;
+    for (std::uint32_t at : {1u, 3000u})
+        desk.Message(at, [&] {
+            const int beepsBefore = desk.beeper.beeps;
+            Test(true);
+            Test(false);
+            Settings working = settings;
+            EXPECT_FALSE(remote.RecordScript(working));
+            EXPECT_EQ(working, settings);
+            refused += desk.beeper.beeps - beepsBefore;
+        });
+    Test(true);
+    EXPECT_EQ(refused, 6);
+    EXPECT_EQ(desk.WithPrefix("launch").size(), 1u);
+    EXPECT_EQ(desk.WithPrefix("key").size(), 5u);
+}
+
+// A pause of a damaged script is none when negative and ten minutes at most.
+TEST(RemoteWaits, APauseStaysWithinTenMinutes) {
     const std::int32_t rows[][2] = {{-5, 0},          {-2147483647 - 1, 0}, {60000, 60000},
                                     {600000, 600000}, {600001, 600000},     {2147483647, 600000}};
-    desk.giveUpAfterMs = 4000000;
-    settings.ClickCount = 1;
-    for (const auto& [interval, paused] : rows) {
-        Reset();
-        settings.ClickIntervals[1] = interval;
-        F5At(static_cast<std::uint32_t>(paused) + 1000);
-        Test(false);
-        EXPECT_EQ(desk.Events().at(1),
-                  paused > 0 ? "wait " + std::to_string(paused) : "abs 32768 0")
-            << interval;
-        EXPECT_GE(desk.pumps, paused / kPollPauseMs) << interval;
-    }
+    for (const auto& [interval, paused] : rows)
+        EXPECT_EQ(RemoteWaits::Due(0xFFFFFFF0u, interval), 0xFFFFFFF0u + std::uint32_t(paused));
 }
 
 // A handler that ran long during a click leaves the replay behind: far behind, the
@@ -233,55 +346,6 @@ TEST_F(Remote, AReplayFarBehindItsScheduleStartsAfresh) {
         ASSERT_TRUE(up != events.end() && up + 1 != events.end()) << stall;
         EXPECT_EQ(up[1], stall > 50 ? "wait 700" : "wait 670") << stall;
     }
-}
-
-// After a cancel only the release of a pressed click follows, within its pause.
-TEST_F(Remote, ACancelledRunSendsNothingMoreAndReturnsAtOnce) {
-    for (int cancelAt = 1; cancelAt < 1500; cancelAt += 23) {
-        Reset();
-        F5At(4000);
-        std::size_t cancelledAt = 0;
-        std::uint32_t timeOfCancel = 0;
-        desk.onPump = [&] {
-            if (desk.pumps != cancelAt) return;
-            remote.CancelRunning();
-            cancelledAt = desk.log.size();
-            timeOfCancel = desk.now;
-        };
-        Test(false);
-        EXPECT_FALSE(remote.Running());
-        if (cancelledAt == 0) continue;  // the run was over before
-        const auto end = desk.log.begin() + static_cast<long>(cancelledAt);
-        const bool clickOpen =
-            std::count(desk.log.begin(), end, "down") > std::count(desk.log.begin(), end, "up");
-        for (std::size_t i = cancelledAt; i < desk.log.size(); ++i) {
-            const std::string& entry = desk.log[i];
-            EXPECT_TRUE((entry == "up" && clickOpen) || entry == "pump" ||
-                        entry.starts_with("sleep") || entry.starts_with("hand"))
-                << "cancelled at pump " << cancelAt << ": " << entry;
-        }
-        EXPECT_LE(desk.now - timeOfCancel, 250u) << cancelAt;
-    }
-}
-
-TEST_F(Remote, AClickOfAHandlerAlreadyRunningIsRefusedWithABeep) {
-    settings.PlayScript = true;
-    F5At(6000);
-    int refused = 0;
-    desk.onPump = [&] {
-        if (desk.pumps != 1 && desk.pumps != 30) return;
-        const int beepsBefore = desk.beeper.beeps;
-        Test(true);
-        Test(false);
-        Settings working = settings;
-        EXPECT_FALSE(remote.RecordScript(working));
-        EXPECT_EQ(working, settings);
-        refused += desk.beeper.beeps - beepsBefore;
-    };
-    Test(true);
-    EXPECT_EQ(refused, 6);
-    EXPECT_EQ(desk.WithPrefix("launch").size(), 1u);
-    EXPECT_EQ(desk.WithPrefix("key").size(), 5u);
 }
 
 class Recording : public RemoteFixture {
@@ -393,17 +457,13 @@ TEST_F(Recording, ACancelOrAFailureKeepsTheOldScriptAndSendsNoKeys) {
     boxes.shown.clear();
     settings.ShowInformation = settings.SafetyConfigure = false;
     for (bool f5Held : {false, true}) {  // waiting for a click, or for F5 to go up
-        const std::uint32_t start = desk.now;
         ClickAt(100, 5, 5);
         if (f5Held) F5At(200, 5000);
-        desk.onPump = [&] {
-            if (desk.now - start >= 300) remote.CancelRunning();
-        };
+        desk.Message(300, [&] { remote.CancelRunning(); });
         EXPECT_FALSE(remote.RecordScript(settings)) << f5Held;
         EXPECT_EQ(Script(), (Clicks{{0, 77, 0}, {0, 0, 0}}));
         EXPECT_TRUE(desk.WithPrefix("key").empty());
     }
-    desk.onPump = nullptr;
     desk.log.clear();
     settings.ClickIntervals[2] = 10;
     desk.launchOutcome = LaunchResult::Outcome::Failed;

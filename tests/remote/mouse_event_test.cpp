@@ -50,11 +50,11 @@ TEST(MouseEvent, ClicksButtonsWindowsAndWheel) {
     driver.Click();
     driver.ClickDelay(40);
     driver.ClickAbsolute(1024, 0);
-    desk.windows = {{3, {0, 0, 2048, 1536}},
-                    {7, {100, 50, 301, 151}},
-                    {8, {-301, -151, -100, -50}},
-                    {9, {kMin, kMin, kMax, kMax}}};
-    driver.ClickWindow(3);
+    const WindowHandle big = desk.OpenWindow(0, {0, 0, 2048, 1536});
+    const WindowHandle odd = desk.OpenWindow(0, {100, 50, 301, 151});
+    const WindowHandle left = desk.OpenWindow(0, {-301, -151, -100, -50});
+    const WindowHandle huge = desk.OpenWindow(0, {kMin, kMin, kMax, kMax});
+    driver.ClickWindow(big);
     for (int code : {0, 1, 2, 3, 4, 8, -1}) {
         driver.ButtonPress(code);
         driver.ButtonRelease(code);
@@ -65,7 +65,7 @@ TEST(MouseEvent, ClicksButtonsWindowsAndWheel) {
                    "down",        "pump", "sleep 40",  "up",       "down", "up",
                    "down",        "up",   "down",      "up"}));
     desk.log.clear();
-    for (WindowHandle w : {7, 8, 9}) driver.MoveToWindow(w);
+    for (WindowHandle w : {odd, left, huge}) driver.MoveToWindow(w);
     EXPECT_EQ(desk.log, (Log{"abs 12800 8533", "abs -12864 -8619", "abs -64 -85"}));
     // Any wheel direction but +-120 becomes -120; the amount saturates, not wraps.
     const std::int64_t rows[][3] = {{1, -120, -120},  {3, 120, 360},     {2, 5, -240},

@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <map>
+#include <optional>
+#include <set>
 #include <stdexcept>
 
 #include "platform/remote_platform.h"
@@ -25,18 +26,36 @@ struct ScriptedDesk : MouseInjector,
                       EventPump,
                       KeySender,
                       ProcessLauncher,
+                      ProcessFamily,
                       GameWindows {
+    // A top-level window; the stack runs from the bottom to the top.
+    struct DeskWindow {
+        WindowHandle handle = 0;
+        std::int64_t pid = 0;
+        WindowRect rect;
+    };
+    static constexpr std::int64_t kGamePid = 4711;
     ScreenSize screen{1024, 768};
     std::uint32_t now = 1000;
     PointerPos pointer;
     LaunchResult::Outcome launchOutcome = LaunchResult::Outcome::Started;
     std::string workingFolder;
     bool displayAvailable = true;
-    bool focusInOwnWindow = false;
-    std::int64_t gamePid = 0;
-    int frontLooks = 0;
     bool watching = false;
-    std::map<WindowHandle, WindowRect> windows;
+    // The game's window opens this long after the launch, over the whole screen;
+    // nullopt: the game shows none.
+    std::optional<std::uint32_t> gameWindowAfterMs = 0;
+    // The game ends this long after the launch (its window closing).
+    std::optional<std::uint32_t> gameEndsAfterMs;
+    std::vector<DeskWindow> stack;
+    WindowHandle focus = 0;
+    // A window manager that keeps the focus where it is.
+    bool refusesFocus = false;
+    std::int64_t followed = 0;
+    bool gameRunning = false;
+    std::set<std::int64_t> gameChildren;
+    std::set<WindowHandle> beforeLaunch;
+    std::vector<WindowHandle> activated;
     std::vector<std::string> log;
     int pumps = 0;
     std::function<void()> onPump;
@@ -49,7 +68,7 @@ struct ScriptedDesk : MouseInjector,
     }
 
     RemotePlatform Platform() {
-        return RemotePlatform{*this, *this, *this, *this, *this, *this, *this, *this};
+        return RemotePlatform{*this, *this, *this, *this, *this, *this, *this, *this, *this};
     }
 
     // The hand: each change is an event at the moment it was scheduled for.
@@ -117,8 +136,27 @@ struct ScriptedDesk : MouseInjector,
     }
     void Wheel(std::int32_t amount) override { Log("wheel " + std::to_string(amount)); }
     WindowRect WindowRectangle(WindowHandle window) override {
-        auto it = windows.find(window);
-        return it == windows.end() ? WindowRect{} : it->second;
+        const DeskWindow* w = Find(window);
+        return w == nullptr ? WindowRect{} : w->rect;
+    }
+
+    // Maps a window on top of the others.
+    WindowHandle OpenWindow(std::int64_t pid, WindowRect rect) {
+        stack.push_back({nextHandle_++, pid, rect});
+        return stack.back().handle;
+    }
+    WindowHandle OpenFullScreen(std::int64_t pid) {
+        return OpenWindow(pid, {0, 0, screen.width, screen.height});
+    }
+    void CloseWindow(WindowHandle window) {
+        std::erase_if(stack, [window](const DeskWindow& w) { return w.handle == window; });
+        if (focus == window) focus = 0;
+    }
+    // The game's first window, 0 while it has none.
+    WindowHandle GameWindow() const {
+        for (const DeskWindow& w : stack)
+            if (w.pid == kGamePid) return w.handle;
+        return 0;
     }
 
     bool Start() override {
@@ -132,7 +170,11 @@ struct ScriptedDesk : MouseInjector,
         Apply();
         return std::exchange(events_, {});
     }
-    void Await(std::int32_t ms) override { SleepMs(ms); }
+    bool Pending() override {
+        Apply();
+        return !events_.empty();
+    }
+    int WakeHandle() override { return watching ? 3 : -1; }
     PointerPos Position() override {
         Apply();
         return pointer;
@@ -146,17 +188,83 @@ struct ScriptedDesk : MouseInjector,
         ++pumps;
         Log("pump");
         if (onPump) onPump();
+        for (auto& handler : std::exchange(messages_, {})) handler();
+    }
+    // A message for the windows `delay` ms from now (a key pressed in the editor), run
+    // by the next pump.
+    void Message(std::uint32_t delay, std::function<void()> handler) {
+        After(delay, [handler](ScriptedDesk& d) { d.messages_.push_back(handler); });
+    }
+    // Blocking ends early at the hand's next change: input, a window, the game's end.
+    void AwaitEvents(std::int32_t ms, int) override {
+        Apply();
+        std::int64_t rest = ms;
+        if (!timeline_.empty())
+            rest = std::min<std::int64_t>(
+                rest, static_cast<std::int64_t>(timeline_.front().first - elapsed_));
+        SleepMs(static_cast<std::int32_t>(std::max<std::int64_t>(rest, 0)));
+        for (auto& handler : std::exchange(messages_, {})) handler();
     }
     void Send(SentKey key) override { Log(key == SentKey::Escape ? "key Escape" : "key Return"); }
     LaunchResult Launch(const std::string& path, const std::string& folder) override {
         Log("launch " + path);
         workingFolder = folder;
-        return {launchOutcome, launchOutcome == LaunchResult::Outcome::Started ? 4711 : 0};
+        if (launchOutcome != LaunchResult::Outcome::Started) return {launchOutcome, 0};
+        // The game of the run before has ended.
+        std::erase_if(stack, [](const DeskWindow& w) { return w.pid == kGamePid; });
+        gameRunning = true;
+        if (gameWindowAfterMs)
+            After(*gameWindowAfterMs, [](ScriptedDesk& d) { d.OpenFullScreen(kGamePid); });
+        if (gameEndsAfterMs)
+            After(*gameEndsAfterMs, [](ScriptedDesk& d) {
+                d.gameRunning = false;
+                d.CloseWindow(d.GameWindow());
+            });
+        return {launchOutcome, kGamePid};
     }
+    void Follow(std::int64_t pid) override { followed = pid; }
+    bool Contains(std::int64_t pid) override {
+        return pid != 0 && (pid == followed || gameChildren.count(pid) != 0);
+    }
+    bool Running() override {
+        Apply();
+        return followed == kGamePid && gameRunning;
+    }
+
     bool DisplayAvailable() override { return displayAvailable; }
-    void GameStarted(std::int64_t pid) override { gamePid = pid; }
-    void BringGameToFront() override { ++frontLooks; }
-    bool FocusInOwnWindow() override { return focusInOwnWindow; }
+    void GameStarted() override {
+        beforeLaunch.clear();
+        for (const DeskWindow& w : stack) beforeLaunch.insert(w.handle);
+    }
+    std::vector<TopLevelWindow> NewWindows() override {
+        Apply();
+        std::vector<TopLevelWindow> fresh;
+        for (const DeskWindow& w : stack)
+            if (beforeLaunch.count(w.handle) == 0 && w.pid != kOwnPid)
+                fresh.push_back({w.handle, w.pid});
+        std::ranges::sort(fresh, {}, &TopLevelWindow::handle);
+        return fresh;
+    }
+    void Activate(WindowHandle window) override {
+        activated.push_back(window);
+        if (!refusesFocus && Find(window) != nullptr) focus = window;
+    }
+    bool HasFocus(WindowHandle window) override {
+        Apply();
+        return window != 0 && focus == window;
+    }
+    bool UnderPointer(WindowHandle window) override {
+        Apply();
+        for (auto w = stack.rbegin(); w != stack.rend(); ++w) {
+            const WindowRect& r = w->rect;
+            if (pointer.x >= r.left && pointer.x < r.right && pointer.y >= r.top &&
+                pointer.y < r.bottom)
+                return w->handle == window;
+        }
+        return false;
+    }
+    // This program's own windows.
+    static constexpr std::int64_t kOwnPid = 1;
 
     void Advance(std::uint32_t ms) {
         now += ms;
@@ -166,6 +274,11 @@ struct ScriptedDesk : MouseInjector,
     }
 
   private:
+    DeskWindow* Find(WindowHandle handle) {
+        for (DeskWindow& w : stack)
+            if (w.handle == handle) return &w;
+        return nullptr;
+    }
     static std::vector<std::string> Filtered(const std::vector<std::string>& entries,
                                              const std::string& prefix, bool keep) {
         std::vector<std::string> out;
@@ -195,6 +308,8 @@ struct ScriptedDesk : MouseInjector,
     // A change of the timeline happened at its scheduled moment; outside one, now.
     std::uint32_t HandTime() const { return applying_ ? changeAt_ : now; }
 
+    WindowHandle nextHandle_ = 100;
+    std::vector<std::function<void()>> messages_;
     std::uint64_t elapsed_ = 0;
     std::uint32_t changeAt_ = 0;
     bool applying_ = false;

@@ -4,11 +4,15 @@
 // The editor window's wiring of its handlers to their operations, and that its texts fit.
 #include <sys/stat.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyleOption>
 #include <QTabBar>
 #include <filesystem>
@@ -19,8 +23,10 @@
 #include "editor_fixture.h"
 #include "formats/cam_csv.h"
 #include "support/sample_camera.h"
+#include "ui/options/game_folder_dialog.h"
 #include "ui/options/options_window.h"
 #include "ui/widgets/elided_label.h"
+#include "ui/widgets/text_fit.h"
 #include "ui/widgets/twips.h"
 
 namespace vx::testing {
@@ -98,6 +104,11 @@ TEST_F(EditorTest, SaveAsksBeforeOverwritingAndAFailedSaveKeepsFileAndWork) {
     EXPECT_EQ(ReadBytes(target).size(), 184u);
     EXPECT_FALSE(w.Document().DataSaved);
     ::chmod(target.c_str(), 0644);
+    WriteBytes(target, {1, 2, 3});  // another program's work
+    boxes.answers = {BoxAnswer::Cancel};
+    Save(target);
+    EXPECT_EQ(boxes.shown.back().preselected, BoxAnswer::Cancel) << "Return keeps that work";
+    EXPECT_EQ(ReadBytes(target).size(), 3u);
 }
 
 TEST_F(EditorTest, KeysExitAndTheFrameCloseTakeTheValueStillBeingTypedAndF1OpensTheManual) {
@@ -151,6 +162,53 @@ TEST_F(EditorTest, TypingAndSteppingAreCommittedAndARefusalBeepsAndRestoresTheBo
     ClickUp(Tv1().ValueStepperOf(8));
     EXPECT_EQ(camera.Float(8), Radians(48)) << "a click steps from the box, on the camera";
     EXPECT_EQ(w.Session().History().Count(), 3u) << "clicks on one stepper are one step";
+}
+
+// Up and Down in a box are a click on its stepper and Page Up and Page Down ten,
+// each after committing the typed value; a held key's run is one step to undo.
+TEST_F(EditorTest, StepperKeysInABoxAreClicksOnItsStepper) {
+    EditorWindow& w = StartWith(DocumentWithTv1({100.0f, 200.0f, 300.0f}));
+    const StepHistory& history = w.Session().History();
+    EntryBox* box = Tv1().CamData(2);
+    ValueStepper* stepper = Tv1().ValueStepperOf(2);
+    Click(box);
+    QTest::keyClicks(box, "12.5");
+    Keys(Qt::Key_Up);
+    for (int held = 0; held < 3; ++held) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(box, &repeat);
+    }
+    Keys(Qt::Key_PageUp);
+    const QString byKeys = box->text() + QString::fromStdString(history.UndoText());
+    ASSERT_EQ(history.Count(), 2u) << "the entry and one run of steps";
+
+    TypeAndTab(Tv1().CurrentCam(), "2");
+    Click(box);
+    QTest::keyClicks(box, "12.5");
+    ClickUp(stepper);
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(stepper->DownArrow(), Qt::LeftButton);
+    for (int i = 0; i < 10; ++i) ClickUp(stepper);
+    EXPECT_EQ(history.Count(), 4u);
+    EXPECT_EQ(
+        box->text() + QString::fromStdString(history.UndoText()).replace("camera 2", "camera 1"),
+        byKeys);
+
+    Click(box);
+    Keys(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Shown(box), "12.5") << "the run is undone as one";
+}
+
+TEST_F(EditorTest, UpAndDownInTheCameraBoxStepTheCamera) {
+    StartWith(DocumentWithTv1({100.0f, 200.0f, 300.0f}));
+    Click(Tv1().CurrentCam());
+    Keys(Qt::Key_Up);
+    EXPECT_EQ(KOfN(Tv1()), "2 of 3");
+    EXPECT_EQ(Shown(Tv1().CamData(0)), "200");
+    Keys(Qt::Key_PageUp);
+    EXPECT_EQ(KOfN(Tv1()), "3 of 3");
+    QTest::keyClicks(Tv1().CurrentCam(), "1");
+    Keys(Qt::Key_Up);
+    EXPECT_EQ(KOfN(Tv1()), "2 of 3") << "the typed number first, as a click on the arrow";
 }
 
 TEST_F(EditorTest, ModeSwitchCameraSelectionAndStripClicksWireToTheirOperations) {
@@ -303,11 +361,11 @@ QStringList ClippedTexts(const QWidget& root) {
         if (auto* path = qobject_cast<ElidedLabel*>(widget)) {
             text = path->ShownText();
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            text = label->text();
+            text = label->buddy() ? VisibleCaption(label->text()) : label->text();
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             QStyleOptionButton option;
             option.initFrom(button);
-            text = button->text();
+            text = VisibleCaption(button->text());
             room = style->subElementRect(
                 qobject_cast<QCheckBox*>(button)      ? QStyle::SE_CheckBoxContents
                 : qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
@@ -337,6 +395,35 @@ QStringList ClippedTexts(const QWidget& root) {
     return clipped;
 }
 
+QString Name(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// The interactive controls of a window that a screen reader announces with no name
+// or with the name of another control of the window.
+std::string UnnamedOrSharedNames(QWidget& window) {
+    std::map<QString, int> uses;
+    QStringList faults;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool interactive =
+            qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+            qobject_cast<QAbstractSlider*>(widget) || qobject_cast<QComboBox*>(widget) ||
+            qobject_cast<QAbstractItemView*>(widget);
+        // Popups are windows of their own; scroll bars and tab-bar arrows are Qt's own.
+        const QWidget* parent = widget->parentWidget();
+        if (!interactive || widget->window() != &window || qobject_cast<const QTabBar*>(parent) ||
+            parent->objectName().startsWith("qt_scrollarea") ||
+            (widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide))) {
+            continue;
+        }
+        const QString name = Name(widget);
+        if (name.trimmed().isEmpty() || ++uses[name] == 2) {
+            faults << widget->objectName() + ": \"" + name + '"';
+        }
+    }
+    return faults.join(", ").toStdString();
+}
+
 using LayoutTest = EditorTest;
 
 TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePointsAndEveryBoxIsNamed) {
@@ -347,7 +434,9 @@ TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePointsAndEveryBoxIsNamed) {
         font.setPointSize(points);
         QApplication::setFont(font);
         EditorWindow& w = Active(Restart());
-        EXPECT_TRUE(points != 8 || w.width() == Twips(w.logicalDpiX())(11055)) << "as designed";
+        const QWidget* canvas = w.findChild<QScrollArea*>()->widget();
+        EXPECT_TRUE(points != 8 || canvas->width() == Twips(w.logicalDpiX())(11055))
+            << "as designed";
         EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the window keeps its designed size";
         EXPECT_EQ(w.windowTitle(), "Vistolarex V1.53");
         EXPECT_TRUE(w.findChild<QPushButton*>("cmdLoadCAMFile")->hasFocus());
@@ -375,20 +464,48 @@ TEST_F(LayoutTest, NothingIsCutOffAtEightOrTwelvePointsAndEveryBoxIsNamed) {
         const auto* path = options.findChild<ElidedLabel*>("lblGPLFolder");
         EXPECT_TRUE(path->ShownText().startsWith("/home/") && path->ShownText().endsWith("/GPL"));
         EXPECT_EQ(path->toolTip().toStdString(), working.GPLFolder);
-        // Every entry box is announced by its row.
-        std::map<std::string, std::string> names;
-        for (const QWidget* root : {static_cast<QWidget*>(&options), static_cast<QWidget*>(&w)}) {
-            for (QLineEdit* box : root->findChildren<QLineEdit*>()) {
-                names[box->objectName().toStdString()] = QAccessible::queryAccessibleInterface(box)
-                                                             ->text(QAccessible::Name)
-                                                             .toStdString();
-                EXPECT_NE(names[box->objectName().toStdString()], "");
-            }
+        GameFolderDialog chooser(working);
+        chooser.show();
+        // Every control is announced by a name of its own: the rows by set and row.
+        for (QWidget* root : {static_cast<QWidget*>(&w), static_cast<QWidget*>(&options),
+                              static_cast<QWidget*>(&chooser)}) {
+            EXPECT_EQ(UnnamedOrSharedNames(*root), "") << root->objectName().toStdString();
         }
-        EXPECT_EQ(names.size(), 2u * (14 + 2) + 13 + 1 + 11);
-        EXPECT_EQ(names.at("txtTV2CamData_8"), "Yaw [°] (fixed cam)");
-        EXPECT_EQ(names.at("txtDefaultValue_0"),
-                  "Place new camera [m] before/behind the currently shown camera");
+        EXPECT_EQ(Name(Tv1().AssignToAll(2)).toStdString(),
+                  "TV1 field 2: assign Height from the ground to all cameras");
+        EXPECT_EQ(Name(Tv2().ValueStepperOf(2)->DownArrow()).toStdString(),
+                  "TV2 field 2: step Height from the ground down");
+    }
+    QApplication::setFont(before);
+}
+
+using ScreenFitTest = EditorTest;
+
+// Also run on a laptop's 1366 by 768 screen (ui_fit_on_a_laptop_screen): the dialogs
+// grow with the font, and no window's frame leaves the screen's available area.
+TEST_F(ScreenFitTest, DialogsGrowWithTheFontAndNoWindowOutgrowsTheScreen) {
+    const QFont before = QApplication::font();
+    std::map<std::string, QSize> smaller;
+    for (int points : {8, 12, 16}) {
+        QFont font = before;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        Settings working;
+        OptionsContext context{working, boxes, beeper, opener, remote, ""};
+        OptionsWindow options(context, nullptr, {});
+        GameFolderDialog chooser(working);
+        for (QWidget* shown : {static_cast<QWidget*>(&Restart()), static_cast<QWidget*>(&options),
+                               static_cast<QWidget*>(&chooser)}) {
+            const std::string name = shown->objectName().toStdString();
+            shown->show();
+            EXPECT_TRUE(shown->screen()->availableGeometry().contains(shown->frameGeometry()))
+                << name << " at " << points << " pt";
+            const QSize now = shown->findChild<QScrollArea*>()->widget()->size();
+            EXPECT_TRUE(points == 8 || (now.width() > smaller[name].width() &&
+                                        now.height() > smaller[name].height()))
+                << name << " at " << points << " pt";
+            smaller[name] = now;
+        }
     }
     QApplication::setFont(before);
 }

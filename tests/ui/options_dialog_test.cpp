@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <memory>
@@ -65,9 +67,18 @@ TEST_F(OptionsDialogTest, OpeningShowsTheRecordAndChangesNothingAndTheBarRunsSlo
     auto* bar = Find<QScrollBar>("hscShutdown");
     EXPECT_EQ(bar->value(), 0) << "slow is the left end";
     EXPECT_EQ(working, before);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    // Its label's Alt+S takes the keyboard there.
+    dialog->show();
+    QApplication::setActiveWindow(dialog.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    Find<QTabWidget>("sstOptions")->setCurrentIndex(2);
+    QTest::keyClick(dialog.get(), Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(bar->hasFocus());
+    QTest::keyClick(bar, Qt::Key_Right);
     EXPECT_EQ(working.ShutdownDelay, 2950);
-    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    QTest::keyClick(bar, Qt::Key_PageDown);
+    EXPECT_EQ(working.ShutdownDelay, 2450);
+    QTest::keyClick(bar, Qt::Key_End);
     EXPECT_EQ(working.ShutdownDelay, 0);
     EXPECT_EQ(remote.driverRenewals, 1) << "each opening measures the screen again";
     Find("cmdHelp")->click();

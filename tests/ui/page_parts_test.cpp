@@ -28,6 +28,7 @@
 namespace vx {
 namespace {
 
+// A page of steps (the keys' ten) stops at the end of the range instead.
 TEST(ValueStepper, OnlyAnArrowClickIsAStepAndAStepBeyondTheRangeIsNone) {
     ValueStepper stepper;
     stepper.resize(16, 20);
@@ -41,6 +42,10 @@ TEST(ValueStepper, OnlyAnArrowClickIsAStepAndAStepBeyondTheRangeIsNone) {
     ASSERT_EQ(steps.count(), 2) << "positioning by the program is no step";
     EXPECT_EQ(steps.at(0).at(0).toInt(), 300);
     EXPECT_EQ(stepper.Position(), 800);
+    stepper.StepBy(-10);
+    stepper.StepBy(-10);
+    EXPECT_EQ(steps.count(), 3);
+    EXPECT_EQ(stepper.Position(), -1000);
 }
 
 TEST(CameraMimeData, OurRecordsWinOverTheTextAndPlainTextHoldsNoCamera) {

@@ -7,14 +7,10 @@
 #include <X11/Xlib.h>
 #include <unistd.h>
 
-#include <vector>
+#include <algorithm>
 
 namespace vx {
 namespace {
-
-// A look at the desktop's windows costs a few round trips; a window appearing
-// is caught well within this.
-constexpr auto kLookInterval = std::chrono::milliseconds(50);
 
 // The 32-bit items of a window property, empty when it is missing.
 std::vector<unsigned long> Property(Display* d, Window w, const char* name, Atom type) {
@@ -46,25 +42,40 @@ bool HasWindowManager(Display* d) {
     return XGetWindowAttributes(d, check.front(), &attributes) != 0 && !trap.Failed();
 }
 
-}  // namespace
-
-std::set<unsigned long> X11GameWindows::ClientWindows() {
-    Display* d = x_.Get();
-    std::set<unsigned long> windows;
-    const Window root = DefaultRootWindow(d);
-    std::vector<unsigned long> managed = Property(d, root, "_NET_CLIENT_LIST", XA_WINDOW);
-    if (!managed.empty()) return {managed.begin(), managed.end()};
-    Window parent = 0, rootReturn = 0;
+std::vector<Window> Children(Display* d, Window w) {
+    Window parent = 0, root = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    if (XQueryTree(d, root, &rootReturn, &parent, &children, &count) == 0) return windows;
-    for (unsigned int i = 0; i < count; ++i) {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(d, children[i], &attributes) != 0 &&
-            attributes.map_state == IsViewable && attributes.c_class == InputOutput)
-            windows.insert(children[i]);
-    }
+    std::vector<Window> out;
+    if (XQueryTree(d, w, &root, &parent, &children, &count) == 0) return out;
+    out.assign(children, children + count);
     if (children != nullptr) XFree(children);
+    return out;
+}
+
+Window Parent(Display* d, Window w) {
+    Window parent = 0, root = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(d, w, &root, &parent, &children, &count) == 0) return 0;
+    if (children != nullptr) XFree(children);
+    return parent;
+}
+
+}  // namespace
+
+std::vector<unsigned long> X11GameWindows::ClientWindows() {
+    Display* d = x_.Get();
+    std::vector<unsigned long> managed =
+        Property(d, DefaultRootWindow(d), "_NET_CLIENT_LIST", XA_WINDOW);
+    if (!managed.empty()) return managed;
+    std::vector<unsigned long> windows;
+    for (Window child : Children(d, DefaultRootWindow(d))) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(d, child, &attributes) != 0 &&
+            attributes.map_state == IsViewable && attributes.c_class == InputOutput)
+            windows.push_back(child);
+    }
     return windows;
 }
 
@@ -73,38 +84,38 @@ long X11GameWindows::WindowPid(unsigned long window) {
     return pid.empty() ? 0 : static_cast<long>(pid.front());
 }
 
-void X11GameWindows::GameStarted(std::int64_t pid) {
+void X11GameWindows::GameStarted() {
+    before_.clear();
+    seen_.clear();
     if (!x_.IsOpen()) return;
-    X11ErrorTrap trap(x_.Get());
-    pid_ = pid;
-    before_ = ClientWindows();
-    activated_.clear();
-    nextLook_ = std::chrono::steady_clock::now();
+    Display* d = x_.Get();
+    X11ErrorTrap trap(d);
+    // Unmapped ones too: a window that existed before is never the game's.
+    for (unsigned long w : ClientWindows()) before_.insert(w);
+    for (Window w : Children(d, DefaultRootWindow(d))) before_.insert(w);
 }
 
-void X11GameWindows::BringGameToFront() {
-    if (!x_.IsOpen() || pid_ == 0) return;
-    const auto now = std::chrono::steady_clock::now();
-    if (now < nextLook_) return;
-    nextLook_ = now + kLookInterval;
+std::vector<TopLevelWindow> X11GameWindows::NewWindows() {
+    if (!x_.IsOpen()) return {};
     // Windows may vanish between the listing and the look at them.
     X11ErrorTrap trap(x_.Get());
+    const std::vector<unsigned long> now = ClientWindows();
+    for (unsigned long w : now)
+        if (before_.count(w) == 0 && std::ranges::find(seen_, w) == seen_.end()) seen_.push_back(w);
     const long ownPid = static_cast<long>(::getpid());
-    for (unsigned long window : ClientWindows()) {
-        if (activated_.count(window) != 0) continue;
-        const long pid = WindowPid(window);
-        // Without the property (wine sets it, not every program does) the first
-        // window that is new since the start is taken for the game's.
-        const bool isGame =
-            pid == pid_ || (pid == 0 && activated_.empty() && before_.count(window) == 0);
-        if (!isGame || pid == ownPid) continue;
-        Activate(window);
-        activated_.insert(window);
+    std::vector<TopLevelWindow> fresh;
+    for (unsigned long w : seen_) {
+        if (std::ranges::find(now, w) == now.end()) continue;
+        const long pid = WindowPid(w);
+        if (pid != ownPid) fresh.push_back({w, pid});
     }
+    return fresh;
 }
 
-void X11GameWindows::Activate(unsigned long window) {
+void X11GameWindows::Activate(WindowHandle window) {
+    if (!x_.IsOpen()) return;
     Display* d = x_.Get();
+    X11ErrorTrap trap(d);
     if (HasWindowManager(d)) {
         XEvent event{};
         event.xclient.type = ClientMessage;
@@ -119,29 +130,36 @@ void X11GameWindows::Activate(unsigned long window) {
         XRaiseWindow(d, window);
         XSetInputFocus(d, window, RevertToPointerRoot, CurrentTime);
     }
-    XFlush(d);
 }
 
 bool X11GameWindows::WindowManagerRunning() { return x_.IsOpen() && HasWindowManager(x_.Get()); }
 
-bool X11GameWindows::FocusInOwnWindow() {
-    if (!x_.IsOpen()) return false;
+bool X11GameWindows::HasFocus(WindowHandle window) {
+    if (!x_.IsOpen() || window == 0) return false;
     Display* d = x_.Get();
     X11ErrorTrap trap(d);
     Window focus = 0;
     int revert = 0;
     XGetInputFocus(d, &focus, &revert);
-    const long ownPid = static_cast<long>(::getpid());
     const Window root = DefaultRootWindow(d);
-    // The focus may rest on an inner window; the pid is on the top-level one.
-    for (Window w = focus; w != 0 && w != PointerRoot && w != root;) {
-        if (WindowPid(w) == ownPid) return true;
-        Window parent = 0, rootReturn = 0;
-        Window* children = nullptr;
-        unsigned int count = 0;
-        if (XQueryTree(d, w, &rootReturn, &parent, &children, &count) == 0) break;
-        if (children != nullptr) XFree(children);
-        w = parent;
+    // The focus may rest on a window inside the game's.
+    for (Window w = focus; w != 0 && w != PointerRoot && w != root; w = Parent(d, w))
+        if (w == window) return true;
+    return false;
+}
+
+bool X11GameWindows::UnderPointer(WindowHandle window) {
+    if (!x_.IsOpen() || window == 0) return false;
+    Display* d = x_.Get();
+    X11ErrorTrap trap(d);
+    // Down the stack of windows under the pointer, each time the topmost child there.
+    for (Window w = DefaultRootWindow(d); w != 0;) {
+        Window root = 0, child = 0;
+        int rx = 0, ry = 0, wx = 0, wy = 0;
+        unsigned int mask = 0;
+        if (!XQueryPointer(d, w, &root, &child, &rx, &ry, &wx, &wy, &mask)) return false;
+        if (child == window) return true;
+        w = child;
     }
     return false;
 }

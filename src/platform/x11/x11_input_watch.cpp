@@ -10,9 +10,6 @@
 #include <X11/keysym.h>
 #include <poll.h>
 
-#include <chrono>
-#include <thread>
-
 namespace vx {
 namespace {
 
@@ -108,6 +105,7 @@ bool X11InputWatch::Start() {
     Stop();
     if (!control_.IsOpen()) return false;
     events_.clear();
+    heldBack_ = 0;
     sampling_ = !StartRecording();
     if (sampling_) {
         leftDown_ = false;
@@ -125,6 +123,7 @@ void X11InputWatch::Stop() {
     sampling_ = false;
     started_ = false;
     events_.clear();
+    heldBack_ = 0;
 }
 
 std::uint32_t X11InputWatch::NowMs() {
@@ -197,19 +196,22 @@ std::vector<InputEvent> X11InputWatch::Take() {
             out.pop_back();
         }
     }
+    heldBack_ = events_.size();
     return out;
 }
 
-void X11InputWatch::Await(std::int32_t ms) {
-    if (ms <= 0) return;
-    if (!started_ || sampling_) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-        return;
-    }
-    XRecordProcessReplies(data_);
-    if (!events_.empty()) return;
-    pollfd fd{ConnectionNumber(data_), POLLIN, 0};
-    ::poll(&fd, 1, ms);
+bool X11InputWatch::Pending() {
+    if (!started_) return false;
+    if (sampling_)
+        Sample();
+    else
+        XRecordProcessReplies(data_);
+    // A release held back above is no news: it waits for the event that settles it.
+    return events_.size() > heldBack_;
+}
+
+int X11InputWatch::WakeHandle() {
+    return started_ && !sampling_ && data_ != nullptr ? ConnectionNumber(data_) : -1;
 }
 
 }  // namespace vx

@@ -28,7 +28,8 @@ class X11InputWatch : public InputWatch {
     // The server's millisecond clock, read by a round trip.
     std::uint32_t NowMs() override;
     std::vector<InputEvent> Take() override;
-    void Await(std::int32_t ms) override;
+    bool Pending() override;
+    int WakeHandle() override;
 
     // Raw device events as RECORD hands them over; public for the callback.
     struct Raw {
@@ -55,6 +56,7 @@ class X11InputWatch : public InputWatch {
     unsigned long clockWindow_ = 0;
     unsigned long clockAtom_ = 0;
     std::vector<InputEvent> events_;
+    std::size_t heldBack_ = 0;
     // The sampled state of the fall-back.
     bool leftDown_ = false;
     bool f5Down_ = false;

@@ -28,6 +28,7 @@
 #include "ui/widgets/entry_box.h"
 #include "ui/widgets/text_fit.h"
 #include "ui/widgets/undo_keys.h"
+#include "ui/widgets/window_fit.h"
 
 namespace vx {
 
@@ -71,6 +72,7 @@ EditorWindow::EditorWindow(std::string programFolder, std::string commandLine,
                platform_.boxes,
                platform_.beeper,
                [this](const std::string& text) { SetStatus(text); }} {
+    canvas_ = MakeScrollingCanvas(*this);
     BuildControls();
     FitTextsToFont();
     BuildUndoRedo();
@@ -84,27 +86,26 @@ EditorWindow::~EditorWindow() { platform_.remote.SetStatusLine({}); }
 void EditorWindow::BuildControls() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(kEditorWindowTitle));
-    // The window keeps its designed size; the frame cannot resize it.
-    setFixedSize(twips_(11055), twips_(7215 + kOverviewStripTwips));
+    canvas_->setFixedSize(twips_(11055), twips_(7215 + kOverviewStripTwips));
 
     auto button = [this](const char* name, const char* caption, const char* tooltip, int top) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        auto* b = new QPushButton(QString::fromUtf8(caption), canvas_);
         b->setObjectName(QString::fromUtf8(name));
         b->setToolTip(QString::fromUtf8(tooltip));
         b->setGeometry(twips_.Rect(9240, top, 1695, 375));
         b->setAutoDefault(false);
         return b;
     };
-    load_ = button("cmdLoadCAMFile", "Load", "Loads an existing CAM-file (Ctrl+O)", 120);
+    load_ = button("cmdLoadCAMFile", "&Load", "Loads an existing CAM-file (Ctrl+O)", 120);
     save_ =
-        button("cmdSaveCAMFile", "Save", "Saves current shown data into a CAM-file (Ctrl+S)", 600);
-    test_ = button("cmdTestCams", "Test", "Launches GPL [and plays recorded script]", 1080);
+        button("cmdSaveCAMFile", "&Save", "Saves current shown data into a CAM-file (Ctrl+S)", 600);
+    test_ = button("cmdTestCams", "&Test", "Launches GPL [and plays recorded script]", 1080);
     test_->setEnabled(false);
-    options_ = button("cmdOptions", "Options", "Opens the options dialogue", 1560);
-    help_ = button("cmdHelp", "Help", "Opens the online manual", 2040);
-    exit_ = button("cmdExit", "Exit", "Terminates Vistolarex", 2520);
+    options_ = button("cmdOptions", "&Options", "Opens the options dialogue", 1560);
+    help_ = button("cmdHelp", "&Help", "Opens the online manual", 2040);
+    exit_ = button("cmdExit", "E&xit", "Terminates Vistolarex", 2520);
 
-    camData_ = new QTabWidget(this);
+    camData_ = new QTabWidget(canvas_);
     camData_->setObjectName(QStringLiteral("sstCamData"));
     camData_->setGeometry(twips_.Rect(120, 120, 9015, 6255 + kOverviewStripTwips));
     tv1_ = new TvPage(SetId::TV1, context_, twips_);
@@ -116,11 +117,11 @@ void EditorWindow::BuildControls() {
         });
     }
     pit_ = new PitlanePage(context_, twips_);
-    camData_->addTab(tv1_, QStringLiteral("TV1-Cameras"));
-    camData_->addTab(tv2_, QStringLiteral("TV2-Cameras"));
-    camData_->addTab(pit_, QStringLiteral("Pitlane-Camera"));
+    camData_->addTab(tv1_, QStringLiteral("TV&1-Cameras"));
+    camData_->addTab(tv2_, QStringLiteral("TV&2-Cameras"));
+    camData_->addTab(pit_, QStringLiteral("&Pitlane-Camera"));
 
-    statusFrame_ = new QGroupBox(QString::fromUtf8(kStatusFrameCaption), this);
+    statusFrame_ = new QGroupBox(QString::fromUtf8(kStatusFrameCaption), canvas_);
     statusFrame_->setObjectName(QStringLiteral("frStatus"));
     statusFrame_->setGeometry(twips_.Rect(120, 6480 + kOverviewStripTwips, 10815, 615));
     statusLine_ = new QLineEdit(QString::fromUtf8(kWelcomeLine), statusFrame_);
@@ -152,11 +153,16 @@ void EditorWindow::FitTextsToFont() {
     // The twips were designed for an 8-point font; a larger desktop font draws the
     // whole window larger by the factor its tightest text needs, so that nothing is
     // cut off and the proportions stay.
-    const double scale = NeededScale(*this);
-    if (scale <= 1.0) return;
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) delete child;
-    twips_ = Twips(twips_.Dpi() * scale);
-    BuildControls();
+    const double scale = NeededScale(*canvas_);
+    if (scale > 1.0) {
+        for (QWidget* child : canvas_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            delete child;
+        twips_ = Twips(twips_.Dpi() * scale);
+        BuildControls();
+    }
+    // The window keeps that size, or what the screen holds of it; the frame cannot
+    // resize it.
+    FitWindowToScreen(*this, canvas_->size());
 }
 
 void EditorWindow::StartUp(const std::string& commandLine) {
@@ -251,14 +257,14 @@ void EditorWindow::OnExitClicked() {
 
 void EditorWindow::BuildUndoRedo() {
     auto button = [this](const char* name, const char* caption, int top) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        auto* b = new QPushButton(QString::fromUtf8(caption), canvas_);
         b->setObjectName(QString::fromUtf8(name));
         b->setGeometry(twips_.Rect(9240, top, 1695, 375));
         b->setAutoDefault(false);
         return b;
     };
-    undo_ = button("cmdUndo", "Undo", 3000);
-    redo_ = button("cmdRedo", "Redo", 3480);
+    undo_ = button("cmdUndo", "&Undo", 3000);
+    redo_ = button("cmdRedo", "&Redo", 3480);
     QWidget::setTabOrder(exit_, undo_);
     QWidget::setTabOrder(undo_, redo_);
     QWidget::setTabOrder(redo_, camData_);

@@ -166,6 +166,8 @@ class EditorWindow : public QWidget {
     QPushButton* redo_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    // Holds every control; it scrolls inside the window where the screen is too small.
+    QWidget* canvas_ = nullptr;
     QTabWidget* camData_ = nullptr;
     QGroupBox* statusFrame_ = nullptr;
     QLineEdit* statusLine_ = nullptr;

@@ -69,10 +69,11 @@ void EditorWindow::OnLoadClicked() {
 bool EditorWindow::ConfirmOverwrite() {
     const SaveQuestion question = session_.AskBeforeSave(camFileName_, settings_);
     if (question == SaveQuestion::None) return true;
-    if (platform_.boxes.Show(
-            kSafetyTitle,
-            question == SaveQuestion::ChangedOnDisk ? kChangedOnDiskQuestion : kOverwriteQuestion,
-            BoxIcon::Exclamation, BoxButtons::OkCancel) == BoxAnswer::Ok) {
+    const bool changed = question == SaveQuestion::ChangedOnDisk;
+    // Return must not overwrite another program's work.
+    if (platform_.boxes.Show(kSafetyTitle, changed ? kChangedOnDiskQuestion : kOverwriteQuestion,
+                             BoxIcon::Exclamation, BoxButtons::OkCancel,
+                             changed ? BoxAnswer::Cancel : BoxAnswer::Ok) == BoxAnswer::Ok) {
         return true;
     }
     SetStatus(SaveStatusText(SaveOutcome::Cancelled));

@@ -9,6 +9,7 @@
 #include "editing/field_entry.h"
 #include "editing/field_table.h"
 #include "platform/beeper.h"
+#include "ui/editor/control_names.h"
 #include "ui/editor/page_frame.h"
 #include "ui/widgets/entry_box.h"
 #include "ui/widgets/value_stepper.h"
@@ -37,6 +38,7 @@ PitlanePage::PitlanePage(EditorContext& context, const Twips& twips, QWidget* pa
         box->setGeometry(twips_.Rect(4800, top, 2055, 285));
         box->setEnabled(info.editable != Editable::Never);
         NameAfterLabel(label, box);
+        box->setAccessibleName(RowEntryName(QStringLiteral("Pitlane"), field, info.label));
         camData_[i] = box;
 
         auto* stepper = new ValueStepper(frame_);
@@ -48,6 +50,8 @@ PitlanePage::PitlanePage(EditorContext& context, const Twips& twips, QWidget* pa
             stepper->SetIncrement(info.stepper.increment);
         }
         stepper->setEnabled(info.stepper.usable);
+        stepper->SetAccessibleNames(RowStepperName(QStringLiteral("Pitlane"), field, info.label));
+        box->SetStepper(stepper);
         upDown_[i] = stepper;
 
         if (box->isEnabled()) {

@@ -22,6 +22,7 @@
 #include "platform/beeper.h"
 #include "platform/message_box.h"
 #include "ui/editor/camera_clipboard.h"
+#include "ui/editor/control_names.h"
 #include "ui/editor/editor_texts.h"
 #include "ui/editor/move_cameras_dialog.h"
 #include "ui/editor/page_frame.h"
@@ -52,6 +53,8 @@ TvPage::TvPage(SetId set, EditorContext& context, const Twips& twips, QWidget* p
     BuildClipboardActions();
     BuildCoverageActions();
     SetTabOrder();
+    NameControls();
+    BindStepperKeys();
     ApplyEnabling();
 }
 
@@ -87,13 +90,13 @@ void TvPage::BuildControls() {
         return e;
     };
 
-    addBefore_ = button(QStringLiteral("cmdAdd%1Before").arg(name), "Add Before",
+    addBefore_ = button(QStringLiteral("cmdAdd%1Before").arg(name), "Add &Before",
                         "Adds an empty cameraslot before the one currently shown",
                         twips_.Rect(120, 240, 1335, 285));
-    addBehind_ = button(QStringLiteral("cmdAdd%1Behind").arg(name), "Add Behind",
+    addBehind_ = button(QStringLiteral("cmdAdd%1Behind").arg(name), "Add Behin&d",
                         "Adds an empty cameraslot behind the one currently shown",
                         twips_.Rect(1680, 240, 1335, 285));
-    remove_ = button(QStringLiteral("cmdRemove%1").arg(name), "Remove",
+    remove_ = button(QStringLiteral("cmdRemove%1").arg(name), "Re&move",
                      tv1 ? "Removes the currently shown camera" : "Removes currently shown camera",
                      twips_.Rect(3240, 240, 1335, 285));
     label(QStringLiteral("lblCurrent%1Cam").arg(name), QStringLiteral("Cam #"),
@@ -228,6 +231,31 @@ void TvPage::SetTabOrder() {
     for (int i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
     for (int field : {TvField::Mode, TvField::Unknown12, TvField::Unknown13})
         CamData(field)->setFocusPolicy(Qt::NoFocus);
+}
+
+void TvPage::NameControls() {
+    const QString set = QString::fromLatin1(SetName(set_));
+    for (int field = 0; field < kTvFieldCount; ++field) {
+        const char* label = TvFieldInfo(set_, field).label;
+        CamData(field)->setAccessibleName(RowEntryName(set, field, label));
+        ValueStepperOf(field)->SetAccessibleNames(RowStepperName(set, field, label));
+        if (field < kAssignableFieldCount) {
+            AssignToAll(field)->setAccessibleName(RowAssignName(set, field, label));
+        }
+    }
+    camFixed_->setAccessibleName(
+        RowEntryName(set, TvField::Mode, TvFieldInfo(set_, TvField::Mode).label));
+    selection_->SetAccessibleNames(set + QStringLiteral(": step camera number"));
+    addBefore_->setAccessibleName(set + QStringLiteral(": Add Before"));
+    addBehind_->setAccessibleName(set + QStringLiteral(": Add Behind"));
+    remove_->setAccessibleName(set + QStringLiteral(": Remove"));
+}
+
+void TvPage::BindStepperKeys() {
+    for (int field = 0; field < kTvFieldCount; ++field) {
+        CamData(field)->SetStepper(ValueStepperOf(field));
+    }
+    currentCam_->SetStepper(selection_);
 }
 
 void TvPage::resizeEvent(QResizeEvent* event) {

@@ -116,6 +116,10 @@ class TvPage : public QWidget {
     void BuildControls();
     void BuildClipboardActions();
     void SetTabOrder();
+    // Names that tell the set and row of every control to a screen reader.
+    void NameControls();
+    // Up, Down, Page Up and Page Down in a box step the stepper beside it.
+    void BindStepperKeys();
     // Sets the spinner's value; a change of value runs its Change handler.
     void SetSpinnerValue(int value);
     void ApplyEnabling();

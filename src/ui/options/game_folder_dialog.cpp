@@ -15,11 +15,15 @@
 #include <QStorageInfo>
 #include <QStringDecoder>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "settings/config_file.h"
 #include "ui/options/game_folder_list.h"
 #include "ui/options/options_geometry.h"
+#include "ui/widgets/text_fit.h"
+#include "ui/widgets/twips.h"
+#include "ui/widgets/window_fit.h"
 
 namespace vx {
 
@@ -40,6 +44,22 @@ bool IsInside(const std::string& folder, const std::string& root) {
     if (root == "/") return folder.starts_with('/');
     return folder == root || folder.starts_with(root + '/');
 }
+
+// A list lays its items out as wide as its widest text, so the style elides
+// nothing and the view cuts the text off at its edge: the item is drawn no wider
+// than the view, and the style elides the text to that.
+class EndingAtTheViewport : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (const auto* view = qobject_cast<const QAbstractItemView*>(option->widget)) {
+            option->rect.setRight(std::min(option->rect.right(), view->viewport()->width() - 1));
+        }
+    }
+};
 
 // Qt's own file names are text; the chooser keeps the bytes the system gave.
 std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -63,28 +83,29 @@ GameFolderDialog::GameFolderDialog(Settings& working, QWidget* parent)
     setObjectName("frmGPLPath");
     setWindowTitle("Vistolarex: Where is GPL?");
     setModal(true);
-    UseDesignFont(*this);
-    setFixedSize(TwipsToPixelsX(*this, 4470), TwipsToPixelsY(*this, 2775));
+    QWidget* canvas = MakeScrollingCanvas(*this);
 
     auto* left = new QVBoxLayout;
     left->setSpacing(3);
-    auto* lblDrive = new QLabel("Drives:", this);
+    auto* lblDrive = new QLabel("&Drives:", canvas);
     lblDrive->setObjectName("lblDrive");
-    drvDrive_ = new QComboBox(this);
+    drvDrive_ = new QComboBox(canvas);
+    lblDrive->setBuddy(drvDrive_);
+    drvDrive_->setAccessibleName("Drives");
     drvDrive_->setObjectName("drvDrive");
     drvDrive_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     drvDrive_->setMinimumContentsLength(8);
     auto* lblHint = new QLabel(
         "Vistolarex needs the path to the file \"gpl.exe\". Click \"Cancel\" if GPL is not "
         "installed on this machine.",
-        this);
+        canvas);
     lblHint->setObjectName("lblHint");
     lblHint->setWordWrap(true);
-    cmdOK_ = new QPushButton("OK", this);
+    cmdOK_ = new QPushButton("&OK", canvas);
     cmdOK_->setObjectName("cmdOK");
     cmdOK_->setAutoDefault(false);
     cmdOK_->setEnabled(false);
-    auto* cmdCancel = new QPushButton("Cancel", this);
+    auto* cmdCancel = new QPushButton("&Cancel", canvas);
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setAutoDefault(false);
     left->addWidget(lblDrive);
@@ -95,15 +116,20 @@ GameFolderDialog::GameFolderDialog(Settings& working, QWidget* parent)
 
     auto* right = new QVBoxLayout;
     right->setSpacing(3);
-    auto* lblFolder = new QLabel("Folders:", this);
+    auto* lblFolder = new QLabel("&Folders:", canvas);
     lblFolder->setObjectName("lblFolder");
-    dirFolder_ = new QListWidget(this);
+    dirFolder_ = new QListWidget(canvas);
     dirFolder_->setObjectName("dirFolder");
+    lblFolder->setBuddy(dirFolder_);
+    dirFolder_->setAccessibleName("Folders");
+    // Items as wide as the list, so that a long name is elided and not cut off.
     dirFolder_->setTextElideMode(Qt::ElideMiddle);
+    dirFolder_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dirFolder_->setItemDelegate(new EndingAtTheViewport(dirFolder_));
     right->addWidget(lblFolder);
     right->addWidget(dirFolder_, 1);
 
-    auto* columns = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout(canvas);
     columns->setContentsMargins(6, 6, 6, 6);
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
@@ -122,6 +148,10 @@ GameFolderDialog::GameFolderDialog(Settings& working, QWidget* parent)
     FillDrives();
     SelectDriveFor(openFolder_);
     FillFolders();
+    // Laid out for an 8-point font: a larger one draws the dialog larger in proportion.
+    const Twips grown(logicalDpiX() * FontGrowth(*this));
+    canvas->setFixedSize(QSize(grown(4470), grown(2775)).expandedTo(canvas->minimumSizeHint()));
+    FitWindowToScreen(*this, canvas->size());
     CentreOnScreen(*this);
 }
 

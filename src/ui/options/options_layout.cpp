@@ -3,6 +3,7 @@
 
 // The controls of frmOptions2, placed as the window designer laid them out.
 #include <QCheckBox>
+#include <QFocusFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include "editing/camera_defaults_entry.h"
-#include "ui/options/options_geometry.h"
 #include "ui/options/options_window.h"
 #include "ui/options/shutdown_bar.h"
 #include "ui/widgets/elided_label.h"
@@ -72,7 +72,7 @@ void OptionsWindow::BuildGeneralTab(QWidget* page) {
     // A long path is elided in its middle rather than pushing the button out of the tab.
     lblGPLFolder_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     folderRow->addWidget(lblGPLFolder_, 1);
-    auto* cmdChange = AddButton(page, "cmdChange", "Change",
+    auto* cmdChange = AddButton(page, "cmdChange", "Ch&ange",
                                 "Click to choose or change the path to the file gpl.exe");
     connect(cmdChange, &QPushButton::clicked, this, [this] { OnChangeFolderClicked(); });
     folderRow->addWidget(cmdChange);
@@ -250,9 +250,9 @@ void OptionsWindow::BuildEditingTab(QWidget* page) {
 void OptionsWindow::BuildRemoteTab(QWidget* page) {
     auto* column = CompactColumn(page);
     auto* buttonRow = new QHBoxLayout;
-    cmdConfigure_ = AddButton(page, "cmdConfigure", "Record new script",
+    cmdConfigure_ = AddButton(page, "cmdConfigure", "Record &new script",
                               "Click to record a new scripting sequence");
-    cmdTest_ = AddButton(page, "cmdTest", "Test script", "Test the scripted sequence");
+    cmdTest_ = AddButton(page, "cmdTest", "&Test script", "Test the scripted sequence");
     connect(cmdConfigure_, &QPushButton::clicked, this, [this] { OnConfigureClicked(); });
     connect(cmdTest_, &QPushButton::clicked, this, [this] { OnTestClicked(); });
     buttonRow->addWidget(cmdConfigure_);
@@ -269,7 +269,8 @@ void OptionsWindow::BuildRemoteTab(QWidget* page) {
     auto* speedRow = new QHBoxLayout;
     speedRow->addWidget(AddLabel(page, "lblSlow", "Slow"));
     speedRow->addStretch(1);
-    speedRow->addWidget(AddLabel(page, "lblShutdown", "GPL shutdown speed:"));
+    QLabel* speed = AddLabel(page, "lblShutdown", "GPL &shutdown speed:");
+    speedRow->addWidget(speed);
     speedRow->addStretch(1);
     QLabel* fast = AddLabel(page, "lblFast", "Fast");
     fast->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -280,6 +281,12 @@ void OptionsWindow::BuildRemoteTab(QWidget* page) {
     hscShutdown_ = new QScrollBar(Qt::Horizontal, page);
     hscShutdown_->setObjectName("hscShutdown");
     hscShutdown_->setAccessibleName(QStringLiteral("GPL shutdown speed"));
+    // Arrow keys take a small step, Page Up and Page Down a large one.
+    hscShutdown_->setFocusPolicy(Qt::StrongFocus);
+    hscShutdown_->installEventFilter(this);
+    // Styles draw no focus on a scroll bar; this frame shows where the keys go.
+    shutdownFocus_ = new QFocusFrame(page);
+    speed->setBuddy(hscShutdown_);
     hscShutdown_->setRange(0, kSlowestShutdown);
     hscShutdown_->setSingleStep(kShutdownArrowStep);
     hscShutdown_->setPageStep(kShutdownPageStep);
@@ -290,16 +297,13 @@ void OptionsWindow::BuildRemoteTab(QWidget* page) {
 }
 
 void OptionsWindow::BuildButtonColumn() {
-    auto place = [this](const char* name, const char* caption, const char* tooltip, int top) {
-        QPushButton* button = AddButton(this, name, caption, tooltip);
-        button->setGeometry(TwipsToPixelsX(*this, 8040), TwipsToPixelsY(*this, top),
-                            TwipsToPixelsX(*this, 1695), TwipsToPixelsY(*this, 375));
-        return button;
-    };
-    QPushButton* ok = place("cmdOK", "OK", "Save settings and close options dialogue", 120);
+    // Placed by PlaceFixedParts, top to bottom.
+    QPushButton* ok =
+        AddButton(canvas_, "cmdOK", "&OK", "Save settings and close options dialogue");
     QPushButton* cancel =
-        place("cmdCancel", "Cancel", "Reject settings and close options dialogue", 600);
-    QPushButton* help = place("cmdHelp", "Help", "Opens the online manual", 1080);
+        AddButton(canvas_, "cmdCancel", "&Cancel", "Reject settings and close options dialogue");
+    QPushButton* help = AddButton(canvas_, "cmdHelp", "&Help", "Opens the online manual");
+    buttonColumn_ = {ok, cancel, help};
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { OnHelpClicked(); });

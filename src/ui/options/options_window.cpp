@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFocusFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +25,9 @@
 #include "ui/options/game_folder_dialog.h"
 #include "ui/options/options_geometry.h"
 #include "ui/options/shutdown_bar.h"
+#include "ui/widgets/text_fit.h"
+#include "ui/widgets/twips.h"
+#include "ui/widgets/window_fit.h"
 
 namespace vx {
 
@@ -42,26 +47,46 @@ OptionsWindow::OptionsWindow(OptionsContext& context, QWidget* parent, FolderCho
     setObjectName("frmOptions2");
     setWindowTitle("Vistolarex: Options");
     setModal(true);
-    UseDesignFont(*this);
-    setFixedSize(TwipsToPixelsX(*this, 9855), TwipsToPixelsY(*this, 6135));
+    canvas_ = MakeScrollingCanvas(*this);
 
-    sstOptions_ = new QTabWidget(this);
+    sstOptions_ = new QTabWidget(canvas_);
     sstOptions_->setObjectName("sstOptions");
-    sstOptions_->setGeometry(TwipsToPixelsX(*this, 120), TwipsToPixelsY(*this, 120),
-                             TwipsToPixelsX(*this, 7815), TwipsToPixelsY(*this, 5895));
     auto addPage = [this](const char* name, const char* title) {
         auto* page = new QWidget;
         page->setObjectName(name);
         sstOptions_->addTab(page, title);
         return page;
     };
-    BuildGeneralTab(addPage("frGeneral", "General"));
-    BuildEditingTab(addPage("frCameras", "Editing"));
-    BuildRemoteTab(addPage("frBatchMode", "GPL remote"));
+    BuildGeneralTab(addPage("frGeneral", "&General"));
+    BuildEditingTab(addPage("frCameras", "&Editing"));
+    BuildRemoteTab(addPage("frBatchMode", "GPL &remote"));
     BuildButtonColumn();
+    FitToFont();
 
     ShowWorkingSettings();
     CentreOnScreen(*this);
+}
+
+void OptionsWindow::PlaceFixedParts(const Twips& twips) {
+    canvas_->setFixedSize(twips(9855), twips(6135));
+    sstOptions_->setGeometry(twips.Rect(120, 120, 7815, 5895));
+    int top = 120;
+    for (QPushButton* button : buttonColumn_) {
+        button->setGeometry(twips.Rect(8040, top, 1695, 375));
+        top += 480;
+    }
+}
+
+void OptionsWindow::FitToFont() {
+    // Laid out for an 8-point font: a larger one draws the dialog larger in proportion,
+    // and larger still where the tabs' layouts need more room than that.
+    const Twips grown(logicalDpiX() * FontGrowth(*this));
+    PlaceFixedParts(grown);
+    const QSize needed = sstOptions_->minimumSizeHint();
+    const double more = std::max({1.0, double(needed.width()) / sstOptions_->width(),
+                                  double(needed.height()) / sstOptions_->height()});
+    if (more > 1.0) PlaceFixedParts(Twips(grown.Dpi() * more));
+    FitWindowToScreen(*this, canvas_->size());
 }
 
 OptionsWindow::~OptionsWindow() {
@@ -199,6 +224,21 @@ void OptionsWindow::EnableForGameFolder() {
 }
 
 bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == hscShutdown_ &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        shutdownFocus_->setWidget(event->type() == QEvent::FocusIn ? hscShutdown_ : nullptr);
+    }
+    if (watched == hscShutdown_ && event->type() == QEvent::KeyPress) {
+        // A scroll bar inverts its controls for the wheel's sake, which turns its arrow
+        // keys round as well: Right must move the box to the right.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            hscShutdown_->triggerAction(key == Qt::Key_Right
+                                            ? QAbstractSlider::SliderSingleStepAdd
+                                            : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
     for (int k = 0; k < kDefaultValueCount; ++k) {
         QLineEdit* field = txtDefaultValue_[Slot(k)];
         if (!field || watched != field) continue;

@@ -12,6 +12,7 @@
 #include "ui/options/options_dialog.h"
 
 class QCheckBox;
+class QFocusFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +21,8 @@ class QScrollBar;
 class QTabWidget;
 
 namespace vx {
+
+class Twips;
 
 // The options dialog (object name "frmOptions2"): every control writes into the working settings at
 // once, so Cancel needs nothing from the dialog but its answer.
@@ -51,6 +54,9 @@ class OptionsWindow : public QDialog {
     void BuildEditingTab(QWidget* page);
     void BuildRemoteTab(QWidget* page);
     void BuildButtonColumn();
+    // Sizes the dialog for the desktop's font, within the screen.
+    void FitToFont();
+    void PlaceFixedParts(const Twips& twips);
     QLineEdit* AddValueField(int k, const char* tooltip);
 
     void ShowWorkingSettings();
@@ -93,6 +99,9 @@ class OptionsWindow : public QDialog {
     QPushButton* cmdTest_ = nullptr;
     QCheckBox* chkPlayScript_ = nullptr;
     QScrollBar* hscShutdown_ = nullptr;
+    QFocusFrame* shutdownFocus_ = nullptr;
+    QWidget* canvas_ = nullptr;
+    std::array<QPushButton*, 3> buttonColumn_{};
 };
 
 }  // namespace vx

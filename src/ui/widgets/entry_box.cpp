@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "ui/widgets/undo_keys.h"
+#include "ui/widgets/value_stepper.h"
 
 namespace vx {
 
@@ -24,6 +25,25 @@ void NameAfterLabel(QLabel* label, QWidget* field) {
 namespace {
 bool MovesInsideWindow(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+constexpr int kPageOfSteps = 10;
+
+// The steps a key takes on the stepper beside the box; 0 for any other key.
+int StepsOfKey(const QKeyEvent& key) {
+    if (key.modifiers() & ~Qt::KeypadModifier) return 0;
+    switch (key.key()) {
+        case Qt::Key_Up:
+            return 1;
+        case Qt::Key_Down:
+            return -1;
+        case Qt::Key_PageUp:
+            return kPageOfSteps;
+        case Qt::Key_PageDown:
+            return -kPageOfSteps;
+        default:
+            return 0;
+    }
 }
 }  // namespace
 
@@ -62,6 +82,19 @@ void EntryBox::focusInEvent(QFocusEvent* event) {
         });
     }
     emit focusGained();
+}
+
+void EntryBox::keyPressEvent(QKeyEvent* event) {
+    const int steps = stepper_ != nullptr ? StepsOfKey(*event) : 0;
+    if (steps == 0 || !stepper_->isEnabled()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // The click on a stepper takes the focus from the box, which commits the text
+    // first; the key commits it the same way and stays in the box.
+    if (Changed()) emit focusLost();
+    stepper_->StepBy(steps);
+    selectAll();
 }
 
 void EntryBox::focusOutEvent(QFocusEvent* event) {

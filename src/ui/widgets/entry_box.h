@@ -9,6 +9,8 @@ class QLabel;
 
 namespace vx {
 
+class ValueStepper;
+
 // Makes label the buddy of field and gives field the label's text as its
 // accessible name, without the arrow or colon that lead the eye to the box, so
 // that a screen reader announces "Height from the ground [m]" and not "edit".
@@ -27,6 +29,9 @@ class EntryBox : public QLineEdit {
     // Whether the text differs from what the program last showed: only such a text
     // is the user's, so only it is committed.
     bool Changed() const { return text() != shown_; }
+    // The stepper beside the box: Up and Down take one of its steps, Page Up and Page
+    // Down ten, each after committing what was typed, as a click on it would.
+    void SetStepper(ValueStepper* stepper) { stepper_ = stepper; }
 
   signals:
     void focusGained();
@@ -36,9 +41,11 @@ class EntryBox : public QLineEdit {
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QString shown_;
+    ValueStepper* stepper_ = nullptr;
 };
 
 }  // namespace vx

@@ -37,7 +37,7 @@ Room RoomOf(const QWidget& widget) {
         const int indent = label->indent() > 0 ? label->indent() : 0;
         return {label->contentsRect().adjusted(indent + label->margin(), label->margin(),
                                                -label->margin(), -label->margin()),
-                label->text()};
+                label->buddy() != nullptr ? VisibleCaption(label->text()) : label->text()};
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
         QStyleOptionButton option;
@@ -49,7 +49,7 @@ Room RoomOf(const QWidget& widget) {
         if (element == QStyle::SE_PushButtonContents && !qobject_cast<const QPushButton*>(button)) {
             return {};
         }
-        return {style->subElementRect(element, &option, button), button->text()};
+        return {style->subElementRect(element, &option, button), VisibleCaption(button->text())};
     }
     if (const auto* line = qobject_cast<const QLineEdit*>(&widget)) {
         QStyleOptionFrame option;
@@ -70,6 +70,25 @@ Room RoomOf(const QWidget& widget) {
 }
 
 }  // namespace
+
+QString VisibleCaption(const QString& caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
+double FontGrowth(const QWidget& widget) {
+    constexpr double kDesignPointSize = 8.0;
+    QFont design = widget.font();
+    design.setPointSizeF(kDesignPointSize);
+    const double designHeight = QFontMetricsF(design).height();
+    if (designHeight <= 0) return 1.0;
+    return std::max(1.0, QFontMetricsF(widget.font()).height() / designHeight);
+}
 
 void ReserveRoomFor(QWidget& box, const QString& widest) { box.setProperty(kReservedText, widest); }
 

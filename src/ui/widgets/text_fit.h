@@ -14,6 +14,13 @@ namespace vx {
 // style leaves, at the window's font: 1 when everything fits as designed.
 double NeededScale(const QWidget& root);
 
+// How much taller the widget's font draws than the 8-point font the windows were
+// designed for: what a window laid out by its layouts grows by; never below 1.
+double FontGrowth(const QWidget& widget);
+
+// A caption as drawn: the mnemonic's marker gone, a doubled one drawn once.
+QString VisibleCaption(const QString& caption);
+
 // A text box whose text changes keeps room for this text as well ("255" in a
 // camera-number box, the longest message in the status line).
 void ReserveRoomFor(QWidget& box, const QString& widest);

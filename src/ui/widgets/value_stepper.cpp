@@ -21,8 +21,8 @@ ValueStepper::ValueStepper(QWidget* parent)
     // A click takes the focus from an entry box first, which commits its text
     // before the step is taken from the committed value.
     setFocusPolicy(Qt::ClickFocus);
-    connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
-    connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
+    connect(up_, &QToolButton::clicked, this, [this] { StepBy(+1); });
+    connect(down_, &QToolButton::clicked, this, [this] { StepBy(-1); });
 }
 
 void ValueStepper::SetRange(std::int32_t minimum, std::int32_t maximum) {
@@ -35,12 +35,20 @@ void ValueStepper::SetPosition(std::int32_t position) {
     position_ = std::clamp(position, minimum_, maximum_);
 }
 
-void ValueStepper::Step(int direction) {
-    const std::int64_t next = static_cast<std::int64_t>(position_) + direction * increment_;
+void ValueStepper::StepBy(int steps) {
+    std::int64_t next = static_cast<std::int64_t>(position_) + std::int64_t{steps} * increment_;
     // A click that would leave the range does nothing; there is no wrapping round.
-    if (next < minimum_ || next > maximum_) return;
+    if (steps > 1 || steps < -1) next = std::clamp<std::int64_t>(next, minimum_, maximum_);
+    if (next < minimum_ || next > maximum_ || next == position_) return;
     position_ = static_cast<std::int32_t>(next);
     emit stepped(position_);
+}
+
+void ValueStepper::SetAccessibleNames(const QString& name) {
+    setAccessibleName(name);
+    up_->setAccessibleName(name + QStringLiteral(" up"));
+    down_->setAccessibleName(name + QStringLiteral(" down"));
+    for (QToolButton* arrow : {up_, down_}) arrow->setAccessibleDescription(toolTip());
 }
 
 void ValueStepper::resizeEvent(QResizeEvent* event) {

@@ -30,6 +30,13 @@ class ValueStepper : public QWidget {
     std::int32_t Maximum() const { return maximum_; }
     std::int32_t Increment() const { return increment_; }
 
+    // Steps as `steps` clicks would; a page of steps (more than one) that would
+    // leave the range stops at its end instead of doing nothing.
+    void StepBy(int steps);
+    // The name a screen reader gives the stepper; its arrows add "up" and "down" and
+    // are described by the stepper's tooltip, which must be set first.
+    void SetAccessibleNames(const QString& name);
+
     QToolButton* UpArrow() const { return up_; }
     QToolButton* DownArrow() const { return down_; }
 
@@ -40,8 +47,6 @@ class ValueStepper : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void Step(int direction);
-
     QToolButton* up_;
     QToolButton* down_;
     std::int32_t minimum_ = 0;

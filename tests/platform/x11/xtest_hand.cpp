@@ -3,6 +3,7 @@
 
 #include "platform/x11/xtest_hand.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -45,6 +46,15 @@ void XTestHand::Button(bool down) {
 }
 void XTestHand::HoldF5(bool down) {
     XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, XK_F5), down, CurrentTime);
+    XSync(display_, False);
+}
+
+unsigned XTestHand::F5Keycode() { return XKeysymToKeycode(display_, XK_F5); }
+
+void XTestHand::PressKey(const char* name) {
+    const unsigned int code = XKeysymToKeycode(display_, XStringToKeysym(name));
+    XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    XTestFakeKeyEvent(display_, code, False, CurrentTime);
     XSync(display_, False);
 }
 
@@ -97,6 +107,24 @@ unsigned long XTestHand::MakeWindow(int left, int top, int width, int height) {
                                            static_cast<unsigned>(height), 0, 0, 0));
     XSync(display_, False);
     return windows_.back();
+}
+
+unsigned long XTestHand::OpenWindow(long pid, int left, int top, int width, int height) {
+    const unsigned long window = MakeWindow(left, top, width, height);
+    if (pid != 0)
+        XChangeProperty(display_, window, XInternAtom(display_, "_NET_WM_PID", False), XA_CARDINAL,
+                        32, PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+    XMapRaised(display_, window);
+    XWindowAttributes attributes{};
+    for (int i = 0; i < 100 && attributes.map_state != IsViewable; ++i)
+        XGetWindowAttributes(display_, window, &attributes);
+    return window;
+}
+
+void XTestHand::CloseWindow(unsigned long window) {
+    XDestroyWindow(display_, window);
+    XSync(display_, False);
+    std::erase(windows_, window);
 }
 
 }  // namespace vx::testing

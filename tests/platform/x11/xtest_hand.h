@@ -31,6 +31,9 @@ struct XTestHand {
     void PressLeft() { Button(true); }
     void ReleaseLeft() { Button(false); }
     void HoldF5(bool down);
+    unsigned F5Keycode();
+    // A press and release of the key of that keysym name ("Return").
+    void PressKey(const char* name);
     // Lets go of the left button and F5, whatever a failed test left behind.
     void LetGo();
 
@@ -39,6 +42,10 @@ struct XTestHand {
     std::vector<std::string> TakeSeen();
     // An unmapped top-level window with the given outer geometry.
     unsigned long MakeWindow(int left, int top, int width, int height);
+    // A mapped top-level window above the others, naming `pid` as its process (none
+    // for 0).
+    unsigned long OpenWindow(long pid, int left, int top, int width, int height);
+    void CloseWindow(unsigned long window);
 
   private:
     void Button(bool down);

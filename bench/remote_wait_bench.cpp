@@ -119,6 +119,10 @@ class SilentBoxes : public MessageBoxes {
                    BoxAnswer) override {
         return BoxAnswer::Ok;
     }
+    int Choose(const std::string&, const std::string&, BoxIcon, const std::vector<std::string>&,
+               int defaultButton, int) override {
+        return defaultButton;
+    }
 };
 
 class SilentBeeper : public Beeper {

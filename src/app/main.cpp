@@ -18,6 +18,7 @@
 #include "platform/qt/qt_document_opener.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "session/state_folder.h"
 #include "ui/editor/editor_window.h"
 #include "vx_version.h"
 
@@ -96,6 +97,8 @@ int main(int argc, char** argv) {
     vx::EditorPlatform platform{boxes, beeper, fileDialog, opener, *remote};
     platform.configFallbackFolder =
         NativePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    // Asking for the manual's path must not touch another instance's recovery files.
+    if (!probe) platform.stateFolder = vx::DefaultStateFolder();
     vx::EditorWindow window(ProgramFolder(), probe ? std::string() : commandLine.text, platform);
     if (probe) {
         std::cout << window.ManualPath() << '\n';
@@ -104,5 +107,11 @@ int main(int argc, char** argv) {
     shownBoxes.SetParent(&window);
     fileDialog.SetParent(&window);
     window.show();
+    // Logging out ends the program in an orderly way too.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window,
+                     [&window] { window.EndOrderly(); });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window,
+                     [&window] { window.EndOrderly(); });
+    window.OfferRecoveries();
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vx {
 
@@ -19,6 +20,12 @@ class MessageBoxes {
     // preselects Cancel. The default is given here only, so it cannot differ by type.
     virtual BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
                            BoxButtons buttons, BoxAnswer preselected = BoxAnswer::Ok) = 0;
+    // A question with buttons of its own, named by what each does. Returns the
+    // index of the button chosen; Return chooses defaultButton, Escape and the
+    // frame's close escapeButton; with escapeButton -1 only a button ends the box.
+    virtual int Choose(const std::string& title, const std::string& text, BoxIcon icon,
+                       const std::vector<std::string>& buttons, int defaultButton,
+                       int escapeButton) = 0;
 };
 
 }  // namespace vx

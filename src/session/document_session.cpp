@@ -85,6 +85,7 @@ LoadResult DocumentSession::Load(const std::string& path, const ProgressSink& pr
     recorded_ = doc_;
     history_.Clear();
     MarkSaved(path, result.stamp);
+    if (recent_) recent_->Add(path);
     Settle(Whole(SessionChange::Cause::Replaced));
     return result;
 }
@@ -93,6 +94,7 @@ SaveResult DocumentSession::Save(const std::string& path, FileLayer& files) {
     SaveResult result = WriteCamFile(path, doc_, files);
     if (result.outcome != SaveOutcome::Success) return result;
     MarkSaved(path, result.stamp);
+    if (recent_) recent_->Add(path);
     history_.MarkSaved();
     Settle(Whole(SessionChange::Cause::Saved));
     return result;
@@ -113,7 +115,71 @@ void DocumentSession::MarkSaved(const std::string& path, const FileStamp& stamp)
 
 void DocumentSession::Settle(SessionChange change) {
     doc_.DataSaved = doc_.SameContent(savedContent_);
+    if (recovery_) {
+        recoveryPending_ = !doc_.DataSaved;
+        // Back at the saved state (a save, an undo): there is nothing to recover.
+        if (doc_.DataSaved) recovery_->Remove();
+    }
     for (const Listener& listener : listeners_) listener(change);
+}
+
+std::string DocumentSession::WindowTitle(const std::string& programTitle) const {
+    if (currentFile_.empty()) return programTitle + "[*]";
+    return std::filesystem::path(currentFile_).filename().string() + "[*] \u2013 " + programTitle;
+}
+
+bool DocumentSession::CurrentFileChanged() const {
+    return !currentFile_.empty() && ChangedOnDisk(seen_, currentFile_);
+}
+
+void DocumentSession::KeepStateIn(const StateFolder& folder) {
+    state_ = std::make_unique<StateFolder>(folder);
+    recent_ = std::make_unique<vx::RecentFiles>(folder);
+    recovery_ = std::make_unique<RecoveryFile>(folder);
+}
+
+std::vector<std::string> DocumentSession::RecentFiles() const {
+    return recent_ ? recent_->Files() : std::vector<std::string>();
+}
+
+void DocumentSession::WriteRecovery() {
+    if (!recovery_ || !recoveryPending_) return;
+    // A recovery file that cannot be written is tried again at the next change.
+    recoveryPending_ = !recovery_->Write(currentFile_, doc_);
+}
+
+void DocumentSession::EndOrderly() {
+    recoveryPending_ = false;
+    if (recovery_) recovery_->Remove();
+}
+
+RecoveryScan DocumentSession::FindRecoveries() const {
+    return state_ ? FindOrphanedRecoveries(*state_) : RecoveryScan();
+}
+
+std::optional<CamDocument> DocumentSession::RecoveryBaseline(
+    const RecoveredDocument& recovered) const {
+    if (recovered.fileName.empty()) return savedContent_;
+    CamDocument onDisk;
+    if (ReadCamFile(recovered.fileName, onDisk).outcome != LoadOutcome::Success)
+        return std::nullopt;
+    return onDisk;
+}
+
+void DocumentSession::Restore(const RecoveredDocument& recovered) {
+    if (!recovered.fileName.empty()) {
+        // Stamped before it is read, so a change in between shows as changed on disk.
+        const FileStamp stamp = StampOfPath(recovered.fileName);
+        // A file gone or unreadable leaves the default document as the saved state,
+        // which no read document equals: the changes count as unsaved.
+        savedContent_ = RecoveryBaseline(recovered).value_or(CamDocument());
+        currentFile_ = ComparablePath(recovered.fileName);
+        seen_ = SeeFile(recovered.fileName, stamp);
+    }
+    doc_ = recovered.doc;
+    recorded_ = doc_;
+    history_.Clear();
+    Settle(Whole(SessionChange::Cause::Replaced));
 }
 
 }  // namespace vx

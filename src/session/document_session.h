@@ -4,6 +4,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,8 @@
 #include "document/read_file_prefix.h"
 #include "document/seen_file.h"
 #include "editing/document_change.h"
+#include "session/recent_files.h"
+#include "session/recovery_file.h"
 #include "session/step_history.h"
 #include "settings/settings.h"
 
@@ -88,6 +92,36 @@ class DocumentSession {
     // Overwrite for another existing file when SafetyOverwrite is on.
     SaveQuestion AskBeforeSave(const std::string& target, const Settings& settings) const;
 
+    // "demo.cam[*] – <programTitle>" with a current file, else "<programTitle>[*]"; the
+    // window shows "[*]" as its unsaved mark.
+    std::string WindowTitle(const std::string& programTitle) const;
+    // The current file was rewritten, replaced or removed by someone else since it was
+    // loaded or saved.
+    bool CurrentFileChanged() const;
+    // Testing the cameras goes by the file on disk, which lacks unsaved changes.
+    bool AskBeforeTest() const { return Unsaved(); }
+
+    // Keeps the recent files and this instance's recovery file in folder from now
+    // on; a session without it keeps neither.
+    void KeepStateIn(const StateFolder& folder);
+    // The files loaded or saved last that still exist, newest first.
+    std::vector<std::string> RecentFiles() const;
+
+    // Unsaved changes that the recovery file does not hold yet. The window writes
+    // them from a timer, so that the write never sits on a keystroke's path.
+    bool RecoveryPending() const { return recoveryPending_; }
+    void WriteRecovery();
+    // An orderly end of the program: nothing is left to recover.
+    void EndOrderly();
+    RecoveryScan FindRecoveries() const;
+    // What recovered changes are measured against: their file as it is on disk now,
+    // or the start-up document for changes without a file; nullopt when the file
+    // can no longer be read.
+    std::optional<CamDocument> RecoveryBaseline(const RecoveredDocument& recovered) const;
+    // Makes recovered changes the document, as unsaved changes of their file, which
+    // becomes the current file; the history starts afresh.
+    void Restore(const RecoveredDocument& recovered);
+
     // Heard after every change, in the order of listening, for the session's lifetime.
     void Listen(Listener listener) { listeners_.push_back(std::move(listener)); }
 
@@ -105,6 +139,10 @@ class DocumentSession {
     // Which file that is, links resolved, and its stamp then.
     SeenFile seen_;
     std::vector<Listener> listeners_;
+    std::unique_ptr<vx::RecentFiles> recent_;
+    std::unique_ptr<RecoveryFile> recovery_;
+    std::unique_ptr<StateFolder> state_;
+    bool recoveryPending_ = false;
 };
 
 }  // namespace vx

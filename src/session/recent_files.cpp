@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "document/seen_file.h"
+
 namespace vx {
 
 namespace {
@@ -46,9 +48,8 @@ std::vector<std::string> RecentFiles::Files() const {
 }
 
 void RecentFiles::Add(const std::string& file) const {
-    std::error_code error;
-    std::string path = std::filesystem::absolute(file, error).lexically_normal().string();
-    if (error) path = file;
+    std::string path = CanonicalPath(file);
+    if (path.empty()) return;
     std::vector<std::string> files = Stored();
     files.erase(std::remove(files.begin(), files.end(), path), files.end());
     files.insert(files.begin(), path);

@@ -20,7 +20,7 @@ class RecentFiles {
 
     // The listed files that still exist; a vanished one is dropped from the list.
     std::vector<std::string> Files() const;
-    // Puts file first, once, by its absolute path.
+    // Puts file first, once, by its canonical path.
     void Add(const std::string& file) const;
 
   private:

@@ -113,11 +113,14 @@ std::string RecoveryFile::Path() const {
 bool RecoveryFile::Write(const std::string& fileName, const CamDocument& doc) {
     if (!TakeLock()) return false;
     const std::string name = std::string(kFolder) + "/" + token_ + kDataSuffix;
-    return folder_.WriteBytes(name, EncodeRecovery({fileName, doc}), false).ok;
+    written_ = folder_.WriteBytes(name, EncodeRecovery({fileName, doc}), false).ok;
+    return written_;
 }
 
 void RecoveryFile::Remove() {
-    if (lock_ >= 0) ::unlink(Path().c_str());
+    if (!written_) return;
+    ::unlink(Path().c_str());
+    written_ = false;
 }
 
 OrphanedRecovery::OrphanedRecovery(std::string path, int lock, RecoveredDocument content,
@@ -151,8 +154,22 @@ RecoveryScan FindOrphanedRecoveries(const StateFolder& folder) {
     std::filesystem::directory_iterator entries(folder.PathOf(kFolder), error);
     if (error) return scan;
     std::vector<std::string> paths;
+    std::vector<std::string> locks;
     for (const auto& entry : entries) {
-        if (EndsWith(entry.path().string(), kDataSuffix)) paths.push_back(entry.path().string());
+        const std::string path = entry.path().string();
+        if (EndsWith(path, kDataSuffix)) paths.push_back(path);
+        if (EndsWith(path, kLockSuffix)) locks.push_back(path);
+    }
+    // The lock of an instance that was killed before or after its last copy; a
+    // living one holds its lock, and LockAt makes it take a new one if removed.
+    for (const std::string& lockPath : locks) {
+        const std::string dataPath =
+            lockPath.substr(0, lockPath.size() - std::string(kLockSuffix).size()) + kDataSuffix;
+        if (std::find(paths.begin(), paths.end(), dataPath) != paths.end()) continue;
+        if (const int lock = LockAt(lockPath); lock >= 0) {
+            ::unlink(lockPath.c_str());
+            ::close(lock);
+        }
     }
     std::sort(paths.begin(), paths.end());
     for (const std::string& path : paths) {

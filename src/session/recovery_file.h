@@ -47,6 +47,7 @@ class RecoveryFile {
     StateFolder folder_;
     std::string token_;
     int lock_ = -1;
+    bool written_ = false;
 };
 
 // A recovery file whose instance is gone. It stays locked while this object

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "document/read_file_prefix.h"
+#include "document/seen_file.h"
 #include "settings/config_folder.h"
 
 namespace vx {
@@ -103,14 +104,6 @@ bool Unescape(const std::string& field, std::string& out) {
     return true;
 }
 
-std::string CanonicalKey(const std::string& file) {
-    std::error_code error;
-    std::filesystem::path path = std::filesystem::absolute(file, error);
-    if (error) return file;
-    std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
-    return (error ? path : canonical).string();
-}
-
 }  // namespace
 
 std::string DefaultStateFolder() {
@@ -193,7 +186,7 @@ PerFileValues::PerFileValues(StateFolder folder, std::string name)
     : folder_(std::move(folder)), name_(std::move(name)) {}
 
 std::optional<std::string> PerFileValues::Get(const std::string& file) const {
-    const std::string key = CanonicalKey(file);
+    const std::string key = CanonicalPath(file);
     for (const auto& record : SplitStateRecords(folder_.ReadText(name_))) {
         if (record.size() == 2 && record[0] == key) return record[1];
     }
@@ -201,7 +194,7 @@ std::optional<std::string> PerFileValues::Get(const std::string& file) const {
 }
 
 WriteResult PerFileValues::Set(const std::string& file, const std::string& value) const {
-    const std::string key = CanonicalKey(file);
+    const std::string key = CanonicalPath(file);
     std::vector<std::vector<std::string>> kept;
     for (auto& record : SplitStateRecords(folder_.ReadText(name_))) {
         if (record.size() == 2 && record[0] != key) kept.push_back(std::move(record));

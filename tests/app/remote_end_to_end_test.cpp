@@ -6,6 +6,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -23,7 +24,7 @@
 #include "support/scratch_folder.h"
 #include "support/scripted_platform.h"
 
-#include <QCoreApplication>
+#include "window_manager.h"
 
 // After the project's headers: Xlib's macros would clash with their names.
 #include <X11/Xlib.h>
@@ -84,54 +85,6 @@ Lines GameLog(const fs::path& folder, const Clicks& clicks) {
     return lines;
 }
 
-// The display's window manager, or an openbox of our own while this lives: a
-// desktop has one that decides about the focus.
-class WindowManager {
-  public:
-    WindowManager() {
-        if (x_.Get() == nullptr || (ready_ = windows_.WindowManagerRunning())) return;
-        ForgetKilledOne();
-        char program[] = "openbox";
-        char* argv[] = {program, nullptr};
-        if (posix_spawnp(&pid_, program, nullptr, nullptr, argv, environ) != 0) pid_ = 0;
-        ready_ = pid_ != 0 && Manages();
-    }
-    ~WindowManager() {
-        if (pid_ == 0) return;
-        ::kill(pid_, SIGTERM);
-        ::waitpid(pid_, nullptr, 0);
-        ForgetKilledOne();
-    }
-    bool Running() const { return ready_; }
-
-  private:
-    // A window manager that was killed leaves its mark on the root window.
-    void ForgetKilledOne() {
-        Display* d = x_.Get();
-        XDeleteProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False));
-        XSync(d, False);
-    }
-    // Ready once it takes a window of its own: a probe is mapped and reparented.
-    bool Manages() {
-        Display* d = x_.Get();
-        const Window probe = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 10, 10, 0, 0, 0);
-        XMapWindow(d, probe);
-        Window root = 0, parent = 0, *children = nullptr;
-        unsigned int count = 0;
-        for (int i = 0; i < 500 && (parent == root || !windows_.WindowManagerRunning()); ++i) {
-            if (i > 0) std::this_thread::sleep_for(20ms);
-            XQueryTree(d, probe, &root, &parent, &children, &count);
-            if (children != nullptr) XFree(children);
-        }
-        XDestroyWindow(d, probe);
-        return parent != root && windows_.WindowManagerRunning();
-    }
-    X11Connection x_;
-    X11GameWindows windows_;
-    pid_t pid_ = 0;
-    bool ready_ = false;
-};
-
 template <class Act>
 std::thread UserThenF5(Act act) {
     return std::thread([act] {
@@ -177,7 +130,7 @@ class RemoteEndToEnd : public ::testing::Test {
     }
     testing::DisplayInputLock lock;  // before anything touches the display
     testing::XTestHand hand;
-    WindowManager windowManager;
+    testing::WindowManager windowManager;
     const testing::ScratchFolder scratch;
     const std::string log = scratch.Path("game.log");
     testing::ScriptedMessageBoxes boxes;
@@ -272,7 +225,7 @@ TEST_F(RemoteEndToEnd, APlainLaunchBringsTheGameToTheFrontLater) {
         for (std::string line; std::getline(in, line);) focused = focused || line == "focus in";
     }
     EXPECT_TRUE(focused);
-    for (int i = 0; i < 2; ++i) hand.PressKey("Return");
+    for (int i = 0; i < 2; ++i) hand.Type("Return");
     EXPECT_EQ(LogUpTo(log, "exit").back(), "exit");
 }
 

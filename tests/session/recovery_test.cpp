@@ -113,10 +113,12 @@ TEST(RecoveryFile, ADamagedFileIsMovedAsideAndReportedOnce) {
     ScratchFolder scratch;
     const StateFolder state(scratch.Path("state"));
     ASSERT_TRUE(state.WriteText("recovery/1-0.recovery", "Vistolarex recovery 1\nfile\tx\n").ok);
+    ASSERT_TRUE(state.WriteText("recovery/2-0.lock", "").ok);  // a dead instance's, no copy
     const RecoveryScan scan = FindOrphanedRecoveries(state);
     EXPECT_TRUE(scan.found.empty());
     ASSERT_EQ(scan.damaged, std::vector<std::string>{state.PathOf("recovery/1-0.recovery.bad")});
     EXPECT_TRUE(std::filesystem::exists(scan.damaged[0]));
+    EXPECT_FALSE(std::filesystem::exists(state.PathOf("recovery/2-0.lock")));
     EXPECT_TRUE(FindOrphanedRecoveries(state).damaged.empty());
 }
 
@@ -139,7 +141,7 @@ TEST(RecentFiles, KeepsTheTenNewestThatStillExist) {
         }
         ASSERT_EQ(recent.Files(), model) << "step " << step;
     }
-    // A relative name is listed by the path it had when added.
+    // A relative name is listed by its canonical path.
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(scratch.Root());
     scratch.WriteFile("relative.cam", "");

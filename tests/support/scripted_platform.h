@@ -44,6 +44,23 @@ struct ScriptedMessageBoxes : MessageBoxes {
         shown.push_back({title, text, icon, buttons, preselected});
         return Pop(answers, BoxAnswer::Ok);
     }
+
+    struct Chosen {
+        std::string title;
+        std::string text;
+        BoxIcon icon;
+        std::vector<std::string> buttons;
+        int defaultButton;
+    };
+    std::vector<Chosen> questions;
+    std::deque<int> choices;  // an empty queue chooses the default button
+
+    int Choose(const std::string& title, const std::string& text, BoxIcon icon,
+               const std::vector<std::string>& buttons, int defaultButton,
+               int /*escapeButton*/) override {
+        questions.push_back({title, text, icon, buttons, defaultButton});
+        return Pop(choices, defaultButton);
+    }
 };
 
 struct CountingBeeper : Beeper {
@@ -66,7 +83,12 @@ struct ScriptedFileDialog : FileDialog {
         ++opens;
         return Pop(picks, std::nullopt);
     }
-    std::optional<std::string> AskSave() override { return Pop(picks, std::nullopt); }
+    // The folder and name each save dialog opened with, as "folder|name".
+    std::vector<std::string> savesOpenedOn;
+    std::optional<std::string> AskSave() override {
+        savesOpenedOn.push_back(initialFolder + "|" + fileName);
+        return Pop(picks, std::nullopt);
+    }
     void SetInitialFolder(const std::string& folder) override { initialFolder = folder; }
     std::string InitialFolder() const override { return initialFolder; }
     void SetFileName(const std::string& name) override { fileName = name; }

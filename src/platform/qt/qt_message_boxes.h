@@ -17,6 +17,9 @@ class QtMessageBoxes : public MessageBoxes {
 
     BoxAnswer Show(const std::string& title, const std::string& text, BoxIcon icon,
                    BoxButtons buttons, BoxAnswer preselected) override;
+    int Choose(const std::string& title, const std::string& text, BoxIcon icon,
+               const std::vector<std::string>& buttons, int defaultButton,
+               int escapeButton) override;
 
   private:
     QWidget* parent_;

@@ -26,11 +26,11 @@ class X11GameWindows : public GameWindows {
     bool UnderPointer(WindowHandle window) override;
 
     bool WindowManagerRunning();
-
-  private:
     // The top-level client windows now: the window manager's list (in the order they
     // were mapped), or without one the mapped children of the root.
     std::vector<unsigned long> ClientWindows();
+
+  private:
     long WindowPid(unsigned long window);
 
     X11Connection x_;

@@ -23,6 +23,25 @@ inline constexpr const char* kOverwriteQuestion = "File exists. Overwrite?";
 inline constexpr const char* kChangedOnDiskQuestion =
     "The file was changed by another program since it was loaded. Overwrite it?";
 
+inline constexpr const char* kTestUnsavedQuestion =
+    "The game reads the cameras from the file on disk, which does not hold your latest changes.";
+inline constexpr const char* kSaveAndTestButton = "Save and Test";
+inline constexpr const char* kTestWithoutSavingButton = "Test without saving";
+inline constexpr const char* kCancelButton = "Cancel";
+inline constexpr const char* kChangedOnDiskNotice = " was changed on disk.";
+inline constexpr const char* kReloadButton = "Reload";
+inline constexpr const char* kKeepMineButton = "Keep mine";
+inline constexpr const char* kNoRecentFiles = "No recent files";
+inline constexpr const char* kRestoreButton = "Restore";
+inline constexpr const char* kShowChangesButton = "Show changes";
+inline constexpr const char* kDiscardButton = "Discard";
+inline constexpr const char* kRestoredText = "Unsaved changes restored. Ready.";
+inline constexpr const char* kNoChangesText = "The recovered document does not differ.";
+inline constexpr const char* kRecoveredFileGoneText =
+    " can no longer be read, so there is nothing to compare the recovered document with.";
+inline constexpr const char* kBadRecoveryText =
+    "A recovery file that holds no valid document was moved aside: ";
+
 inline constexpr const char* kRuntimeErrorTitle = "Runtime-Error!";
 // Moving many cameras at once.
 inline constexpr const char* kMoveCamerasTitle = "Vistolarex: Move cameras";

@@ -76,6 +76,7 @@ EditorWindow::EditorWindow(std::string programFolder, std::string commandLine,
     BuildControls();
     FitTextsToFont();
     BuildUndoRedo();
+    BuildLoopControls();
     InstallDesktopConventions();
     platform_.remote.SetStatusLine([this](const std::string& text) { SetStatus(text); });
     StartUp(commandLine);
@@ -170,6 +171,7 @@ void EditorWindow::StartUp(const std::string& commandLine) {
     camFileName_.clear();
     platform_.fileDialog.SetFileName("");
     acceptOptions_ = false;
+    if (!platform_.stateFolder.empty()) session_.KeepStateIn(StateFolder(platform_.stateFolder));
     session_.Reset(NewDocument);
 
     configFolder_ = ChooseConfigFolder(programFolder_, platform_.configFallbackFolder);
@@ -206,7 +208,20 @@ std::string EditorWindow::StatusLine() const { return statusLine_->text().toStdS
 
 void EditorWindow::EnableTest() { test_->setEnabled(settings_.HasGameFolder()); }
 
-void EditorWindow::OnTestCamsClicked() { platform_.remote.TestFromEditor(settings_); }
+void EditorWindow::OnTestCamsClicked() {
+    if (session_.AskBeforeTest()) {
+        enum { kSaveAndTest, kTestWithoutSaving, kCancel };
+        const int answer = platform_.boxes.Choose(
+            kSafetyTitle, kTestUnsavedQuestion, BoxIcon::Exclamation,
+            {kSaveAndTestButton, kTestWithoutSavingButton, kCancelButton}, kSaveAndTest, kCancel);
+        if (answer == kCancel) {
+            SetStatus(kActionCanceledText);
+            return;
+        }
+        if (answer == kSaveAndTest && !SaveForTest()) return;
+    }
+    platform_.remote.TestFromEditor(settings_);
+}
 
 void EditorWindow::OnHelpClicked() { platform_.opener.Open(ManualPath()); }
 
@@ -339,6 +354,13 @@ void EditorWindow::OnSessionChanged(const SessionChange& change) {
     if (change.cause == SessionChange::Cause::Undo || change.cause == SessionChange::Cause::Redo)
         ShowStep(change.place.tab, change.camera);
     UpdateUndoRedo();
+    // Only a load, a restore or a save can change the current file.
+    if (change.cause == SessionChange::Cause::Replaced ||
+        change.cause == SessionChange::Cause::Saved)
+        UpdateTitle();
+    setWindowModified(session_.Unsaved());
+    // The copy is written from the event loop, at most once a second.
+    if (session_.RecoveryPending() && !recoveryTimer_->isActive()) recoveryTimer_->start();
 }
 
 void EditorWindow::OnUndoClicked() {
@@ -364,6 +386,7 @@ void EditorWindow::CommitFocusedEntry() {
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
     if (exitConfirmed_) {
+        EndOrderly();
         event->accept();
         return;
     }
@@ -375,6 +398,7 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     }
     ended_ = true;
     exitConfirmed_ = true;
+    EndOrderly();
     event->accept();
 }
 

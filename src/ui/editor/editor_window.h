@@ -21,11 +21,14 @@ class QAction;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 
 namespace vx {
 
 class Beeper;
+class ChangedOnDiskBar;
 class DocumentOpener;
+class FileWatch;
 class FileDialog;
 class GameRemote;
 class MessageBoxes;
@@ -45,6 +48,8 @@ struct EditorPlatform {
     // is not writable (the user's configuration folder); empty keeps it in the
     // program's folder.
     std::string configFallbackFolder = {};
+    // The user's state folder (recent files, recovery files); empty keeps none.
+    std::string stateFolder = {};
 };
 
 // The editor window (object name "frmMain"). Control object names are the
@@ -89,6 +94,16 @@ class EditorWindow : public QWidget {
     // Ctrl+Y and the TV pages' context menus).
     void OnUndoClicked();
     void OnRedoClicked();
+    // The recent files, from the Load button's context menu and Alt+Down on it.
+    void ShowRecentMenu();
+    void LoadRecentFile(const std::string& path);
+
+    // Asks about the unsaved changes of instances that ended without an orderly
+    // exit, one after the other; once the window is up.
+    void OfferRecoveries();
+    // An orderly end (Exit, the frame, the desktop's logout): no recovery file stays.
+    void EndOrderly();
+    ChangedOnDiskBar& ChangedBar() const { return *changedBar_; }
 
     void SetStatus(const std::string& text);
     std::string StatusLine() const;
@@ -133,9 +148,23 @@ class EditorWindow : public QWidget {
     void CommitFocusedEntry();
     void EnableTest();
     void ShowRuntimeError(const IoError& error);
-    // The overwrite question fitting the chosen target; false (status line
-    // written) when the user cancels.
-    bool ConfirmOverwrite();
+    // The overwrite question fitting the chosen target (none for the file being
+    // edited unless another program changed it); false (status line written) when
+    // the user cancels.
+    bool ConfirmOverwrite(const std::string& target, bool beingEdited);
+    bool SaveWithDialog();
+    // Writes the document to path and reports; true on success.
+    bool SaveTo(const std::string& path);
+    // "Save and Test": to the current file without the dialog where there is one.
+    bool SaveForTest();
+    void BuildLoopControls();
+    // Title, unsaved mark, file path and the watch on the current file.
+    void UpdateTitle();
+    void OnCurrentFileTouched();
+    void OnReloadChosen();
+    // One recovery file's question, Show changes as often as asked.
+    void OfferRecovery(OrphanedRecovery& recovery);
+    void ShowRecoveredChanges(const RecoveredDocument& recovered);
 
     std::string programFolder_;
     std::string configFolder_;
@@ -174,6 +203,12 @@ class EditorWindow : public QWidget {
     TvPage* tv1_ = nullptr;
     TvPage* tv2_ = nullptr;
     PitlanePage* pit_ = nullptr;
+    QTimer* recoveryTimer_ = nullptr;
+    FileWatch* fileWatch_ = nullptr;
+    ChangedOnDiskBar* changedBar_ = nullptr;
+    std::string watchedFile_;
+    // The change on disk the user chose to keep his own document over.
+    FileStamp dismissedStamp_;
 };
 
 }  // namespace vx

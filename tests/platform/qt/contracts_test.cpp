@@ -64,14 +64,30 @@ std::string Seen(const std::string& title, const std::string& text, BoxIcon icon
            std::to_string(buttons) + "|" + std::to_string(static_cast<int>(preselected));
 }
 
-// Boxes(), AnswerNext(answer) and LastSeen().
+// What the user saw of a question with buttons of its own: its buttons in order
+// of their texts, the default one last.
+std::string SeenChoice(const std::string& title, const std::string& text, BoxIcon icon,
+                       std::vector<std::string> buttons, const std::string& defaultButton) {
+    std::sort(buttons.begin(), buttons.end());
+    std::string seen = title + "|" + text + "|" + std::to_string(static_cast<int>(icon));
+    for (const auto& button : buttons) seen += "|" + button;
+    return seen + "|default " + defaultButton;
+}
+
+// Boxes(), AnswerNext(answer), LastSeen(); ChooseNext(index, text) picks the button
+// at index, whose text is text, and LastChoiceSeen() tells what that question showed.
 struct ScriptedBoxes : testing::ScriptedMessageBoxes {
     MessageBoxes& Boxes() { return *this; }
     void AnswerNext(BoxAnswer answer) { answers.push_back(answer); }
+    void ChooseNext(int index, const std::string&) { choices.push_back(index); }
     std::string LastSeen() {
         const Shown& box = shown.back();
         return Seen(box.title, box.text, box.icon, box.buttons == BoxButtons::Ok ? 1 : 2,
                     box.preselected);
+    }
+    std::string LastChoiceSeen() {
+        const Chosen& q = questions.back();
+        return SeenChoice(q.title, q.text, q.icon, q.buttons, q.buttons.at(q.defaultButton));
     }
 };
 
@@ -94,7 +110,24 @@ struct QtBoxes {
             box.button(answer == BoxAnswer::Ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
         });
     }
+    void ChooseNext(int, const std::string& text) {
+        seen_ = "no box";
+        answerer_.AnswerNext([this, text](QMessageBox& box) {
+            std::vector<std::string> buttons;
+            QAbstractButton* chosen = nullptr;
+            for (QAbstractButton* button : box.buttons()) {
+                buttons.push_back(button->text().toStdString());
+                if (button->text().toStdString() == text) chosen = button;
+            }
+            seen_ = SeenChoice(
+                box.windowTitle().toStdString(), box.text().toStdString(),
+                box.icon() == QMessageBox::Warning ? BoxIcon::Exclamation : BoxIcon::Information,
+                buttons, box.defaultButton()->text().toStdString());
+            if (chosen != nullptr) chosen->click();
+        });
+    }
     std::string LastSeen() { return seen_; }
+    std::string LastChoiceSeen() { return seen_; }
 
   private:
     QtMessageBoxes boxes_;
@@ -127,6 +160,37 @@ TYPED_TEST(MessageBoxesContract, ShowsTheBoxAsGivenAndReturnsTheAnswer) {
                   answer);
         EXPECT_EQ(this->harness.LastSeen(),
                   Seen(title, text, icon, buttons == BoxButtons::Ok ? 1 : 2, preselected));
+    }
+}
+
+// The answer is the button chosen, by its place in the list given.
+TYPED_TEST(MessageBoxesContract, AsksWithItsOwnButtonsAndReturnsTheOneChosen) {
+    const std::vector<std::string> buttons = {"Save and Test", "Test without saving", "Cancel"};
+    for (int index = 0; index < 3; ++index) {
+        this->harness.ChooseNext(index, buttons[index]);
+        EXPECT_EQ(this->harness.Boxes().Choose("Vistolarex: Safety request", "Save first?",
+                                               BoxIcon::Exclamation, buttons, 1, 2),
+                  index);
+        EXPECT_EQ(this->harness.LastChoiceSeen(),
+                  SeenChoice("Vistolarex: Safety request", "Save first?", BoxIcon::Exclamation,
+                             buttons, "Test without saving"));
+    }
+}
+
+// Without an escape button, Escape leaves the question open.
+TEST(QtMessageBoxes, ReturnChoosesTheDefaultAndEscapeTheEscapeButtonIfAny) {
+    QtMessageBoxes boxes;
+    ModalAnswerer<QMessageBox> answerer;
+    const std::vector<std::string> buttons = {"Restore", "Show changes", "Discard"};
+    const std::tuple<Qt::Key, int, int> rows[] = {
+        {Qt::Key_Return, 1, 2}, {Qt::Key_Escape, 1, 1}, {Qt::Key_Escape, -1, 2}};
+    for (const auto& [key, escapeButton, expected] : rows) {
+        answerer.AnswerNext([key](QMessageBox& box) {
+            QTest::keyClick(&box, key);
+            if (box.isVisible()) QTest::keyClick(&box, Qt::Key_Return);
+        });
+        EXPECT_EQ(boxes.Choose("t", "q", BoxIcon::Information, buttons, 2, escapeButton), expected);
+        EXPECT_TRUE(answerer.Answered());
     }
 }
 

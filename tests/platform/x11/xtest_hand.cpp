@@ -51,11 +51,34 @@ void XTestHand::HoldF5(bool down) {
 
 unsigned XTestHand::F5Keycode() { return XKeysymToKeycode(display_, XK_F5); }
 
-void XTestHand::PressKey(const char* name) {
-    const unsigned int code = XKeysymToKeycode(display_, XStringToKeysym(name));
+void XTestHand::Type(const char* key, bool control) {
+    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(key));
+    const KeyCode ctrl = XKeysymToKeycode(display_, XK_Control_L);
+    if (control) XTestFakeKeyEvent(display_, ctrl, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    if (control) XTestFakeKeyEvent(display_, ctrl, False, CurrentTime);
     XSync(display_, False);
+}
+
+unsigned long XTestHand::WindowTitled(const std::string& title) {
+    const Atom netName = XInternAtom(display_, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
+    for (const unsigned long window : games_.ClientWindows()) {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* name = nullptr;
+        if (XGetWindowProperty(display_, window, netName, 0, 1024, False, utf8, &type, &format,
+                               &count, &after, &name) != Success ||
+            name == nullptr) {
+            continue;
+        }
+        const bool match = std::string(reinterpret_cast<char*>(name), count) == title;
+        XFree(name);
+        if (match) return window;
+    }
+    return 0;
 }
 
 void XTestHand::LetGo() {

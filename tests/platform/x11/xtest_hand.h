@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/x11/x11_connection.h"
+#include "platform/x11/x11_game_windows.h"
 
 namespace vx::testing {
 
@@ -32,8 +33,10 @@ struct XTestHand {
     void ReleaseLeft() { Button(false); }
     void HoldF5(bool down);
     unsigned F5Keycode();
-    // A press and release of the key of that keysym name ("Return").
-    void PressKey(const char* name);
+    // A key typed by its keysym name ("Return", "s"), with Control held when asked.
+    void Type(const char* key, bool control = false);
+    // The top-level client window whose title is title; 0 when there is none.
+    unsigned long WindowTitled(const std::string& title);
     // Lets go of the left button and F5, whatever a failed test left behind.
     void LetGo();
 
@@ -51,6 +54,7 @@ struct XTestHand {
     void Button(bool down);
     X11Connection connection_;
     _XDisplay* display_ = connection_.Get();
+    X11GameWindows games_;
     std::vector<unsigned long> windows_;  // the watch window among them
 };
 

@@ -60,6 +60,7 @@ class WindowManager {
             if (children != nullptr) XFree(children);
         }
         XDestroyWindow(d, probe);
+        XSync(d, False);
         return parent != root && windows_.WindowManagerRunning();
     }
     X11Connection x_;

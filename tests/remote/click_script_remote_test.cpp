@@ -412,7 +412,11 @@ TEST_F(Recording, F5EndsTheRecordingOnlyWhenDownAfterARelease) {
     F5At(150, 50);
     ClickAt(500, 128, 96, 200);
     F5At(600, 200);  // down from 600 to 800: ends after the release at 700
+    Log lines;
+    remote.SetRecordingLine([&](const std::string& line) { lines.push_back(line); });
     ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(lines, (Log{RecordingClicks(0), RecordingClicks(1), RecordingClicks(2), "", ""}));
+    EXPECT_EQ(RecordingClicks(4), "Recording: 4 clicks. Press F5 in the game to end.");
     EXPECT_EQ(Script(), (Clicks{{300, 64, 48}, {400, 128, 96}}));
     EXPECT_EQ(settings.ClickX[3], 0);
     EXPECT_EQ(desk.Actions(), (Log{"launch /games/gpl/gpl.exe", "hand F5 down", "hand F5 up",

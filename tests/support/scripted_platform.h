@@ -114,6 +114,7 @@ struct FakeGameRemote : GameRemote {
     void TestFromEditor(const Settings& settings) override {
         ++editorTests;
         testedWith.push_back(settings);
+        if (duringRun) duringRun();
     }
     void TestScript(const Settings& working) override {
         ++scriptTests;
@@ -121,6 +122,7 @@ struct FakeGameRemote : GameRemote {
         if (duringRun) duringRun();
     }
     bool RecordScript(Settings& working) override {
+        ReportRecording(kRecordingLine);
         if (duringRun) duringRun();
         if (!recordRuns) return false;
         working.ClickCount = 3;
@@ -134,6 +136,7 @@ struct FakeGameRemote : GameRemote {
     void RenewMouseDriver() override { ++driverRenewals; }
     void CancelRunning() override { ++cancels; }
     bool Running() const override { return false; }
+    static constexpr const char* kRecordingLine = "Recording: 2 clicks.";
 };
 
 }  // namespace vx::testing

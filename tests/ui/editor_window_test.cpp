@@ -49,11 +49,16 @@ TEST_F(EditorTest, FirstStartWritesTheConfigurationAndOnlyOkStoresTheOptionsThat
     w.OnOptionsClicked();
     EXPECT_EQ(ParseSettings(ReadBytes(folder + "/Vistolarex.cfg"))->GPLFolder, game);
     EXPECT_EQ(dialog.initialFolder, game + "/tracks");
+    Active(w);
+    remote.duringRun = [this] { Keys(Qt::Key_Escape); };
     w.findChild<QPushButton*>("cmdTestCams")->click();
     EXPECT_EQ(remote.editorTests, 1);
+    EXPECT_EQ(remote.cancels, 1) << "Escape ends the Test's run";
+    Keys(Qt::Key_Escape);
+    EXPECT_EQ(remote.cancels, 1) << "without a run Escape is the boxes' own";
     w.OnExitClicked();
     EXPECT_TRUE(w.Ended());
-    EXPECT_EQ(remote.cancels, 1) << "a remote run waiting further up the stack ends first";
+    EXPECT_EQ(remote.cancels, 2) << "a remote run waiting further up the stack ends first";
 }
 
 TEST_F(EditorTest, LoadsShowTheirProgressOrFailureAndAskFirstWhenUnsavedDataWouldBeReplaced) {

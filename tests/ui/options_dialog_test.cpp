@@ -132,11 +132,20 @@ TEST_F(OptionsDialogTest, RecordingTestAndTheGameFolderEnableEachOther) {
     record->click();
     EXPECT_FALSE(test->isEnabled() || play->isEnabled());
     remote.recordRuns = true;
+    auto* progress = Find<QLabel>("lblRecording");
+    int runs = 0;
+    remote.duringRun = [&] {
+        EXPECT_FALSE(record->isEnabled() || test->isEnabled()) << "while the run lasts";
+        EXPECT_EQ(progress->text(), ++runs == 1 ? testing::FakeGameRemote::kRecordingLine : "");
+    };
     record->click();
     EXPECT_TRUE(test->isEnabled() && play->isEnabled());
+    EXPECT_TRUE(record->isEnabled() && progress->text().isEmpty());
     play->click();
     EXPECT_TRUE(working.PlayScript);
     test->click();
+    EXPECT_EQ(runs, 2);
+    remote.duringRun = nullptr;
     ASSERT_EQ(remote.scriptTests, 1);
     EXPECT_EQ(remote.testedWith.back(), working);
     Find("cmdChange")->click();

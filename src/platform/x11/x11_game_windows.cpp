@@ -90,9 +90,19 @@ void X11GameWindows::GameStarted() {
     if (!x_.IsOpen()) return;
     Display* d = x_.Get();
     X11ErrorTrap trap(d);
-    // Unmapped ones too: a window that existed before is never the game's.
+    // Unmapped ones too, and those inside a window manager's frames, which its list
+    // may name only a moment later: a window that existed before is never the game's.
     for (unsigned long w : ClientWindows()) before_.insert(w);
-    for (Window w : Children(d, DefaultRootWindow(d))) before_.insert(w);
+    std::vector<Window> level{DefaultRootWindow(d)};
+    for (int depth = 0; depth < 3 && !level.empty(); ++depth) {
+        std::vector<Window> next;
+        for (Window parent : level)
+            for (Window child : Children(d, parent)) {
+                before_.insert(child);
+                next.push_back(child);
+            }
+        level.swap(next);
+    }
 }
 
 std::vector<TopLevelWindow> X11GameWindows::NewWindows() {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -220,7 +221,11 @@ void EditorWindow::OnTestCamsClicked() {
         }
         if (answer == kSaveAndTest && !SaveForTest()) return;
     }
+    // Only while the run lasts: otherwise Escape belongs to the boxes.
+    const bool outer = !cancelRun_->isEnabled();
+    cancelRun_->setEnabled(true);
     platform_.remote.TestFromEditor(settings_);
+    if (outer) cancelRun_->setEnabled(false);
 }
 
 void EditorWindow::OnHelpClicked() { platform_.opener.Open(ManualPath()); }

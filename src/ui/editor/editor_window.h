@@ -20,6 +20,7 @@ class QGroupBox;
 class QAction;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 class QTabWidget;
 class QTimer;
 
@@ -135,7 +136,7 @@ class EditorWindow : public QWidget {
     // Puts the tab and camera of an undone or redone step on screen.
     void ShowStep(EditTab tab, int camera);
     void OnSessionChanged(const SessionChange& change);
-    // Drops and the Ctrl+O / Ctrl+S keys.
+    // Drops, the Ctrl+O / Ctrl+S keys and Escape for a running Test.
     void InstallDesktopConventions();
     // The SafetyLoad question; false (status line written) when the user cancels.
     bool ConfirmLoad();
@@ -200,6 +201,8 @@ class EditorWindow : public QWidget {
     QTabWidget* camData_ = nullptr;
     QGroupBox* statusFrame_ = nullptr;
     QLineEdit* statusLine_ = nullptr;
+    // Escape while this window's Test runs: the run ends, nothing more is sent.
+    QShortcut* cancelRun_ = nullptr;
     TvPage* tv1_ = nullptr;
     TvPage* tv2_ = nullptr;
     PitlanePage* pit_ = nullptr;

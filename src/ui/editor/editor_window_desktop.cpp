@@ -6,11 +6,14 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QShortcut>
+
 #include <QUrl>
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include "remote/game_remote.h"
 
+#include "remote/game_remote.h"
 #include "ui/editor/editor_window.h"
 #include "ui/editor/manual_path.h"
 
@@ -48,6 +51,9 @@ void EditorWindow::InstallDesktopConventions() {
     });
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, this, [this] { OnHelpClicked(); });
+    cancelRun_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancelRun_->setEnabled(false);
+    connect(cancelRun_, &QShortcut::activated, this, [this] { platform_.remote.CancelRunning(); });
     auto* saveKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(saveKey, &QShortcut::activated, this, [this] {
         CommitFocusedEntry();

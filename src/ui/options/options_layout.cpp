@@ -259,6 +259,8 @@ void OptionsWindow::BuildRemoteTab(QWidget* page) {
     buttonRow->addWidget(cmdTest_);
     buttonRow->addStretch(1);
     column->addLayout(buttonRow);
+    lblRecording_ = AddLabel(page, "lblRecording", "");
+    column->addWidget(lblRecording_);
 
     chkPlayScript_ = AddCheckBox(page, "chkPlayScript", "Play script after GPL has started",
                                  "Toggle script-playing after GPL launch");

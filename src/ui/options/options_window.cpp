@@ -197,15 +197,38 @@ void OptionsWindow::OnChangeFolderClicked() {
     EnableForGameFolder();
 }
 
+OptionsWindow::RunHere::RunHere(OptionsWindow& window)
+    : window_(window),
+      recordEnabled_(window.cmdConfigure_->isEnabled()),
+      testEnabled_(window.cmdTest_->isEnabled()) {
+    window_.runningHere_ = true;
+    window_.cmdConfigure_->setEnabled(false);
+    window_.cmdTest_->setEnabled(false);
+    window_.context_.remote.SetRecordingLine(
+        [label = window_.lblRecording_](const std::string& text) {
+            label->setText(QString::fromStdString(text));
+        });
+}
+
+OptionsWindow::RunHere::~RunHere() {
+    window_.runningHere_ = false;
+    window_.context_.remote.SetRecordingLine({});
+    window_.lblRecording_->clear();
+    window_.cmdConfigure_->setEnabled(recordEnabled_);
+    window_.cmdTest_->setEnabled(testEnabled_);
+}
+
 void OptionsWindow::OnConfigureClicked() {
-    const RunHere mark(runningHere_);
-    if (!context_.remote.RecordScript(working_)) return;
+    {
+        const RunHere mark(*this);
+        if (!context_.remote.RecordScript(working_)) return;
+    }
     cmdTest_->setEnabled(true);
     chkPlayScript_->setEnabled(true);
 }
 
 void OptionsWindow::OnTestClicked() {
-    const RunHere mark(runningHere_);
+    const RunHere mark(*this);
     context_.remote.TestScript(working_);
 }
 

@@ -72,13 +72,19 @@ class OptionsWindow : public QDialog {
     void OnHelpClicked();
     void EnableForGameFolder();
 
-    // Marks a remote run started by this dialog for as long as its handler runs.
-    struct RunHere {
-        explicit RunHere(bool& flag) : flag_(flag) { flag_ = true; }
-        ~RunHere() { flag_ = false; }
+    // Marks a remote run started by this dialog for as long as its handler runs: Record
+    // and Test are disabled and a recording's progress is shown meanwhile.
+    class RunHere {
+      public:
+        explicit RunHere(OptionsWindow& window);
+        ~RunHere();
         RunHere(const RunHere&) = delete;
         RunHere& operator=(const RunHere&) = delete;
-        bool& flag_;
+
+      private:
+        OptionsWindow& window_;
+        bool recordEnabled_;
+        bool testEnabled_;
     };
 
     OptionsContext& context_;
@@ -97,6 +103,7 @@ class OptionsWindow : public QDialog {
     QCheckBox* chkFixedSwitchOver_ = nullptr;
     QPushButton* cmdConfigure_ = nullptr;
     QPushButton* cmdTest_ = nullptr;
+    QLabel* lblRecording_ = nullptr;
     QCheckBox* chkPlayScript_ = nullptr;
     QScrollBar* hscShutdown_ = nullptr;
     QFocusFrame* shutdownFocus_ = nullptr;

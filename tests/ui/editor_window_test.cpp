@@ -353,8 +353,9 @@ TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndEntryBoxesTheirOwn
     EXPECT_TRUE(beeper.beeps == 1 && w.Document().SameContent(before));
     QStringList texts;
     for (QAction* action : Tv1().actions()) texts << action->text();
-    EXPECT_EQ(texts, (QStringList{"Copy camera", "Paste camera before", "Paste camera behind",
-                                  "Move cameras…", "", "Undo", "Redo"}));
+    EXPECT_EQ(texts,
+              (QStringList{"Copy camera", "Paste camera before", "Paste camera behind",
+                           "Move cameras…", "Lap length…", "Far limit…", "", "Undo", "Redo"}));
     Tv1().CopyCameraAction()->trigger();
     Tv1().PasteBeforeAction()->trigger();
     Tv1().PasteBehindAction()->trigger();

@@ -215,11 +215,12 @@ void TvPage::BuildCoverageActions() {
     moveCameras_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     moveCameras_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(moveCameras_, &QAction::triggered, this, [this] { OnMoveCameras(); });
-    addAction(moveCameras_);
-    auto* lap = new QAction(QStringLiteral("Lap length…"), overview_);
+    auto* lap = new QAction(QStringLiteral("Lap length…"), this);
     connect(lap, &QAction::triggered, this, [this] { OnLapLengthRequested(); });
-    auto* far = new QAction(QStringLiteral("Far limit…"), overview_);
+    auto* far = new QAction(QStringLiteral("Far limit…"), this);
     connect(far, &QAction::triggered, this, [this] { OnFarLimitRequested(); });
+    // The page's menu holds them too, for the keyboard, which does not reach the strip.
+    addActions({moveCameras_, lap, far});
     overview_->addActions({lap, far, moveCameras_});
     overview_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }

@@ -20,6 +20,7 @@
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/x11/xtest_hand.h"
 #include "settings/config_file.h"
+#include "support/process_runner.h"
 #include "support/scratch_folder.h"
 #include "ui/editor/editor_window.h"
 #include "ui/widgets/entry_box.h"
@@ -93,8 +94,12 @@ TEST(RecoveryEndToEnd, AnEditKilledWithSigkillIsRestoredAndSavedByteForByte) {
     ::setenv("HOME", scratch.Root().c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
 
+    const pid_t parent = ::getpid();
     const pid_t editing = ::fork();
-    if (editing == 0) EditUntilKilled(bin, file, state, edited);
+    if (editing == 0) {
+        testing::DieWithParent(parent);
+        EditUntilKilled(bin, file, state, edited);
+    }
     const bool written = WaitFor([&] { return HasRecoveryFile(state) && fs::exists(edited); });
     ::kill(editing, SIGKILL);
     ::waitpid(editing, nullptr, 0);
@@ -102,10 +107,8 @@ TEST(RecoveryEndToEnd, AnEditKilledWithSigkillIsRestoredAndSavedByteForByte) {
     const std::vector<std::uint8_t> expected = testing::ReadBytes(edited);
     ASSERT_NE(expected, testing::ReadBytes(file)) << "the edit did not reach the document";
 
-    const std::string program = bin + "/vistolarex";
-    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-    pid_t restarted = 0;
-    ASSERT_EQ(posix_spawn(&restarted, program.c_str(), nullptr, nullptr, argv, environ), 0);
+    const pid_t restarted = testing::SpawnTied({bin + "/vistolarex"});
+    ASSERT_NE(restarted, 0);
     testing::XTestHand hand;
     X11GameWindows windows;
     const auto answer = [&](const std::string& title, const char* key, bool control = false) {

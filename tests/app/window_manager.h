@@ -12,6 +12,7 @@
 
 #include "platform/x11/x11_connection.h"
 #include "platform/x11/x11_game_windows.h"
+#include "support/process_runner.h"
 
 // After the project's headers: Xlib's macros would clash with their names.
 #include <X11/Xlib.h>
@@ -27,9 +28,7 @@ class WindowManager {
     WindowManager() {
         if (x_.Get() == nullptr || (ready_ = windows_.WindowManagerRunning())) return;
         ForgetKilledOne();
-        char program[] = "openbox";
-        char* argv[] = {program, nullptr};
-        if (posix_spawnp(&pid_, program, nullptr, nullptr, argv, environ) != 0) pid_ = 0;
+        pid_ = SpawnTied({"openbox"});
         ready_ = pid_ != 0 && Manages();
     }
     ~WindowManager() {

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "support/scratch_folder.h"
 
@@ -48,6 +51,30 @@ inline ProcessRun RunProcess(std::string program, const std::vector<std::string>
     run.out.assign(out.begin(), out.end());
     run.err.assign(err.begin(), err.end());
     return run;
+}
+
+// Makes the calling child die with its parent: a test program that crashes or is
+// killed by its time limit must not leave a server or an editor behind, holding the
+// test run's output open.
+inline void DieWithParent(pid_t parent) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(127);
+}
+
+// Starts a program found on PATH, tied to this test program's life; 0 when it cannot
+// be started. Descriptors without close-on-exec, such as a pipe's, stay open in it.
+inline pid_t SpawnTied(std::vector<std::string> words) {
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const pid_t parent = ::getpid();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        DieWithParent(parent);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    return pid < 0 ? 0 : pid;
 }
 
 }  // namespace vx::testing

@@ -59,10 +59,13 @@ std::string BenchEditor::WriteCam(const std::string& name, const CamDocument& do
 }
 
 EditorWindow* BenchEditor::Start(const std::string& commandLine) {
-    window_ = std::make_unique<EditorWindow>(
-        folder_, commandLine,
-        EditorPlatform{boxes, beeper, dialog, opener, remote, SystemFileLayer(),
-                       [](QWidget*, OptionsContext&) { return false; }});
+    EditorPlatform platform{
+        boxes, beeper, dialog, opener, remote, SystemFileLayer(), [](QWidget*, OptionsContext&) {
+            return false;
+        }};
+    // Recent files and the recovery copy are kept, as the program keeps them.
+    platform.stateFolder = folder_ + "/state";
+    window_ = std::make_unique<EditorWindow>(folder_, commandLine, platform);
     window_->show();
     EditorWindow* shown = window_.get();
     const bool exposed = ProcessUntil(

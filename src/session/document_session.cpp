@@ -128,9 +128,7 @@ std::string DocumentSession::WindowTitle(const std::string& programTitle) const 
     return std::filesystem::path(currentFile_).filename().string() + "[*] \u2013 " + programTitle;
 }
 
-bool DocumentSession::CurrentFileChanged() const {
-    return !currentFile_.empty() && ChangedOnDisk(seen_, currentFile_);
-}
+bool DocumentSession::CurrentFileChanged() const { return ChangedOnDisk(seen_, currentFile_); }
 
 void DocumentSession::KeepStateIn(const StateFolder& folder) {
     state_ = std::make_unique<StateFolder>(folder);

@@ -4,6 +4,8 @@
 // An edit in the editor, the editor killed, the program started again: the edit is
 // offered, restored and saved, byte for byte.
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <QApplication>
 #include <QTest>
@@ -21,7 +23,8 @@
 #include "support/scratch_folder.h"
 #include "ui/editor/editor_window.h"
 #include "ui/widgets/entry_box.h"
-#include "window_manager.h"
+
+extern char** environ;
 
 namespace vx {
 namespace {
@@ -75,8 +78,6 @@ bool HasRecoveryFile(const std::string& state) {
 TEST(RecoveryEndToEnd, AnEditKilledWithSigkillIsRestoredAndSavedByteForByte) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
     testing::DisplayInputLock lock;  // the keys go to whatever has the focus
-    testing::WindowManager windowManager;
-    ASSERT_TRUE(windowManager.Running()) << "openbox is needed (scripts/install-deps.sh)";
     testing::ScratchFolder scratch;
     const std::string bin = scratch.Path("bin"), state = scratch.Path("state");
     fs::create_directories(bin);
@@ -87,7 +88,6 @@ TEST(RecoveryEndToEnd, AnEditKilledWithSigkillIsRestoredAndSavedByteForByte) {
     const std::string file = scratch.Path("demo.cam"), edited = scratch.Path("edited");
     CamDocument original;
     NewDocument(original);
-    ApplyNewCameraDefaults(original, settings.NewCameraDefaults);
     testing::WriteBytes(file, SerializeCamDocument(original));
     ::setenv("XDG_STATE_HOME", state.c_str(), 1);
     ::setenv("HOME", scratch.Root().c_str(), 1);
@@ -119,11 +119,10 @@ TEST(RecoveryEndToEnd, AnEditKilledWithSigkillIsRestoredAndSavedByteForByte) {
     EXPECT_TRUE(answer("Vistolarex: Safety request", "Return")) << "no restore question";
     EXPECT_TRUE(answer("demo.cam* \u2013 Vistolarex V1.53", "s", true)) << "not restored";
     EXPECT_TRUE(answer("Vistolarex: Load&Save", "Return")) << "no save dialog";
-    EXPECT_TRUE(WaitFor([&] { return testing::ReadBytes(file) == expected; }));
+    EXPECT_TRUE(WaitFor([&] { return testing::ReadBytes(file) == expected; })) << "not saved";
     EXPECT_TRUE(WaitFor([&] { return !HasRecoveryFile(state); })) << "kept after the save";
     ::kill(restarted, SIGTERM);
     ::waitpid(restarted, nullptr, 0);
-    EXPECT_EQ(testing::ReadBytes(file), expected);
 }
 
 }  // namespace

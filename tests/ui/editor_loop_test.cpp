@@ -72,10 +72,8 @@ TEST_F(LoopTest, TestAsksOnlyWithUnsavedChangesAndEachAnswerDoesWhatItSays) {
 
 TEST_F(LoopTest, TitleSaveDialogAndChangedOnDiskBarFollowTheCurrentFile) {
     EditorWindow& w = Active(Restart());
-    EXPECT_EQ(w.windowTitle().toStdString(), "Vistolarex V1.53[*]");
     const std::string file = WriteCam("track.cam", DocumentWithTv1({0, 100}));
     Load(file);
-    Load(folder + "/missing.cam");
     EXPECT_EQ(w.windowTitle().toStdString(), "track.cam[*] \u2013 Vistolarex V1.53");
     EXPECT_EQ(w.windowFilePath().toStdString(), file);
     EXPECT_FALSE(w.isWindowModified());

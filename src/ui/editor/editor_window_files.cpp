@@ -169,7 +169,7 @@ void EditorWindow::BuildLoopControls() {
     connect(recoveryTimer_, &QTimer::timeout, this, [this] { session_.WriteRecovery(); });
 
     // Over the status line, which is what it reports instead of.
-    changedBar_ = new ChangedOnDiskBar(this);
+    changedBar_ = new ChangedOnDiskBar(statusFrame_->parentWidget());
     changedBar_->setGeometry(statusFrame_->geometry());
     connect(changedBar_, &ChangedOnDiskBar::reloadChosen, this, [this] { OnReloadChosen(); });
     connect(changedBar_, &ChangedOnDiskBar::keepMineChosen, this,

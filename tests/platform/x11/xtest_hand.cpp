@@ -64,6 +64,8 @@ void XTestHand::Type(const char* key, bool control) {
 unsigned long XTestHand::WindowTitled(const std::string& title) {
     const Atom netName = XInternAtom(display_, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
+    // A window may vanish between the list and the look at its title.
+    const X11ErrorTrap trap(display_);
     for (const unsigned long window : games_.ClientWindows()) {
         Atom type = 0;
         int format = 0;

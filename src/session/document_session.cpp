@@ -107,9 +107,16 @@ SaveQuestion DocumentSession::AskBeforeSave(const std::string& target,
     return settings.SafetyOverwrite ? SaveQuestion::Overwrite : SaveQuestion::None;
 }
 
+SaveQuestion DocumentSession::AskBeforeResave() const {
+    Settings chosen;
+    chosen.SafetyOverwrite = false;
+    return AskBeforeSave(currentFile_, chosen);
+}
+
 void DocumentSession::MarkSaved(const std::string& path, const FileStamp& stamp) {
     currentFile_ = ComparablePath(path);
     seen_ = SeeFile(path, stamp);
+    keptOver_ = {};
     savedContent_ = doc_;
 }
 
@@ -129,6 +136,13 @@ std::string DocumentSession::WindowTitle(const std::string& programTitle) const 
 }
 
 bool DocumentSession::CurrentFileChanged() const { return ChangedOnDisk(seen_, currentFile_); }
+
+bool DocumentSession::OfferReload() const {
+    if (!CurrentFileChanged()) return false;
+    return !keptOver_.exists || StampOfPath(currentFile_) != keptOver_;
+}
+
+void DocumentSession::KeepMine() { keptOver_ = StampOfPath(currentFile_); }
 
 void DocumentSession::KeepStateIn(const StateFolder& folder) {
     state_ = std::make_unique<StateFolder>(folder);
@@ -173,6 +187,7 @@ void DocumentSession::Restore(const RecoveredDocument& recovered) {
         savedContent_ = RecoveryBaseline(recovered).value_or(CamDocument());
         currentFile_ = ComparablePath(recovered.fileName);
         seen_ = SeeFile(recovered.fileName, stamp);
+        keptOver_ = {};
     }
     doc_ = recovered.doc;
     recorded_ = doc_;

@@ -91,6 +91,9 @@ class DocumentSession {
     // whatever SafetyOverwrite says, since that change would be lost without a word),
     // Overwrite for another existing file when SafetyOverwrite is on.
     SaveQuestion AskBeforeSave(const std::string& target, const Settings& settings) const;
+    // Saving the current file again without the dialog: the user chose this file
+    // before, so only another program's change to it is asked about.
+    SaveQuestion AskBeforeResave() const;
 
     // "demo.cam[*] – <programTitle>" with a current file, else "<programTitle>[*]"; the
     // window shows "[*]" as its unsaved mark.
@@ -98,6 +101,10 @@ class DocumentSession {
     // The current file was rewritten, replaced or removed by someone else since it was
     // loaded or saved.
     bool CurrentFileChanged() const;
+    // Such a change is offered for reloading unless the user chose to keep his own
+    // document over this very change (KeepMine); the next change is offered again.
+    bool OfferReload() const;
+    void KeepMine();
     // Testing the cameras goes by the file on disk, which lacks unsaved changes.
     bool AskBeforeTest() const { return Unsaved(); }
 
@@ -138,6 +145,8 @@ class DocumentSession {
     std::string currentFile_;
     // Which file that is, links resolved, and its stamp then.
     SeenFile seen_;
+    // The change on disk the user kept his own document over.
+    FileStamp keptOver_;
     std::vector<Listener> listeners_;
     std::unique_ptr<vx::RecentFiles> recent_;
     std::unique_ptr<RecoveryFile> recovery_;

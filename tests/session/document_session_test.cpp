@@ -129,7 +129,9 @@ TEST(DocumentSession, FileRulesAskOnlyWhenWorkOrAnotherProgramsChangeWouldBeLost
     EXPECT_EQ(session.AskBeforeSave(other, safe), SaveQuestion::Overwrite);
     EXPECT_EQ(session.AskBeforeSave(other, quiet), SaveQuestion::None);
     EXPECT_EQ(session.AskBeforeSave(first, quiet), SaveQuestion::None) << "unchanged on disk";
+    EXPECT_EQ(session.AskBeforeResave(), SaveQuestion::None) << "its own file, chosen before";
     testing::WriteBytes(first, {1, 2, 3});
+    EXPECT_EQ(session.AskBeforeResave(), SaveQuestion::ChangedOnDisk);
     EXPECT_EQ(session.AskBeforeSave(folder.Root() + "/./first.cam", quiet),
               SaveQuestion::ChangedOnDisk);
 

@@ -41,7 +41,11 @@ TEST(DocumentSession, TitleAndRecentFilesFollowSuccessfulLoadsAndSavesOnly) {
     ASSERT_EQ(session.Save(scratch.Path("c.cam")).outcome, SaveOutcome::Success);
     ASSERT_EQ(session.Load(scratch.Path("a.cam")).outcome, LoadOutcome::Success);
     fs::rename(scratch.Path("c.cam"), scratch.Path("a.cam"));  // as editors and sync tools save
-    EXPECT_TRUE(session.CurrentFileChanged());
+    EXPECT_TRUE(session.CurrentFileChanged() && session.OfferReload());
+    session.KeepMine();
+    EXPECT_FALSE(session.OfferReload()) << "kept over this change";
+    testing::WriteBytes(scratch.Path("a.cam"), {1});
+    EXPECT_TRUE(session.OfferReload()) << "the next change is offered again";
 }
 
 TEST(DocumentSession, RecoveryFileHoldsExactlyTheUnsavedChangesAndGoesWithThem) {

@@ -282,6 +282,25 @@ TEST_F(EditorTest, TabbingThroughALoadedFileChangesNothingAndUndoRedoShowWhereTh
     EXPECT_FALSE(w.UndoButton()->isEnabled() || w.RedoButton()->isEnabled());
 }
 
+// Whatever is on screen, Undo and Redo show the step's camera, its values and the count.
+TEST_F(EditorTest, UndoAndRedoShowTheStepsCameraValuesAndCount) {
+    EditorWindow& w = StartWith(DocumentWithTv1({100.0f, 200.0f, 300.0f}));
+    Click(Tv1().AddBehind());
+    TypeAndTab(Tv1().CurrentCam(), "3");
+    TypeAndTab(Tv1().CamData(0), "250");
+    TypeAndTab(Tv1().CurrentCam(), "4");
+    w.CamData()->setCurrentIndex(1);
+    Keys(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.CamData()->currentWidget(), &Tv1());
+    EXPECT_EQ(KOfN(Tv1()) + " " + Shown(Tv1().CamData(0)), "3 of 4 200");
+    Keys(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(KOfN(Tv1()) + " " + Shown(Tv1().CamData(0)), "1 of 3 100");
+    EXPECT_EQ(Tv1().SelectionSpinner()->Maximum(), 3);
+    Keys(Qt::Key_Y, Qt::ControlModifier);
+    Keys(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(KOfN(Tv1()) + " " + Shown(Tv1().CamData(0)), "3 of 4 250");
+}
+
 TEST_F(EditorTest, InsertRemoveAndAssignShowTheirResultAndAskOrBeepFirst) {
     EditorWindow& w = StartWith(DocumentWithTv1({0.0f}, true));
     Click(Tv1().AddBefore());
@@ -329,8 +348,9 @@ TEST_F(EditorTest, KeysAndTheContextMenuCopyAndPasteCamerasAndEntryBoxesTheirOwn
     EXPECT_TRUE(beeper.beeps == 1 && w.Document().SameContent(before));
     QStringList texts;
     for (QAction* action : Tv1().actions()) texts << action->text();
-    EXPECT_EQ(texts, (QStringList{"Copy camera", "Paste camera before", "Paste camera behind",
-                                  "Move cameras…", "", "Undo", "Redo"}));
+    EXPECT_EQ(texts,
+              (QStringList{"Copy camera", "Paste camera before", "Paste camera behind",
+                           "Move cameras…", "Lap length…", "Far limit…", "", "Undo", "Redo"}));
     Tv1().CopyCameraAction()->trigger();
     Tv1().PasteBeforeAction()->trigger();
     Tv1().PasteBehindAction()->trigger();

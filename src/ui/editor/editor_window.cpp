@@ -174,6 +174,8 @@ void EditorWindow::StartUp(const std::string& commandLine) {
     acceptOptions_ = false;
     if (!platform_.stateFolder.empty()) session_.KeepStateIn(StateFolder(platform_.stateFolder));
     session_.Reset(NewDocument);
+    // Only now: a start-up cut short below leaves the pages as built, every row open.
+    pagesFollow_ = true;
 
     configFolder_ = ChooseConfigFolder(programFolder_, platform_.configFallbackFolder);
     // A folder that cannot be made shows up as the path-not-found messages below.
@@ -194,9 +196,6 @@ void EditorWindow::StartUp(const std::string& commandLine) {
         NewDocument(doc);
         ApplyNewCameraDefaults(doc, settings_.NewCameraDefaults);
     });
-    tv1_->ShowTvCamera();
-    tv2_->ShowTvCamera();
-    pit_->ShowPitlaneCamera();
     EnableTest();
     if (!commandLine.empty()) ReadCamFile(commandLine);
 }
@@ -336,15 +335,11 @@ void EditorWindow::UpdateUndoRedo() {
     redoAction_->setToolTip(redoTip);
 }
 
-void EditorWindow::ShowStep(EditTab tab, int camera) {
-    if (tab == EditTab::Pitlane) {
-        pit_->ShowPitlaneCamera();
-        camData_->setCurrentWidget(pit_);
-        return;
-    }
-    TvPage& page = tab == EditTab::TV1 ? *tv1_ : *tv2_;
-    page.ShowCamera(camera);
-    camData_->setCurrentWidget(&page);
+void EditorWindow::ShowTab(EditTab tab) {
+    QWidget* page = tab == EditTab::Pitlane ? static_cast<QWidget*>(pit_)
+                    : tab == EditTab::TV1   ? tv1_
+                                            : tv2_;
+    camData_->setCurrentWidget(page);
 }
 
 void EditorWindow::OnSessionChanged(const SessionChange& change) {
@@ -355,9 +350,14 @@ void EditorWindow::OnSessionChanged(const SessionChange& change) {
         coverage_.FollowSave(coverageFile_, session_.CurrentFile());
     }
     coverageFile_ = session_.CurrentFile();
-    for (TvPage* page : {tv1_, tv2_}) page->NoteChange(change);
+    if (pagesFollow_) {
+        for (TvPage* page : {tv1_, tv2_}) page->NoteChange(change);
+        pit_->NoteChange(change);
+    } else {
+        for (TvPage* page : {tv1_, tv2_}) page->RebuildOverview();
+    }
     if (change.cause == SessionChange::Cause::Undo || change.cause == SessionChange::Cause::Redo)
-        ShowStep(change.place.tab, change.camera);
+        ShowTab(change.place.tab);
     UpdateUndoRedo();
     // Only a load, a restore or a save can change the current file.
     if (change.cause == SessionChange::Cause::Replaced ||

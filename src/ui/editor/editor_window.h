@@ -133,8 +133,8 @@ class EditorWindow : public QWidget {
     void BuildUndoRedo();
     // Buttons, actions and tooltips as the history stands.
     void UpdateUndoRedo();
-    // Puts the tab and camera of an undone or redone step on screen.
-    void ShowStep(EditTab tab, int camera);
+    // Puts the page of an undone or redone step on screen; the page shows its camera.
+    void ShowTab(EditTab tab);
     void OnSessionChanged(const SessionChange& change);
     // Drops, the Ctrl+O / Ctrl+S keys and Escape for a running Test.
     void InstallDesktopConventions();
@@ -149,10 +149,9 @@ class EditorWindow : public QWidget {
     void CommitFocusedEntry();
     void EnableTest();
     void ShowRuntimeError(const IoError& error);
-    // The overwrite question fitting the chosen target (none for the file being
-    // edited unless another program changed it); false (status line written) when
+    // Shows the session's question before a save; false (status line written) when
     // the user cancels.
-    bool ConfirmOverwrite(const std::string& target, bool beingEdited);
+    bool ConfirmSave(SaveQuestion question);
     bool SaveWithDialog();
     // Writes the document to path and reports; true on success.
     bool SaveTo(const std::string& path);
@@ -183,6 +182,9 @@ class EditorWindow : public QWidget {
     std::string lastDebugMessage_;
     bool ended_ = false;
     bool exitConfirmed_ = false;
+    // The pages redraw from the session's changes once start-up has made its first
+    // document.
+    bool pagesFollow_ = false;
     Twips twips_;
     EditorContext context_;
 
@@ -210,8 +212,6 @@ class EditorWindow : public QWidget {
     FileWatch* fileWatch_ = nullptr;
     ChangedOnDiskBar* changedBar_ = nullptr;
     std::string watchedFile_;
-    // The change on disk the user chose to keep his own document over.
-    FileStamp dismissedStamp_;
 };
 
 }  // namespace vx

@@ -31,9 +31,6 @@ void EditorWindow::ReadCamFile(const std::string& name) {
         session_.Load(name, [this](const std::string& stage) { SetStatus(stage); });
     switch (result.outcome) {
         case LoadOutcome::Success:
-            tv1_->ShowFirstCamera();
-            tv2_->ShowFirstCamera();
-            pit_->ShowPitlaneCamera();
             SetStatus(LoadStatusText(result.outcome));
             break;
         case LoadOutcome::OtherFailure:
@@ -75,12 +72,9 @@ void EditorWindow::OnLoadClicked() {
     LoadChosenFile(*chosen);
 }
 
-bool EditorWindow::ConfirmOverwrite(const std::string& target, bool beingEdited) {
-    const SaveQuestion question = session_.AskBeforeSave(target, settings_);
+bool EditorWindow::ConfirmSave(SaveQuestion question) {
     if (question == SaveQuestion::None) return true;
-    // The file being edited needs no overwrite question; another program's change
-    // to it still does, and Return must not throw that change away.
-    if (beingEdited && question == SaveQuestion::Overwrite) return true;
+    // Return must not throw another program's change away.
     const bool changed = question == SaveQuestion::ChangedOnDisk;
     if (platform_.boxes.Show(kSafetyTitle, changed ? kChangedOnDiskQuestion : kOverwriteQuestion,
                              BoxIcon::Exclamation, BoxButtons::OkCancel,
@@ -112,7 +106,7 @@ bool EditorWindow::SaveWithDialog() {
     platform_.fileDialog.SetInitialFolder(camPath_);
     platform_.fileDialog.SetFileName("");
 
-    if (!ConfirmOverwrite(camFileName_, false)) return false;
+    if (!ConfirmSave(session_.AskBeforeSave(camFileName_, settings_))) return false;
     return SaveTo(camFileName_);
 }
 
@@ -131,7 +125,7 @@ bool EditorWindow::SaveTo(const std::string& path) {
 bool EditorWindow::SaveForTest() {
     const std::string current = session_.CurrentFile();
     if (current.empty()) return SaveWithDialog();
-    return ConfirmOverwrite(current, true) && SaveTo(current);
+    return ConfirmSave(session_.AskBeforeResave()) && SaveTo(current);
 }
 
 void EditorWindow::ShowRecentMenu() {
@@ -172,8 +166,7 @@ void EditorWindow::BuildLoopControls() {
     changedBar_ = new ChangedOnDiskBar(statusFrame_->parentWidget());
     changedBar_->setGeometry(statusFrame_->geometry());
     connect(changedBar_, &ChangedOnDiskBar::reloadChosen, this, [this] { OnReloadChosen(); });
-    connect(changedBar_, &ChangedOnDiskBar::keepMineChosen, this,
-            [this] { dismissedStamp_ = StampOfPath(session_.CurrentFile()); });
+    connect(changedBar_, &ChangedOnDiskBar::keepMineChosen, this, [this] { session_.KeepMine(); });
     fileWatch_ = new FileWatch(this);
     connect(fileWatch_, &FileWatch::touched, this, [this] { OnCurrentFileTouched(); });
 }
@@ -185,14 +178,11 @@ void EditorWindow::UpdateTitle() {
         watchedFile_ = session_.CurrentFile();
         fileWatch_->Watch(watchedFile_);
         changedBar_->hide();
-        dismissedStamp_ = {};
     }
 }
 
 void EditorWindow::OnCurrentFileTouched() {
-    if (!session_.CurrentFileChanged() || changedBar_->isVisible()) return;
-    // Keep mine holds for the change it was given for, not for the next one.
-    if (dismissedStamp_.exists && StampOfPath(session_.CurrentFile()) == dismissedStamp_) return;
+    if (!session_.OfferReload() || changedBar_->isVisible()) return;
     changedBar_->ShowFor(std::filesystem::path(session_.CurrentFile()).filename().string());
 }
 

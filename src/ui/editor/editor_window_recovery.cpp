@@ -57,9 +57,6 @@ void EditorWindow::OfferRecovery(OrphanedRecovery& recovery) {
     // Safe in this instance's own copy before the other one goes.
     session_.WriteRecovery();
     recovery.Dismiss();
-    tv1_->ShowFirstCamera();
-    tv2_->ShowFirstCamera();
-    pit_->ShowPitlaneCamera();
     SetStatus(kRestoredText);
 }
 

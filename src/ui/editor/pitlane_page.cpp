@@ -72,12 +72,26 @@ void PitlanePage::resizeEvent(QResizeEvent* event) {
 }
 
 void PitlanePage::ShowPitlaneCamera() {
+    for (int field = 0; field < kPitlaneFieldCount; ++field) ShowField(field);
+}
+
+void PitlanePage::ShowField(int field) {
     const PitlaneCamera& camera = ctx_.doc.Pitlane;
-    for (int field = 0; field < kPitlaneFieldCount; ++field) {
-        CamData(field)->Show(QString::fromStdString(FormatPitlaneField(camera, field)));
-        if (PitlaneFieldInfo(field).stepper.usable) {
-            ValueStepperOf(field)->SetPosition(PitlaneStepperPosition(camera, field));
-        }
+    CamData(field)->Show(QString::fromStdString(FormatPitlaneField(camera, field)));
+    if (PitlaneFieldInfo(field).stepper.usable) {
+        ValueStepperOf(field)->SetPosition(PitlaneStepperPosition(camera, field));
+    }
+}
+
+void PitlanePage::NoteChange(const SessionChange& change) {
+    if (change.cause == SessionChange::Cause::Replaced) {
+        ShowPitlaneCamera();
+        return;
+    }
+    if (change.words == nullptr) return;
+    for (const DocumentChange::Word& word : change.words->words) {
+        const WordPlace place = PlaceOfWord(word.index);
+        if (place.area == WordPlace::Area::Pitlane) ShowField(place.field);
     }
 }
 
@@ -85,13 +99,14 @@ void PitlanePage::OnPitlaneDataCommitted(int field) {
     // Passing through a box, as the page switch's focus does, is no entry.
     if (!CamData(field)->Changed()) return;
     EntryResult result = EntryResult::Accepted;
-    ctx_.session.Apply({PitlaneStepText("Entry " + FieldName(PitlaneFieldInfo(field).label)),
-                        {EditTab::Pitlane, 0, 0}},
-                       [&](CamDocument& doc) {
-                           result =
-                               EnterPitlaneField(doc, field, CamData(field)->text().toStdString());
-                       });
-    ShowPitlaneCamera();
+    const bool changed = ctx_.session.Apply(
+        {PitlaneStepText("Entry " + FieldName(PitlaneFieldInfo(field).label)),
+         {EditTab::Pitlane, 0, 0}},
+        [&](CamDocument& doc) {
+            result = EnterPitlaneField(doc, field, CamData(field)->text().toStdString());
+        });
+    // A refused or equal value changed no word, so the box takes back its stored text.
+    if (!changed) ShowField(field);
     if (result == EntryResult::Rejected) {
         ctx_.beeper.Beep();
         ctx_.status(kEntryRefusedText);
@@ -99,11 +114,11 @@ void PitlanePage::OnPitlaneDataCommitted(int field) {
 }
 
 void PitlanePage::OnPitlaneValueStepped(int field, std::int32_t position) {
-    ctx_.session.Apply({PitlaneStepText("Step " + FieldName(PitlaneFieldInfo(field).label)),
-                        {EditTab::Pitlane, 0, 0},
-                        field},
-                       [&](CamDocument& doc) { StepPitlaneField(doc, field, position); });
-    ShowPitlaneCamera();
+    if (!ctx_.session.Apply({PitlaneStepText("Step " + FieldName(PitlaneFieldInfo(field).label)),
+                             {EditTab::Pitlane, 0, 0},
+                             field},
+                            [&](CamDocument& doc) { StepPitlaneField(doc, field, position); }))
+        ShowField(field);
 }
 
 }  // namespace vx

@@ -27,7 +27,9 @@ class PitlanePage : public QWidget {
   public:
     PitlanePage(EditorContext& context, const Twips& twips, QWidget* parent = nullptr);
 
-    void ShowPitlaneCamera();
+    // After every change of the session, the page's only redraw: the whole page for a
+    // new document, else the changed fields.
+    void NoteChange(const SessionChange& change);
 
     void OnPitlaneDataCommitted(int field);
     void OnPitlaneValueStepped(int field, std::int32_t position);
@@ -42,6 +44,9 @@ class PitlanePage : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void ShowPitlaneCamera();
+    void ShowField(int field);
+
     EditorContext& ctx_;
     Twips twips_;
     QGroupBox* frame_;

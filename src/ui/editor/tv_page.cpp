@@ -39,6 +39,10 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QString Indexed(const QString& name, int index) { return name + u'_' + QString::number(index); }
 
+std::bitset<kTvFieldCount> OneField(int field) {
+    return std::bitset<kTvFieldCount>().set(static_cast<std::size_t>(field));
+}
+
 int RowTop(int field) { return 600 + 360 * field; }
 
 constexpr int kFrameHeight = 5775 + kOverviewStripTwips;
@@ -211,11 +215,12 @@ void TvPage::BuildCoverageActions() {
     moveCameras_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     moveCameras_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(moveCameras_, &QAction::triggered, this, [this] { OnMoveCameras(); });
-    addAction(moveCameras_);
-    auto* lap = new QAction(QStringLiteral("Lap length…"), overview_);
+    auto* lap = new QAction(QStringLiteral("Lap length…"), this);
     connect(lap, &QAction::triggered, this, [this] { OnLapLengthRequested(); });
-    auto* far = new QAction(QStringLiteral("Far limit…"), overview_);
+    auto* far = new QAction(QStringLiteral("Far limit…"), this);
     connect(far, &QAction::triggered, this, [this] { OnFarLimitRequested(); });
+    // The page's menu holds them too, for the keyboard, which does not reach the strip.
+    addActions({moveCameras_, lap, far});
     overview_->addActions({lap, far, moveCameras_});
     overview_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -281,22 +286,39 @@ void TvPage::ShowTvCamera() {
     }
     shown_ = std::clamp(shown_, 1, count);
     const TvCamera& camera = cameras.Camera(shown_);
-    for (int field = 0; field < kTvFieldCount; ++field) {
-        if (field == TvField::Mode) continue;
-        CamData(field)->Show(Text(FormatTvField(camera, field)));
-        if (TvFieldInfo(set_, field).stepper.usable) {
-            ValueStepperOf(field)->SetPosition(TvStepperPosition(camera, field));
-        }
-    }
-    // Looking at a camera changes nothing in it: the box and the rows follow its mode,
-    // and field 4 keeps whatever pattern the file holds.
-    rowsFixed_ = camera.IsFixed();
-    {
-        const QSignalBlocker quiet(camFixed_);
-        camFixed_->setChecked(camera.IsFixed());
-    }
+    for (int field = 0; field < kTvFieldCount; ++field) ShowField(camera, field);
     ApplyEnabling();
     RefreshOverview();
+    refreshing_ = false;
+}
+
+void TvPage::ShowField(const TvCamera& camera, int field) {
+    if (field == TvField::Mode) {
+        // Looking at a camera changes nothing in it: the box and the rows follow its
+        // mode, and field 4 keeps whatever pattern the file holds.
+        rowsFixed_ = camera.IsFixed();
+        const QSignalBlocker quiet(camFixed_);
+        camFixed_->setChecked(camera.IsFixed());
+        return;
+    }
+    CamData(field)->Show(Text(FormatTvField(camera, field)));
+    if (TvFieldInfo(set_, field).stepper.usable) {
+        ValueStepperOf(field)->SetPosition(TvStepperPosition(camera, field));
+    }
+}
+
+void TvPage::ShowFields(std::bitset<kTvFieldCount> fields) {
+    if (shown_ == 0 || fields.none()) return;
+    if (!everShown_) {
+        ShowTvCamera();
+        return;
+    }
+    refreshing_ = true;
+    const TvCamera& camera = ctx_.doc.Set(set_).Camera(shown_);
+    for (int field = 0; field < kTvFieldCount; ++field) {
+        if (fields[static_cast<std::size_t>(field)]) ShowField(camera, field);
+    }
+    if (fields[TvField::Mode]) ApplyEnabling();
     refreshing_ = false;
 }
 
@@ -321,14 +343,38 @@ SetCoverage TvPage::Coverage() const {
 }
 
 void TvPage::NoteChange(const SessionChange& change) {
+    if (change.cause == SessionChange::Cause::Replaced) {
+        ShowFirstCamera();
+        RebuildOverview();
+        return;
+    }
+    // A save keeps the words, but the lap length follows the file.
+    if (change.words == nullptr) {
+        RebuildOverview();
+        return;
+    }
+    const EditTab tab = set_ == SetId::TV1 ? EditTab::TV1 : EditTab::TV2;
+    const int camera = change.place.tab == tab && !change.words->Empty() ? change.camera : shown_;
+    bool whole = camera >= 1 && camera != shown_;
+    std::bitset<kTvFieldCount> fields;
     // The estimated lap follows both sets, so any camera's move may change this strip.
-    bool moved = change.words == nullptr;
-    for (std::size_t i = 0; !moved && i < change.words->words.size(); ++i) {
-        const WordPlace place = PlaceOfWord(change.words->words[i].index);
-        moved = place.area == WordPlace::Area::Count ||
-                (place.area == WordPlace::Area::Camera &&
-                 (place.field == TvField::Distance || place.field == TvField::ChangeOver ||
-                  place.field == TvField::Mode));
+    bool moved = false;
+    for (const DocumentChange::Word& word : change.words->words) {
+        const WordPlace place = PlaceOfWord(word.index);
+        if (place.area == WordPlace::Area::Count) {
+            moved = true;
+            whole = whole || place.set == set_;
+        } else if (place.area == WordPlace::Area::Camera) {
+            moved = moved || place.field == TvField::Distance ||
+                    place.field == TvField::ChangeOver || place.field == TvField::Mode;
+            if (place.set == set_ && place.camera == shown_)
+                fields.set(static_cast<std::size_t>(place.field));
+        }
+    }
+    if (whole) {
+        ShowCamera(camera);
+    } else {
+        ShowFields(fields);
     }
     if (moved) RebuildOverview();
 }
@@ -346,7 +392,6 @@ void TvPage::OnMoveCameras() {
         ctx_.boxes.Show(kMoveCamerasTitle, outcome.refusal, BoxIcon::Exclamation, BoxButtons::Ok);
         return;
     }
-    ShowTvCamera();
     ctx_.status(kCamerasMovedText);
     if (!outcome.clamps.empty()) {
         std::string text = "These change-over points were held at the limit of 10000 m:";
@@ -449,32 +494,35 @@ bool TvPage::EnterField(int field) {
     // Passing through a box is no entry: the stored pattern stays as it is.
     if (refreshing_ || shown_ == 0 || !CamData(field)->Changed()) return true;
     EntryResult result = EntryResult::Accepted;
-    ctx_.session.Apply({FieldStep("Entry", field), Place(shown_)}, [&](CamDocument& doc) {
-        result = EnterTvField(doc, set_, shown_, field, CamData(field)->text().toStdString(),
-                              ctx_.settings.FixedSwitchOver);
-    });
-    if (result == EntryResult::Rejected) ctx_.beeper.Beep();
-    ShowTvCamera();
-    if (result == EntryResult::Rejected) ctx_.status(kEntryRefusedText);
+    const bool changed =
+        ctx_.session.Apply({FieldStep("Entry", field), Place(shown_)}, [&](CamDocument& doc) {
+            result = EnterTvField(doc, set_, shown_, field, CamData(field)->text().toStdString(),
+                                  ctx_.settings.FixedSwitchOver);
+        });
+    // A refused or equal value changed no word, so the box takes back its stored text.
+    if (!changed) ShowFields(OneField(field));
+    if (result == EntryResult::Rejected) {
+        ctx_.beeper.Beep();
+        ctx_.status(kEntryRefusedText);
+    }
     return result == EntryResult::Accepted;
 }
 
 void TvPage::OnCamFixedToggled() {
     if (shown_ == 0) return;
     const bool fixed = camFixed_->isChecked();
-    rowsFixed_ = fixed;
-    ApplyEnabling();
-    ctx_.session.Apply(
-        {StepText(fixed ? "Fixed camera" : "Moving camera", set_, shown_), Place(shown_)},
-        [&](CamDocument& doc) { SetCameraMode(doc, set_, shown_, fixed); });
-    RefreshOverview();
+    if (!ctx_.session.Apply(
+            {StepText(fixed ? "Fixed camera" : "Moving camera", set_, shown_), Place(shown_)},
+            [&](CamDocument& doc) { SetCameraMode(doc, set_, shown_, fixed); }))
+        ShowFields(OneField(TvField::Mode));
 }
 
 void TvPage::OnValueStepped(int field, std::int32_t position) {
     if (shown_ == 0) return;
-    ctx_.session.Apply({FieldStep("Step", field), Place(shown_), field},
-                       [&](CamDocument& doc) { StepTvField(doc, set_, shown_, field, position); });
-    ShowTvCamera();
+    if (!ctx_.session.Apply(
+            {FieldStep("Step", field), Place(shown_), field},
+            [&](CamDocument& doc) { StepTvField(doc, set_, shown_, field, position); }))
+        ShowFields(OneField(field));
 }
 
 void TvPage::RunSetOperation(const char* what,
@@ -487,9 +535,7 @@ void TvPage::RunSetOperation(const char* what,
     if (!op.ok) {
         ctx_.beeper.Beep();
         ctx_.status(op.refusal);
-        return;
     }
-    ShowCamera(op.showCamera);
 }
 
 void TvPage::OnAddBeforeClicked() {
@@ -526,8 +572,6 @@ void TvPage::OnAssignToAllClicked(int field) {
     }
     ctx_.session.Apply({FieldStep("Assign to all", field), Place(shown_)},
                        [&](CamDocument& doc) { AssignFieldToAll(doc, set_, field, shown_); });
-    // Distances, change-over points and modes of other cameras may have changed.
-    RefreshOverview();
     ctx_.status(kValuesCopiedText);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -47,13 +48,6 @@ class TvPage : public QWidget {
     // set holds no camera.
     int Shown() const { return shown_; }
 
-    // Fills the page from the shown camera.
-    void ShowTvCamera();
-    // After a load: spinner maximum := count, shown camera := 1, page refreshed.
-    void ShowFirstCamera();
-    // After Undo or Redo: spinner maximum := count, the given camera shown.
-    void ShowCamera(int number);
-
     // The handlers of the page's controls.
     void OnCamDataCommitted(int field);
     void OnCamFixedToggled();
@@ -74,7 +68,9 @@ class TvPage : public QWidget {
     // The strip's context menu: the lap length of this file and the far limit.
     void OnLapLengthRequested();
     void OnFarLimitRequested();
-    // After every change of the session: the strip is built anew only when a camera
+    // After every change of the session, the page's only redraw: the whole page for a
+    // new document, a change of this set's count or of the camera to show, else the
+    // changed fields of the shown camera. The strip is built anew only when a camera
     // moved, came, went or changed its mode, or the file changed.
     void NoteChange(const SessionChange& change);
     // Builds the strip anew, coverage included.
@@ -113,6 +109,15 @@ class TvPage : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Fills the page from the shown camera.
+    void ShowTvCamera();
+    // Spinner maximum := count, shown camera := 1, page refreshed.
+    void ShowFirstCamera();
+    // Spinner maximum := count, the given camera (none below 1) shown.
+    void ShowCamera(int number);
+    void ShowField(const TvCamera& camera, int field);
+    // Shows the given fields of the shown camera again (a page never filled, whole).
+    void ShowFields(std::bitset<kTvFieldCount> fields);
     void BuildControls();
     void BuildClipboardActions();
     void SetTabOrder();

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: The Vistolarex developers
 // SPDX-License-Identifier: MIT
 
-// A stand-in for the game: a full-screen window logging its working folder, button
-// presses and releases and key presses. Started in the background, it asks not to
+// A stand-in for the game: a full-screen window logging its working folder and key
+// presses. Started in the background, it asks not to
 // get the focus (_NET_WM_USER_TIME 0), so keys reach it only once the remote brought
 // it to the front, and logs when it gets the focus. Ends after the second Return, or
 // after 20 s. With "no-window" it shows none and ends after 1.5 s.
@@ -31,8 +31,7 @@ int main(int argc, char** argv) {
     }
     const int screen = DefaultScreen(d);
     XSetWindowAttributes attributes{};
-    attributes.event_mask =
-        ButtonPressMask | ButtonReleaseMask | KeyPressMask | StructureNotifyMask | FocusChangeMask;
+    attributes.event_mask = KeyPressMask | StructureNotifyMask | FocusChangeMask;
     const Window window = XCreateWindow(d, RootWindow(d, screen), 0, 0, DisplayWidth(d, screen),
                                         DisplayHeight(d, screen), 0, CopyFromParent, InputOutput,
                                         CopyFromParent, CWEventMask, &attributes);
@@ -48,14 +47,11 @@ int main(int argc, char** argv) {
     XEvent event;
     do XNextEvent(d, &event);
     while (event.type != MapNotify);
-    std::fprintf(log, "started in %s\nready\n", where);
+    std::fprintf(log, "started in %s\n", where);
     bool focused = false;
     for (int returns = 0; returns < 2;) {
         XNextEvent(d, &event);
-        if (event.type == ButtonPress || event.type == ButtonRelease) {
-            std::fprintf(log, "%s %u %d %d\n", event.type == ButtonPress ? "press" : "release",
-                         event.xbutton.button, event.xbutton.x_root, event.xbutton.y_root);
-        } else if (event.type == KeyPress) {
+        if (event.type == KeyPress) {
             const char* name = XKeysymToString(XLookupKeysym(&event.xkey, 0));
             std::fprintf(log, "key %s\n", name ? name : "?");
             returns += name && std::string(name) == "Return";

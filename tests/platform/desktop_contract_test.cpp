@@ -204,26 +204,19 @@ TYPED_TEST(DesktopContract, NewWindowsAreThoseMappedSinceTheStartOldestFirst) {
     EXPECT_EQ(windows.NewWindows(), (std::vector<TopLevelWindow>{{game, 4343}}));
 }
 
-TYPED_TEST(DesktopContract, TheWindowActivatedHasTheFocus) {
+TYPED_TEST(DesktopContract, TheWindowActivatedHasTheFocusAndTheTopmostIsUnderThePointer) {
     GameWindows& windows = this->harness.Windows();
-    const WindowHandle first = this->harness.OpenWindow(0, {0, 0, 100, 100});
-    const WindowHandle second = this->harness.OpenWindow(0, {50, 50, 200, 200});
-    for (WindowHandle w : {first, second}) {
+    const WindowHandle below = this->harness.OpenWindow(0, {0, 0, 400, 300});
+    const WindowHandle above = this->harness.OpenWindow(0, {200, 0, 600, 300});
+    for (WindowHandle w : {below, above}) {
         windows.Activate(w);
         // A window manager hands the focus over in its own time.
         for (int i = 0; i < 100 && !windows.HasFocus(w); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         EXPECT_TRUE(windows.HasFocus(w));
-        EXPECT_FALSE(windows.HasFocus(w == first ? second : first));
+        EXPECT_FALSE(windows.HasFocus(w == below ? above : below));
     }
     EXPECT_FALSE(windows.HasFocus(0));
-}
-
-// Only the topmost window at the pointer is under it.
-TYPED_TEST(DesktopContract, UnderThePointerIsOnlyTheTopmostWindowThere) {
-    GameWindows& windows = this->harness.Windows();
-    const WindowHandle below = this->harness.OpenWindow(0, {0, 0, 400, 300});
-    const WindowHandle above = this->harness.OpenWindow(0, {200, 0, 600, 300});
     const struct {
         int x, y;
         bool below, above;

@@ -91,17 +91,20 @@ struct ScriptedBoxes : testing::ScriptedMessageBoxes {
     }
 };
 
+BoxIcon IconOf(const QMessageBox& box) {
+    return box.icon() == QMessageBox::Warning    ? BoxIcon::Exclamation
+           : box.icon() == QMessageBox::Critical ? BoxIcon::Critical
+                                                 : BoxIcon::Information;
+}
+
 struct QtBoxes {
     MessageBoxes& Boxes() { return boxes_; }
     void AnswerNext(BoxAnswer answer) {
         seen_ = "no box";
         answerer_.AnswerNext([this, answer](QMessageBox& box) {
-            const auto icon = box.icon() == QMessageBox::Warning    ? BoxIcon::Exclamation
-                              : box.icon() == QMessageBox::Critical ? BoxIcon::Critical
-                                                                    : BoxIcon::Information;
             // Anything but exactly OK or exactly OK + Cancel counts as 0.
             const auto buttons = box.standardButtons();
-            seen_ = Seen(box.windowTitle().toStdString(), box.text().toStdString(), icon,
+            seen_ = Seen(box.windowTitle().toStdString(), box.text().toStdString(), IconOf(box),
                          buttons == QMessageBox::Ok                           ? 1
                          : buttons == (QMessageBox::Ok | QMessageBox::Cancel) ? 2
                                                                               : 0,
@@ -119,10 +122,8 @@ struct QtBoxes {
                 buttons.push_back(button->text().toStdString());
                 if (button->text().toStdString() == text) chosen = button;
             }
-            seen_ = SeenChoice(
-                box.windowTitle().toStdString(), box.text().toStdString(),
-                box.icon() == QMessageBox::Warning ? BoxIcon::Exclamation : BoxIcon::Information,
-                buttons, box.defaultButton()->text().toStdString());
+            seen_ = SeenChoice(box.windowTitle().toStdString(), box.text().toStdString(),
+                               IconOf(box), buttons, box.defaultButton()->text().toStdString());
             if (chosen != nullptr) chosen->click();
         });
     }

@@ -32,16 +32,9 @@ TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhe
     EXPECT_FALSE(launcher.Launch(plain, folder.Root()).Started());
     // Without a desktop the game is not even tried.
     EXPECT_FALSE(QtProcessLauncher(false).Launch(game, folder.Root()).Started());
-}
-
-// Recognised by the first two bytes.
-TEST(QtProcessLauncher, AWindowsProgramIsRecognisedByItsFirstBytes) {
-    testing::ScratchFolder folder;
-    for (const auto& [content, windows] :
-         {std::pair{"MZ\x90", true}, {"#!/bin/sh\n", false}, {"M", false}, {"", false}})
-        EXPECT_EQ(QtProcessLauncher::IsWindowsExecutable(folder.WriteFile("a.exe", content)),
-                  windows)
-            << content;
+    // A Windows program is known by its first two bytes, "MZ".
+    for (const char* content : {"M", "", "ZM"})
+        EXPECT_FALSE(QtProcessLauncher::IsWindowsExecutable(folder.WriteFile("a.exe", content)));
     EXPECT_FALSE(QtProcessLauncher::IsWindowsExecutable(folder.Path("none.exe")));
 }
 

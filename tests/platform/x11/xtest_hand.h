@@ -29,7 +29,6 @@ struct XTestHand {
     ~XTestHand();
     bool IsOpen() const { return connection_.CanInject(); }
     void MoveTo(int x, int y);
-    void PressLeft() { Button(true); }
     void ReleaseLeft() { Button(false); }
     void HoldF5(bool down);
     unsigned F5Keycode();

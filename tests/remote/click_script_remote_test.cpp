@@ -58,8 +58,6 @@ class RemoteFixture : public ::testing::Test {
     }
     void Reset() {
         desk.log.clear();
-        desk.pumps = 0;
-        desk.activated.clear();
         boxes.shown.clear();
         statuses.clear();
     }
@@ -84,8 +82,9 @@ TEST(QuarterDelay, RoundsHalvesToEven) {
 
 using ShutdownKeys = RemoteFixture;
 
-// A negative delay counts as none.
-TEST_F(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarter) {
+// The keys are paced by the delay (a negative one counts as none) and its quarter;
+// the wait for them ends only after F5 went down and up again.
+TEST_F(ShutdownKeys, AreSentPacedAfterF5WentDownAndUpAgain) {
     for (const auto& [delay, first] : {std::pair{1500, 1500}, {0, 0}, {-400, 0}}) {
         desk.log.clear();
         EXPECT_TRUE(SendShutdownKeys(desk, waits, delay, [] { return true; }));
@@ -93,9 +92,7 @@ TEST_F(ShutdownKeys, SequenceIsPacedByTheDelayAndItsQuarter) {
         std::erase(expected, "wait 0");
         EXPECT_EQ(desk.Events(), expected) << "delay " << delay;
     }
-}
-
-TEST_F(ShutdownKeys, TheWaitEndsOnlyAfterF5WentDownAndUpAgain) {
+    desk.log.clear();
     F5Tracker f5(desk);
     desk.Start();
     ClickAt(30, 1, 1, 0);  // a click is no shutdown key
@@ -105,7 +102,7 @@ TEST_F(ShutdownKeys, TheWaitEndsOnlyAfterF5WentDownAndUpAgain) {
     EXPECT_EQ(desk.now - start, 200u);
     // Woken by the hand's changes only, with the windows' messages run each time:
     // a wait of hours costs nothing while nothing happens.
-    EXPECT_LE(desk.pumps, 5);
+    EXPECT_LE(desk.WithPrefix("pump").size(), 5u);
     EXPECT_EQ(desk.log.front(), "pump");
     F5At(3, 1);  // a tap of a millisecond counts as well, at its release
     start = desk.now;
@@ -127,7 +124,8 @@ class Remote : public RemoteFixture {
     }
 };
 
-// Wine missing gets a line of its own; without a display nothing starts at all.
+// Wine missing gets a line of its own; without a display nothing starts at all. A
+// game that ends without a window sends nothing, however far the replay had got.
 TEST_F(Remote, AFailureSaysWhy) {
     desk.launchOutcome = LaunchResult::Outcome::Failed;
     Test(false);
@@ -146,6 +144,16 @@ TEST_F(Remote, AFailureSaysWhy) {
               (Log{Box(kErrorTitle, kLaunchFailed, 'C', "ok"),
                    Box(kErrorTitle, kLaunchFailed + std::string("\r\n") + kWineMissing, 'C', "ok"),
                    noX, noX, noX}));
+    desk.displayAvailable = true;
+    desk.launchOutcome = LaunchResult::Outcome::Started;
+    desk.gameWindowAfterMs = std::nullopt;
+    for (std::uint32_t end : {0u, 1000u, 3000u}) {
+        Reset();
+        desk.gameEndsAfterMs = end;
+        Test(false);
+        EXPECT_EQ(desk.Actions(), (Log{"launch /games/gpl/gpl.exe"})) << end;
+        EXPECT_EQ(Shown(boxes), (Log{Box(kErrorTitle, kGameEndedWithoutWindow, 'C', "ok")}));
+    }
 }
 
 // The editor's Test without replay only launches the game in its folder.
@@ -174,7 +182,6 @@ TEST_F(Remote, ATestWithReplayClicksBeepsWaitsForF5AndShutsDown) {
         EXPECT_EQ(desk.Events(), expected) << fromEditor << replay;
         const Log replayed{ReplayingClick(1, 2), ReplayingClick(2, 2), kPressF5, kShutdownKeysSent};
         EXPECT_EQ(statuses, replay ? replayed : Log{});
-        EXPECT_EQ(desk.activated, (std::vector<WindowHandle>{desk.GameWindow()}));
         desk.log.clear();
         Test(fromEditor);
         EXPECT_TRUE(desk.log.empty()) << "Cancel in the box starts nothing";
@@ -200,10 +207,14 @@ TEST_F(Remote, TheShutdownKeysGoOnlyToTheGameWhileItHasTheFocus) {
 }
 
 // Until the game shows a window nothing is sent; the replay's rhythm then goes on
-// from the click actually sent. A window that was there before is never the game's.
-TEST_F(Remote, AClickWaitsForTheGamesWindow) {
+// from the click actually sent. A window that was there before is never the game's,
+// and a click off the game's window is skipped and named.
+TEST_F(Remote, AClickWaitsForTheGamesWindowAndSkipsAPointOffIt) {
     desk.OpenFullScreen(77);  // a bystander on top of everything
-    desk.gameWindowAfterMs = 5000;
+    desk.gameWindowAfterMs = std::nullopt;
+    desk.After(5000, [](ScriptedDesk& d) {
+        d.OpenWindow(ScriptedDesk::kGamePid, {0, 0, 600, 400});
+    });
     F5At(9000);
     Test(false);
     const Log events = desk.Events();
@@ -211,30 +222,8 @@ TEST_F(Remote, AClickWaitsForTheGamesWindow) {
               (Log{"launch /games/gpl/gpl.exe", "wait 5000", "abs 32768 0", "wait 100", "down",
                    "wait 250", "up", "wait 700", "abs 65535 32768"}));
     EXPECT_EQ(statuses.at(1), kWaitingForGameWindow);
-    EXPECT_EQ(desk.WithPrefix("down").size(), 2u);
-    EXPECT_EQ(desk.WithPrefix("key").size(), 5u);
-}
-
-// Nothing is sent and the box tells why, however far the replay had got.
-TEST_F(Remote, AGameThatEndsWithoutAWindowEndsTheRunWithAnError) {
-    desk.gameWindowAfterMs = std::nullopt;
-    for (std::uint32_t end : {0u, 1000u, 3000u}) {
-        Reset();
-        desk.gameEndsAfterMs = end;
-        Test(false);
-        EXPECT_EQ(desk.Actions(), (Log{"launch /games/gpl/gpl.exe"})) << end;
-        EXPECT_EQ(Shown(boxes), (Log{Box(kErrorTitle, kGameEndedWithoutWindow, 'C', "ok")}));
-        EXPECT_FALSE(remote.Running());
-    }
-}
-
-TEST_F(Remote, AClickOffTheGamesWindowIsSkippedAndNamed) {
-    desk.gameWindowAfterMs = std::nullopt;
-    desk.After(0, [](ScriptedDesk& d) { d.OpenWindow(ScriptedDesk::kGamePid, {0, 0, 600, 400}); });
-    F5At(5000);
-    Test(false);
     EXPECT_EQ(desk.WithPrefix("down").size(), 1u);
-    EXPECT_EQ(statuses.at(2), SkippedClicks({2}) + ReplayingClick(2, 2));
+    EXPECT_EQ(statuses.at(4), SkippedClicks({2}) + ReplayingClick(2, 2));
     EXPECT_EQ(statuses.back(), SkippedClicks({2}) + kShutdownKeysSent);
 }
 
@@ -247,7 +236,6 @@ TEST_F(RemoteFixture, TheGamesWindowIsTheFamilysElseTheFirstNewOne) {
     game.Launching();
     game.Launched(ScriptedDesk::kGamePid);
     EXPECT_EQ(game.Window(), 0u) << "an old window of the same pid";
-    desk.OpenFullScreen(ScriptedDesk::kOwnPid);
     const WindowHandle foreign = desk.OpenFullScreen(0);
     desk.OpenFullScreen(6000);
     game.Look(true);
@@ -352,31 +340,10 @@ class Recording : public RemoteFixture {
     }
 };
 
-// Intervals end at each release, also for sub-poll clicks and across a clock wrap.
-TEST_F(Recording, AClickIsRecordedAtItsReleasePositionAndTime) {
-    desk.now = 0xFFFFFFFFu - 95;
-    ClickAt(100, 320, 240, 500);
-    desk.After(400, [](ScriptedDesk& d) { d.pointer = {330, 250}; });
-    ClickAt(901, 10, 470, 1);  // three 1-ms clicks inside one 5-ms rest
-    ClickAt(903, 20, 20, 1);
-    ClickAt(905, 30, 30, 1);
-    F5At(1200);
-    ASSERT_TRUE(remote.RecordScript(settings));
-    EXPECT_EQ(Script(), (Clicks{{600, 330, 250}, {302, 10, 470}, {2, 20, 20}, {2, 30, 30}}));
-    EXPECT_EQ(settings.ClickIntervals[0], 0);
-    EXPECT_EQ(settings.ClickX[5], 0);
-    EXPECT_EQ(desk.beeper.beeps, 4);
-    desk.screen = {0, 0};  // a screen measuring nothing keeps the pixels
-    ClickAt(100, 5, 7);
-    F5At(300);
-    ASSERT_TRUE(remote.RecordScript(settings));
-    EXPECT_EQ(Script(), (Clicks{{140, 5, 7}}));
-}
-
 TEST_F(Recording, AClickIsReplayedOnItsPixelAlsoWhenTheGameSwitchedTheScreenMode) {
     const ScreenSize rows[][2] = {
         {{1024, 768}, {1024, 768}}, {{1920, 1080}, {640, 480}}, {{1280, 960}, {640, 480}}};
-    for (const auto& [atStart, inGame] : rows) {
+    for (const auto& [atStart, inGame] : rows)
         for (const PointerPos p : {PointerPos{0, 0}, PointerPos{1, 2}, PointerPos{320, 240},
                                    PointerPos{inGame.width - 1, inGame.height - 1}}) {
             desk.screen = atStart;
@@ -389,11 +356,29 @@ TEST_F(Recording, AClickIsReplayedOnItsPixelAlsoWhenTheGameSwitchedTheScreenMode
             started.ReplayClickScript(settings);
             EXPECT_EQ(desk.pointer, p) << atStart.width << " " << inGame.width;
         }
-    }
 }
 
-// The new script replaces all of the old one.
-TEST_F(Recording, F5EndsTheRecordingOnlyWhenDownAfterARelease) {
+// Intervals end at each release, also for sub-poll clicks and across a clock wrap.
+TEST_F(Recording, AClickIsRecordedAtItsReleaseAndF5EndsTheScript) {
+    desk.now = 0xFFFFFFFFu - 95;
+    ClickAt(100, 320, 240, 500);
+    desk.After(400, [](ScriptedDesk& d) { d.pointer = {330, 250}; });
+    ClickAt(901, 10, 470, 1);  // three 1-ms clicks inside one 5-ms rest
+    ClickAt(903, 20, 20, 1);
+    ClickAt(905, 30, 30, 1);
+    F5At(1200);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(Script(), (Clicks{{600, 330, 250}, {302, 10, 470}, {2, 20, 20}, {2, 30, 30}}));
+    EXPECT_EQ(settings.ClickIntervals[0], 0);
+    EXPECT_EQ(desk.beeper.beeps, 4);
+    desk.screen = {0, 0};  // a screen measuring nothing keeps the pixels
+    ClickAt(100, 5, 7);
+    F5At(300);
+    ASSERT_TRUE(remote.RecordScript(settings));
+    EXPECT_EQ(Script(), (Clicks{{140, 5, 7}}));
+    // The new script replaces all of the old one; F5 ends the recording only when
+    // down after a release.
+    desk.log.clear();
     settings.ClickCount = 3;
     settings.ClickX[3] = 99;
     desk.After(20, [](ScriptedDesk& d) { d.ReleaseLeft(); });  // pressed before the recording

@@ -57,10 +57,7 @@ struct ScriptedDesk : MouseInjector,
     std::set<WindowHandle> beforeLaunch;
     std::vector<WindowHandle> activated;
     std::vector<std::string> log;
-    int pumps = 0;
     std::function<void()> onPump;
-    // A wait that never ends fails the test instead of hanging it.
-    std::uint32_t giveUpAfterMs = 600000;
     CountingBeeper beeper;
     // Beeps land in the log too, so their order against the rest is visible.
     ScriptedDesk() {
@@ -136,8 +133,8 @@ struct ScriptedDesk : MouseInjector,
     }
     void Wheel(std::int32_t amount) override { Log("wheel " + std::to_string(amount)); }
     WindowRect WindowRectangle(WindowHandle window) override {
-        const DeskWindow* w = Find(window);
-        return w == nullptr ? WindowRect{} : w->rect;
+        const auto w = std::ranges::find(stack, window, &DeskWindow::handle);
+        return w == stack.end() ? WindowRect{} : w->rect;
     }
 
     // Maps a window on top of the others.
@@ -154,9 +151,8 @@ struct ScriptedDesk : MouseInjector,
     }
     // The game's first window, 0 while it has none.
     WindowHandle GameWindow() const {
-        for (const DeskWindow& w : stack)
-            if (w.pid == kGamePid) return w.handle;
-        return 0;
+        const auto w = std::ranges::find(stack, kGamePid, &DeskWindow::pid);
+        return w == stack.end() ? 0 : w->handle;
     }
 
     bool Start() override {
@@ -185,7 +181,6 @@ struct ScriptedDesk : MouseInjector,
         if (ms > 0) Advance(static_cast<std::uint32_t>(ms));
     }
     void ProcessPendingEvents() override {
-        ++pumps;
         Log("pump");
         if (onPump) onPump();
         for (auto& handler : std::exchange(messages_, {})) handler();
@@ -247,7 +242,8 @@ struct ScriptedDesk : MouseInjector,
     }
     void Activate(WindowHandle window) override {
         activated.push_back(window);
-        if (!refusesFocus && Find(window) != nullptr) focus = window;
+        if (!refusesFocus && std::ranges::find(stack, window, &DeskWindow::handle) != stack.end())
+            focus = window;
     }
     bool HasFocus(WindowHandle window) override {
         Apply();
@@ -269,16 +265,12 @@ struct ScriptedDesk : MouseInjector,
     void Advance(std::uint32_t ms) {
         now += ms;
         elapsed_ += ms;
-        if (elapsed_ > giveUpAfterMs) throw std::runtime_error("the wait never ended");
+        // A wait that never ends fails the test instead of hanging it.
+        if (elapsed_ > 600000) throw std::runtime_error("the wait never ended");
         Apply();
     }
 
   private:
-    DeskWindow* Find(WindowHandle handle) {
-        for (DeskWindow& w : stack)
-            if (w.handle == handle) return &w;
-        return nullptr;
-    }
     static std::vector<std::string> Filtered(const std::vector<std::string>& entries,
                                              const std::string& prefix, bool keep) {
         std::vector<std::string> out;

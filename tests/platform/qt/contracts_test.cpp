@@ -51,11 +51,6 @@ struct ModalAnswerer {
     std::function<void(W&)> answer_;
 };
 
-template <class Harness>
-struct Contract : ::testing::Test {
-    Harness harness;
-};
-
 // What the user saw of a box: "title|text|icon|buttons|preselected", all but the
 // texts as numbers.
 std::string Seen(const std::string& title, const std::string& text, BoxIcon icon, int buttons,
@@ -137,13 +132,16 @@ struct QtBoxes {
 };
 
 template <class Harness>
-using MessageBoxesContract = Contract<Harness>;
+struct MessageBoxesContract : ::testing::Test {
+    Harness harness;
+};
 using MessageBoxesHarnesses = ::testing::Types<ScriptedBoxes, QtBoxes>;
 TYPED_TEST_SUITE(MessageBoxesContract, MessageBoxesHarnesses);
 
 // A question goes ahead only on OK; a notice has only OK. Title, text (its line
 // breaks and markup-like characters too), icon and the preselected button show as
-// given, OK unless asked otherwise.
+// given, OK unless asked otherwise. With buttons of its own, the answer is the one
+// chosen, by its place in the list given.
 TYPED_TEST(MessageBoxesContract, ShowsTheBoxAsGivenAndReturnsTheAnswer) {
     using enum BoxIcon;
     using enum BoxAnswer;
@@ -162,10 +160,6 @@ TYPED_TEST(MessageBoxesContract, ShowsTheBoxAsGivenAndReturnsTheAnswer) {
         EXPECT_EQ(this->harness.LastSeen(),
                   Seen(title, text, icon, buttons == BoxButtons::Ok ? 1 : 2, preselected));
     }
-}
-
-// The answer is the button chosen, by its place in the list given.
-TYPED_TEST(MessageBoxesContract, AsksWithItsOwnButtonsAndReturnsTheOneChosen) {
     const std::vector<std::string> buttons = {"Save and Test", "Test without saving", "Cancel"};
     for (int index = 0; index < 3; ++index) {
         this->harness.ChooseNext(index, buttons[index]);
@@ -178,39 +172,40 @@ TYPED_TEST(MessageBoxesContract, AsksWithItsOwnButtonsAndReturnsTheOneChosen) {
     }
 }
 
-// Without an escape button, Escape leaves the question open.
-TEST(QtMessageBoxes, ReturnChoosesTheDefaultAndEscapeTheEscapeButtonIfAny) {
+// Return is the preselected answer or the default button; Escape is Cancel on a
+// question, OK on a notice, the escape button if any, and else leaves it open.
+TEST(QtMessageBoxes, ReturnAndEscapeAnswerAsTheBoxStands) {
     QtMessageBoxes boxes;
     ModalAnswerer<QMessageBox> answerer;
-    const std::vector<std::string> buttons = {"Restore", "Show changes", "Discard"};
-    const std::tuple<Qt::Key, int, int> rows[] = {
-        {Qt::Key_Return, 1, 2}, {Qt::Key_Escape, 1, 1}, {Qt::Key_Escape, -1, 2}};
-    for (const auto& [key, escapeButton, expected] : rows) {
-        answerer.AnswerNext([key](QMessageBox& box) {
+    const auto press = [&answerer](Qt::Key key, const auto& ask, bool staysOpen = false) {
+        answerer.AnswerNext([key, staysOpen](QMessageBox& box) {
             QTest::keyClick(&box, key);
+            EXPECT_EQ(box.isVisible(), staysOpen);
             if (box.isVisible()) QTest::keyClick(&box, Qt::Key_Return);
         });
-        EXPECT_EQ(boxes.Choose("t", "q", BoxIcon::Information, buttons, 2, escapeButton), expected);
-        EXPECT_TRUE(answerer.Answered());
-    }
-}
-
-// Escape on a question is Cancel and on a notice OK; Return is the preselected answer.
-TEST(QtMessageBoxes, EscapeAndReturnAnswerAsTheBoxStands) {
-    QtMessageBoxes boxes;
-    ModalAnswerer<QMessageBox> answerer;
-    const auto ask = [&](Qt::Key key, BoxButtons buttons, BoxAnswer preselected) {
-        answerer.AnswerNext([key](QMessageBox& box) { QTest::keyClick(&box, key); });
-        const BoxAnswer answer = boxes.Show("Vistolarex: Safety request", "Exit?",
-                                            BoxIcon::Exclamation, buttons, preselected);
+        const auto answer = ask();
         EXPECT_TRUE(answerer.Answered());
         return answer;
     };
+    const auto show = [&boxes](BoxButtons buttons, BoxAnswer preselected) {
+        return [=, &boxes] {
+            return boxes.Show("t", "q", BoxIcon::Exclamation, buttons, preselected);
+        };
+    };
+    const auto choose = [&boxes](int escape) {
+        return [=, &boxes] {
+            return boxes.Choose("t", "q", BoxIcon::Information, {"Restore", "Show", "Discard"}, 2,
+                                escape);
+        };
+    };
     using enum BoxAnswer;
-    EXPECT_EQ(ask(Qt::Key_Escape, BoxButtons::OkCancel, Ok), Cancel);
-    EXPECT_EQ(ask(Qt::Key_Escape, BoxButtons::Ok, Ok), Ok);
-    EXPECT_EQ(ask(Qt::Key_Return, BoxButtons::OkCancel, Ok), Ok);
-    EXPECT_EQ(ask(Qt::Key_Return, BoxButtons::OkCancel, Cancel), Cancel);
+    EXPECT_EQ(press(Qt::Key_Escape, show(BoxButtons::OkCancel, Ok)), Cancel);
+    EXPECT_EQ(press(Qt::Key_Escape, show(BoxButtons::Ok, Ok)), Ok);
+    EXPECT_EQ(press(Qt::Key_Return, show(BoxButtons::OkCancel, Ok)), Ok);
+    EXPECT_EQ(press(Qt::Key_Return, show(BoxButtons::OkCancel, Cancel)), Cancel);
+    EXPECT_EQ(press(Qt::Key_Return, choose(1)), 2);
+    EXPECT_EQ(press(Qt::Key_Escape, choose(1)), 1);
+    EXPECT_EQ(press(Qt::Key_Escape, choose(-1), true), 2);
 }
 
 // Dialog(), PickNext(path) (the user's next answer: a full path, or nullopt to cancel)
@@ -233,6 +228,9 @@ struct QtFiles {
             seen_ =
                 (QDir::cleanPath(dialog.directory().absolutePath()) + "|" + NameEdit(dialog).text())
                     .toStdString();
+            EXPECT_EQ(dialog.windowTitle(), "Vistolarex: Load&Save");
+            EXPECT_EQ(dialog.nameFilters(),
+                      QStringList({"GPL-camera-files (*.cam)", "All Files (*.*)"}));
             if (!path) return dialog.reject();
             dialog.selectFile(QString::fromStdString(*path));
             static_cast<QDialog&>(dialog).accept();  // runs QFileDialog::accept
@@ -247,7 +245,9 @@ struct QtFiles {
 };
 
 template <class Harness>
-using FileDialogContract = Contract<Harness>;
+struct FileDialogContract : ::testing::Test {
+    Harness harness;
+};
 using FileDialogHarnesses = ::testing::Types<ScriptedFiles, QtFiles>;
 TYPED_TEST_SUITE(FileDialogContract, FileDialogHarnesses);
 
@@ -274,7 +274,7 @@ TYPED_TEST(FileDialogContract, OpensInTheGivenFolderOffersTheNameAndReturnsThePi
 
 // A typed name is saved as .cam without the dialog's own overwrite question, which
 // would leave exec() waiting; a folder whose name is not UTF-8 gives its bytes back.
-TEST(QtFileDialog, ShowsTitleAndFiltersAndKeepsTheFileSystemsBytes) {
+TEST(QtFileDialog, SavesATypedNameAsCamAndKeepsTheFileSystemsBytes) {
     testing::ScratchFolder scratch;
     const std::string folder = scratch.Path("caf\xE9");
     ASSERT_TRUE(std::filesystem::create_directories(folder));
@@ -282,52 +282,33 @@ TEST(QtFileDialog, ShowsTitleAndFiltersAndKeepsTheFileSystemsBytes) {
     QtFileDialog dialog;
     dialog.SetInitialFolder(folder);
     ModalAnswerer<QFileDialog> answerer;
-    for (bool save : {true, false}) {
-        answerer.AnswerNext([save](QFileDialog& shown) {
-            EXPECT_EQ(shown.windowTitle(), "Vistolarex: Load&Save");
-            EXPECT_EQ(shown.nameFilters(),
-                      QStringList({"GPL-camera-files (*.cam)", "All Files (*.*)"}));
-            EXPECT_TRUE(!save || shown.testOption(QFileDialog::DontConfirmOverwrite));
-            NameEdit(shown).setText(save ? "track" : "track.cam");
-            static_cast<QDialog&>(shown).accept();
-        });
-        EXPECT_EQ(save ? dialog.AskSave() : dialog.AskOpen(), folder + "/track.cam");
-        EXPECT_TRUE(answerer.Answered());
-    }
+    answerer.AnswerNext([](QFileDialog& shown) {
+        if (!shown.testOption(QFileDialog::DontConfirmOverwrite)) return shown.reject();
+        NameEdit(shown).setText("track");
+        static_cast<QDialog&>(shown).accept();
+    });
+    EXPECT_EQ(dialog.AskSave(), folder + "/track.cam");
+    EXPECT_TRUE(answerer.Answered());
 }
 
-// Opener() and Opened(), the paths that reached the desktop.
-struct ScriptedOpener : testing::RecordingOpener {
-    DocumentOpener& Opener() { return *this; }
-    std::vector<std::string> Opened() { return opened; }
-};
-
 // Stands in for the desktop's handler of local files.
-class QtOpener : public QObject {
+class FileHandler : public QObject {
     Q_OBJECT
-  public:
-    QtOpener() { QDesktopServices::setUrlHandler("file", this, "handle"); }
-    ~QtOpener() override { QDesktopServices::unsetUrlHandler("file"); }
-    DocumentOpener& Opener() { return opener_; }
-    std::vector<std::string> Opened() { return opened_; }
   public slots:
-    void handle(const QUrl& url) { opened_.push_back(url.toLocalFile().toStdString()); }
+    void handle(const QUrl& url) { opened.push_back(url.toLocalFile().toStdString()); }
 
-  private:
-    QtDocumentOpener opener_;
-    std::vector<std::string> opened_;
+  public:
+    std::vector<std::string> opened;
 };
 
-template <class Harness>
-using DocumentOpenerContract = Contract<Harness>;
-using DocumentOpenerHarnesses = ::testing::Types<ScriptedOpener, QtOpener>;
-TYPED_TEST_SUITE(DocumentOpenerContract, DocumentOpenerHarnesses);
-
-TYPED_TEST(DocumentOpenerContract, HandsOverThePathAsItStands) {
+TEST(QtDocumentOpener, HandsOverThePathAsItStands) {
+    FileHandler handler;
+    QDesktopServices::setUrlHandler("file", &handler, "handle");
     const std::vector<std::string> paths{"/opt/Vistolarex 1.53/VistolarexHelp.html",
                                          "/tmp/100% #1/a&b.html"};
-    for (const std::string& path : paths) this->harness.Opener().Open(path);
-    EXPECT_EQ(this->harness.Opened(), paths);
+    for (const std::string& path : paths) QtDocumentOpener().Open(path);
+    QDesktopServices::unsetUrlHandler("file");
+    EXPECT_EQ(handler.opened, paths);
 }
 
 }  // namespace

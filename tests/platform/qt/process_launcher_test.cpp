@@ -22,7 +22,6 @@ TEST(QtProcessLauncher, StartsAnExecutableInItsFolderWithoutArgumentsAndFailsWhe
     QtProcessLauncher launcher(true);
     const LaunchResult started = launcher.Launch(game, folder.Root());
     ASSERT_TRUE(started.Started());
-    EXPECT_GT(started.pid, 0);
     std::string line;
     for (int i = 0; i < 200 && !std::getline(std::ifstream(marker) >> std::ws, line); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

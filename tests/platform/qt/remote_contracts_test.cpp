@@ -38,7 +38,6 @@ struct ScriptedLaunchHarness : ScriptedDesk {
         return "/games/" + kind;
     }
     std::int64_t Child() { return *gameChildren.insert(kGamePid + 1).first; }
-    void Pass(std::uint32_t ms) { Advance(ms); }
 };
 
 struct RealLaunchHarness : QtProcessLauncher, ProcProcessFamily {
@@ -56,10 +55,10 @@ struct RealLaunchHarness : QtProcessLauncher, ProcProcessFamily {
     }
     std::int64_t Child() {
         std::int64_t pid = 0;
-        for (int i = 0; i < 250 && !(std::ifstream(folder.Path("child")) >> pid); ++i) Pass(20);
+        for (int i = 0; i < 250 && !(std::ifstream(folder.Path("child")) >> pid); ++i) Advance(20);
         return pid;
     }
-    void Pass(std::uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    void Advance(std::uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
     std::string path = std::getenv("PATH");
     testing::ScratchFolder folder;
 };
@@ -80,9 +79,9 @@ TYPED_TEST(LaunchContract, AStartedProgramIsFollowedWithWhatItStartedUntilAllHav
     family.Follow(started.pid);
     const std::int64_t child = this->h.Child();
     EXPECT_TRUE(family.Contains(started.pid) && family.Contains(child) && !family.Contains(1));
-    this->h.Pass(600);
+    this->h.Advance(600);
     EXPECT_TRUE(family.Running() && family.Contains(child));
-    for (int i = 0; i < 100 && family.Running(); ++i) this->h.Pass(50);
+    for (int i = 0; i < 100 && family.Running(); ++i) this->h.Advance(50);
     EXPECT_FALSE(family.Running());
     EXPECT_EQ(this->Launch("missing").outcome, Outcome::Failed);
     EXPECT_EQ(this->Launch("windows").outcome, Outcome::WineMissing);
@@ -134,17 +133,14 @@ struct WaitContract : ::testing::Test {
 using WaitHarnesses = ::testing::Types<ScriptedWaitHarness, RealWaitHarness>;
 TYPED_TEST_SUITE(WaitContract, WaitHarnesses);
 
-TYPED_TEST(WaitContract, TheClockCountsWhatASleepTakesAndNoSleepTakesNothing) {
-    const std::uint32_t slept = this->Elapsed([&] { this->h.SleepMs(40); });
-    EXPECT_TRUE(slept >= 40 && slept <= 40 + TypeParam::kSlackMs) << slept;
-    EXPECT_LE(this->Elapsed([&] { this->h.SleepMs(0), this->h.SleepMs(-50); }),
-              TypeParam::kSlackMs / 10);
-}
-
-// A wait for events ends at a message (which it runs) or its descriptor, and at its
-// deadline at the latest; with nothing happening it does not spin.
-TYPED_TEST(WaitContract, AWaitForEventsEndsAtTheFirstOfDeadlineMessageAndDescriptor) {
+// The clock counts what a sleep takes, and no sleep takes nothing. A wait for events
+// ends at a message (which it runs) or its descriptor, and at its deadline at the
+// latest; with nothing happening it does not spin.
+TYPED_TEST(WaitContract, SleepsAndWaitsTakeWhatTheyShould) {
     const std::uint32_t slack = TypeParam::kSlackMs;
+    const std::uint32_t slept = this->Elapsed([&] { this->h.SleepMs(40); });
+    EXPECT_TRUE(slept >= 40 && slept <= 40 + slack) << slept;
+    EXPECT_LE(this->Elapsed([&] { this->h.SleepMs(0), this->h.SleepMs(-50); }), slack / 10);
     EventPump& pump = this->h;
     int wakes = 0;
     const std::uint32_t idle = this->Elapsed([&] {

@@ -48,20 +48,6 @@ TEST(ValueStepper, OnlyAnArrowClickIsAStepAndAStepBeyondTheRangeIsNone) {
     EXPECT_EQ(stepper.Position(), -1000);
 }
 
-TEST(CameraMimeData, OurRecordsWinOverTheTextAndPlainTextHoldsNoCamera) {
-    auto mime = CameraMimeData(SetId::TV1, 3, testing::SampleCamera(1));
-    QMimeData plain;
-    plain.setText("42");
-    EXPECT_TRUE(HoldsCameras(mime.get()) && !HoldsCameras(&plain));
-    mime->setText("nonsense");  // another program may have changed the text
-    const ClipboardCameras own = CamerasFromMimeData(mime.get());
-    ASSERT_TRUE(own.Ok());
-    EXPECT_EQ(own.cameras, std::vector<TvCamera>{testing::SampleCamera(1)});
-    // A broken record of our type falls back to the text.
-    mime->setData(kCameraMimeType, QByteArray(10, '\0'));
-    EXPECT_EQ(CamerasFromMimeData(mime.get()).refusal, "Clipboard holds no camera. Ready.");
-}
-
 struct Cam {
     float distance, changeOver;  // the change-over relative to the camera
     int mode;
